@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Configures and builds the program, its tests and benchmarks.
+#   BUILD_DIR   build folder (default: build)
+#   SANITIZE=1  AddressSanitizer and UndefinedBehaviorSanitizer build
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+BUILD_DIR=${BUILD_DIR:-build}
+SAN=OFF
+if [ "${SANITIZE:-0}" = 1 ]; then SAN=ON; fi
+GEN=()
+if command -v ninja >/dev/null 2>&1; then GEN=(-G Ninja); fi
+if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+  cmake -S . -B "$BUILD_DIR" "${GEN[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAZOZEZ_SANITIZE=$SAN
+fi
+cmake --build "$BUILD_DIR" -j"$(nproc)"

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the program.
+# Only missing packages are installed, so a second run is quick.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-translations-l10n libgl-dev
+  portaudio19-dev libasound2-dev libjpeg62-turbo-dev
+  libgtest-dev libbenchmark-dev
+  pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
+  fonts-liberation poppler-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
