@@ -1,0 +1,33 @@
+#include "core/results/hoertest_druck.h"
+
+std::array<double, 43> Hoertest_Druck{};
+std::array<QString, 43> Hoertest_Druck_string{};
+int32_t Farben_Messung[3][22]{};
+
+void Druck_string_null(bool links)
+{
+    for (int zeile = 1; zeile <= Anzahl_Zeilen; ++zeile) {
+        Hoertest_Druck_string[Druck_index(links, zeile)] = QStringLiteral(" ");
+        Hoertest_Druck[Druck_index(links, zeile)] = 0.0;
+    }
+}
+
+void Farben_Messung_grau(int ohr)
+{
+    if (ohr < 1 || ohr > 2)
+        return;
+    for (int zeile = 1; zeile <= Anzahl_Zeilen; ++zeile)
+        Farben_Messung[ohr][zeile] = Farbe_Buttonface;
+}
+
+void Druck_string_start()
+{
+    Druck_string_null(true);
+    Druck_string_null(false);
+}
+
+void Farben_Messung_Start()
+{
+    Farben_Messung_grau(1);
+    Farben_Messung_grau(2);
+}

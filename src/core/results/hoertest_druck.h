@@ -1,0 +1,36 @@
+#pragma once
+// The results store of the hearing test: the threshold pressure per ear and
+// frequency row, its text and the row colour of the measurement window.
+// Index ear * 21 + row with ear 0 = left, 1 = right and row 1..21, so entries
+// 1..21 belong to the left ear and 22..42 to the right ear; entry 0 is unused.
+#include "core/shell/kvhilf.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+inline constexpr int Anzahl_Zeilen = 21;
+
+// Threshold pressure in Pa; 0 = not measured.
+extern std::array<double, 43> Hoertest_Druck;
+// The same pressure as text with 8 decimals and a decimal comma; " " = not measured.
+extern std::array<QString, 43> Hoertest_Druck_string;
+// Background colour of each row's result field, [ear 1..2][row 1..21], as
+// colour values 00BBGGRR: red = measured on the left ear, blue = right ear.
+extern int32_t Farben_Messung[3][22];
+
+inline constexpr int32_t Farbe_links_gemessen = RGB(255, 0, 0);  // 0x0000FF
+inline constexpr int32_t Farbe_rechts_gemessen = RGB(0, 0, 255); // 0xFF0000
+// The system's button-face colour, the colour of a row without a result.
+inline constexpr int32_t Farbe_Buttonface = RGB(240, 240, 240);
+
+inline int Druck_index(bool links, int zeile) { return (links ? 0 : 21) + zeile; }
+
+// Clears the pressures and texts of one ear.
+void Druck_string_null(bool links);
+// Sets the 21 colours of one ear (1 = left, 2 = right) to the button-face colour.
+void Farben_Messung_grau(int ohr);
+// At program start: both ears cleared, left first.
+void Druck_string_start();
+void Farben_Messung_Start();
