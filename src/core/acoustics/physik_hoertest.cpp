@@ -1,0 +1,190 @@
+#include "core/acoustics/physik_hoertest.h"
+
+#include "core/shell/kvhilf.h"
+
+#include <cmath>
+
+// ---- Conversions ----------------------------------------------------------
+
+long double Dezibel_in_Pa(long double L, long double p_ref) { return p_ref * std::exp(L * ln10_durch_20); }
+
+long double Pa_in_Dezibel(long double p, long double p_ref) { return std::log(p / p_ref) / ln10_durch_20; }
+
+long double dB_in_Pa(long double L) { return Dezibel_in_Pa(L, p0); }
+
+long double Pa_in_dB(long double p)
+{
+    if (p <= Pa_Untergrenze)
+        return dB_Untergrenze;
+    return Pa_in_Dezibel(p, p0);
+}
+
+// A-weighting (corner frequencies 20.6, 107.7, 737.9 and 12200 Hz, 0 dB at
+// 1000 Hz): the constant folds p0, 12200^2 and the normalisation 10^(2/20)
+// together, so that p0A(f) = p0 * 10^(-A(f)/20).
+long double p0A(long double f)
+{
+    const long double a = f * f;
+    long double t = (a + 424.36L) * 1.06735855243789506e-13L;
+    t = t * (a + 148840000.0L);
+    t = t / a;
+    const long double w = std::sqrt((a + 11599.29L) * (a + 544496.41L));
+    t = w * t;
+    return t / a;
+}
+
+long double dBA_in_Pa(long double L, long double f) { return Dezibel_in_Pa(L, p0A(f)); }
+
+long double Pa_in_dBA(long double p, long double f) { return Pa_in_Dezibel(p, p0A(f)); }
+
+long double Null_dBA(long double f) { return Pa_in_Dezibel(p0A(f), p0); }
+
+// C-weighting (corner frequencies 20.6 and 12200 Hz).
+long double p0C(long double f)
+{
+    const long double a = f * f;
+    return (a + 424.36L) * 1.3344746686e-13L * (a + 148840000.0L) / a;
+}
+
+long double dBC_in_Pa(long double L, long double f) { return Dezibel_in_Pa(L, p0C(f)); }
+
+// ---- Microphone conversion factors ---------------------------------------
+
+void Umrechnungsfaktor_U_p_1000(double& faktor, double L, double U)
+{
+    const long double q = dB_in_Pa(L) / static_cast<long double>(U);
+    faktor = (U != 0.0 && std::isfinite(q)) ? static_cast<double>(q) : 0.0;
+}
+
+void Umrechnungsfaktoren_U_p(int i, hilfarray& faktoren, const hilfarray& gang, double faktor1000)
+{
+    if (i < 1 || i > Zeilen)
+        return;
+    const long double unterschied = static_cast<long double>(gang[5 - 1]) - gang[i - 1];
+    faktoren[i - 1] = static_cast<double>(Dezibel_in_Pa(unterschied, faktor1000));
+}
+
+// ---- Calibration -> start pressure ---------------------------------------
+
+namespace {
+
+int Ohr(bool links) { return links ? 0 : 1; }
+
+bool Zeile_gueltig(int i) { return i >= 1 && i <= Zeilen; }
+
+// Volume of the given group; a 0 is replaced by 1 in the record so that the
+// start pressure never divides by zero.
+uint32_t Eichvolumen(bool links, int gruppe, int i, Einstellungstyp& e)
+{
+    uint32_t& v = links ? Links_Volume(e, gruppe, i) : Rechts_Volume(e, gruppe, i);
+    if (v == 0)
+        v = 1;
+    return v;
+}
+
+double Spannung_Druck(bool links, int i, uint32_t v3, Einstellungstyp& e)
+{
+    const int ohr = Ohr(links);
+    const long double faktor = links ? e.Um_Fak_U_p_links[i - 1] : e.Um_Fak_U_p_rechts[i - 1];
+    const uint32_t v4 = Eichvolumen(links, 4, i, e);
+    const long double p = static_cast<long double>(Spannung(e, 4, ohr, i)) * faktor * v3 / v4;
+    return static_cast<double>(p);
+}
+
+double Schallpegel_Druck(bool links, int i, uint32_t v3, Einstellungstyp& e)
+{
+    const int ohr = Ohr(links);
+    const long double L = Spannung(e, 6, ohr, i);
+    const long double f = e.Frequenzen[i - 1];
+    long double P;
+    switch (e.Schallmesser[ohr][i - 1]) {
+    case 0:
+        P = dB_in_Pa(L);
+        break;
+    case 1:
+        P = dBA_in_Pa(L, f);
+        break;
+    case 2:
+        P = dBC_in_Pa(L, f);
+        break;
+    default: // no weighting known: the value is taken as the pressure itself
+        P = L;
+        break;
+    }
+    const uint32_t v5 = Eichvolumen(links, 5, i, e);
+    return static_cast<double>(P * v3 / v5);
+}
+
+uint32_t Startvolumen(bool links, int i, Einstellungstyp& e)
+{
+    return links ? Links_Volume(e, 3, i) : Rechts_Volume(e, 3, i);
+}
+
+} // namespace
+
+double Spannung_in_Anfangsdruck(bool links, int i, Einstellungstyp& e)
+{
+    if (!Zeile_gueltig(i))
+        return 0.0;
+    return Spannung_Druck(links, i, Startvolumen(links, i, e), e);
+}
+
+double Schallpegel_in_Anfangsdruck(bool links, int i, Einstellungstyp& e)
+{
+    if (!Zeile_gueltig(i))
+        return 0.0;
+    return Schallpegel_Druck(links, i, Startvolumen(links, i, e), e);
+}
+
+double Spannung_in_Anfangsdruck(bool links, int i, const uint32_t (&volumes)[22], Einstellungstyp& e)
+{
+    if (!Zeile_gueltig(i))
+        return 0.0;
+    return Spannung_Druck(links, i, volumes[i], e);
+}
+
+double Schallpegel_in_Anfangsdruck(bool links, int i, const uint32_t (&volumes)[22], Einstellungstyp& e)
+{
+    if (!Zeile_gueltig(i))
+        return 0.0;
+    return Schallpegel_Druck(links, i, volumes[i], e);
+}
+
+QString Anfangspegel_text(double druck, long double f)
+{
+    long double L = dB_Untergrenze;
+    if (druck > Pa_Untergrenze && std::isfinite(druck)) {
+        L = Pa_in_dBA(druck, f);
+        if (!std::isfinite(L))
+            L = dB_Untergrenze;
+    }
+    return extendedzustring(4, 1, L);
+}
+
+double Eine_Messung_in_Anfangslautstaerke(int i, bool links, const uint32_t (&volumes)[22], Einstellungstyp& e,
+                                          QString& text)
+{
+    if (!Zeile_gueltig(i)) {
+        text = Anfangspegel_text(0.0, 1000.0L);
+        return 0.0;
+    }
+    const double p = e.Eichung == Span_nung ? Spannung_in_Anfangsdruck(links, i, volumes, e)
+                                            : Schallpegel_in_Anfangsdruck(links, i, volumes, e);
+    text = Anfangspegel_text(p, e.Frequenzen[i - 1]);
+    return p;
+}
+
+void Messungen_in_Anfangslautstaerke(bool links, Einstellungstyp& e)
+{
+    const int ohr = Ohr(links);
+    for (int i = 1; i <= Zeilen; ++i) {
+        const double p = Spannung_in_Anfangsdruck(links, i, e);
+        Spannung(e, 3, ohr, i) = p;
+        Spannung_string(e, 3, ohr, i).setzen(Anfangspegel_text(p, e.Frequenzen[i - 1]));
+    }
+    for (int i = 1; i <= Zeilen; ++i) {
+        const double p = Schallpegel_in_Anfangsdruck(links, i, e);
+        Spannung(e, 5, ohr, i) = p;
+        Spannung_string(e, 5, ohr, i).setzen(Anfangspegel_text(p, e.Frequenzen[i - 1]));
+    }
+}
