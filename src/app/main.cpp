@@ -1,6 +1,11 @@
+#include "app/programm.h"
+
 #include <QApplication>
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    Programm programm;
+    programm.starten();
+    return app.exec();
 }

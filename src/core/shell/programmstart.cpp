@@ -1,0 +1,57 @@
+#include "core/shell/programmstart.h"
+
+#include "core/results/hoertest_druck.h"
+#include "core/settings/einstellungen.h"
+#include "core/shell/kvhilf.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+void Einstellungsordner_festlegen()
+{
+    bool programmordner = true;
+    Dokumente_pfad = QStringLiteral(" ");
+    QString dokumente;
+    if (Get_Eigene_Dateien_pfad(dokumente)) {
+        programmordner = false;
+        if (!dokumente.endsWith(QLatin1Char('/')))
+            dokumente += QLatin1Char('/');
+        Dokumente_pfad = dokumente;
+        bool vorhanden = false;
+        bool fehler = false;
+        Verzeichnis_anlegen(dokumente + QLatin1String(Name_Einstellungsordner), vorhanden, fehler);
+        if (fehler)
+            programmordner = true;
+    }
+    if (!programmordner)
+        Einstellungsordner = Dokumente_pfad + QLatin1String(Name_Einstellungsordner) + QLatin1Char('/');
+    else
+        Einstellungsordner = exepfad();
+    Grundeinstellungsdatei = Einstellungsordner + QLatin1String(Name_Grundeinstellungsdatei);
+}
+
+void Programmstart_Daten()
+{
+    Einstellungen.Version.setzen(QString::fromLatin1(Version_1_6));
+    Grundeinstellungen.Version.setzen(QString::fromLatin1(Version_1_6));
+    Optionen_Grundeinstellung1_4();
+    Druck_string_start();
+    Farben_Messung_Start();
+    Einstellungsordner_festlegen();
+    Grundeinstellungen_von_Festplatte_holen();
+    Einstellungen_von_Festplatte_holen();
+    Vergleich_Grundeinstellungen_Einstellungen();
+}
+
+void LangePause(int ms)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    // At least one tick passes, also for ms = 0.
+    while (uhr.elapsed() <= ms) {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+}
