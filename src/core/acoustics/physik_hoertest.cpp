@@ -1,6 +1,10 @@
 #include "core/acoustics/physik_hoertest.h"
 
+#include "core/acoustics/kvhoerschwelle.h"
+#include "core/results/hoertest_druck.h"
+#include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
+#include "core/tones/kvwave.h"
 
 #include <cmath>
 
@@ -187,4 +191,122 @@ void Messungen_in_Anfangslautstaerke(bool links, Einstellungstyp& e)
         Spannung(e, 5, ohr, i) = p;
         Spannung_string(e, 5, ohr, i).setzen(Anfangspegel_text(p, e.Frequenzen[i - 1]));
     }
+}
+
+// ---- Threshold from the reaction time --------------------------------------
+
+void Hoertest_Druck_Spannung(bool links, int i, std::array<double, 43>& druck, long double r)
+{
+    if (!Zeile_gueltig(i))
+        return;
+    druck[Druck_index(links, i)] = static_cast<double>(r * Spannung(Einstellungen, 3, Ohr(links), i));
+}
+
+void Hoertest_Druck_Schallpegelmesser(bool links, int i, std::array<double, 43>& druck, long double r)
+{
+    if (!Zeile_gueltig(i))
+        return;
+    druck[Druck_index(links, i)] = static_cast<double>(r * Spannung(Einstellungen, 5, Ohr(links), i));
+}
+
+void Hoertest_Druck_berechnen(bool links, int i, double t_s, std::array<double, 43>& druck,
+                              std::array<QString, 43>& texte)
+{
+    if (!Zeile_gueltig(i))
+        return;
+    const bool zunehmend = Einstellungen.zunehmend != 0;
+    const int32_t N = zunehmend ? 1500 : 3000;
+    Tondauer_hundertstel = N;
+    long double k = 0.0L;
+    Hochzahl_von_abnehmend(N, k);
+    // The tone files follow the same law; after the tone's end its final amplitude holds.
+    const long double r = Linke_Amplitude(zunehmend, false, t_s, k) / Vollausschlag;
+    if (Einstellungen.Eichung == Span_nung)
+        Hoertest_Druck_Spannung(links, i, druck, r);
+    else
+        Hoertest_Druck_Schallpegelmesser(links, i, druck, r);
+    texte[Druck_index(links, i)] = extendedzustring(0, 8, druck[Druck_index(links, i)]);
+}
+
+// ---- Levels and texts for the results displays -----------------------------
+
+namespace {
+double Auf_eine_Stelle(long double x) { return static_cast<double>(Rundenauf(-1, x)); }
+} // namespace
+
+Dezibel_Ergebnis Hoertest_Dezibel_berechnen(const std::array<double, 43>& druck, const Freqarray& frequenzen,
+                                            bool schmal)
+{
+    Dezibel_Ergebnis e;
+    const int breite = schmal ? 6 : 10;
+    for (const bool links : {true, false}) {
+        auto& gemessen = links ? e.gemessen_links : e.gemessen_rechts;
+        for (int i = 1; i <= Zeilen; ++i) {
+            const int j = Druck_index(links, i);
+            const double p = druck[j];
+            if (!(p > Druck_nicht_gemessen)) {
+                gemessen[i] = false;
+                e.dB_werte[j] = 0.0;
+                e.dBA_werte[j] = 0.0;
+                e.dB_texte[j] = Leerzeichen(10);
+                e.dBA_texte[j] = Leerzeichen(10);
+                continue;
+            }
+            const long double L = Pa_in_dB(p);
+            const long double LA = Pa_in_dBA(p, frequenzen[i - 1]);
+            e.dB_werte[j] = Auf_eine_Stelle(L);
+            e.dBA_werte[j] = Auf_eine_Stelle(LA);
+            e.dB_texte[j] = extendedzustring(breite, 1, L);
+            e.dBA_texte[j] = extendedzustring(breite, 1, LA);
+            gemessen[i] = true;
+        }
+    }
+    for (int i = 1; i <= Zeilen; ++i) {
+        const long double f = frequenzen[i - 1];
+        if (f <= Hoerschwelle_hoechste_Frequenz) {
+            const long double norm = Hoerschwelle_Funktion(f);
+            e.norm_werte[i] = Auf_eine_Stelle(norm);
+            e.norm_texte[i] = extendedzustring(breite, 1, norm);
+        } else {
+            e.norm_werte[i] = 0.0;
+            e.norm_texte[i] = Leerzeichen(10);
+        }
+        const long double null = Null_dBA(f);
+        e.null_werte[i] = Auf_eine_Stelle(null);
+        e.null_texte[i] = extendedzustring(breite, 1, null);
+    }
+    return e;
+}
+
+// ---- Volume step of the automatic calibration -------------------------------
+
+bool Auto1_Lautstaerke(int32_t vol, int32_t vol_max, int32_t& vol_neu, double L_ist, double L_soll)
+{
+    const long double x = static_cast<long double>(vol) * std::exp((static_cast<long double>(L_soll) - L_ist) *
+                                                                   ln10_durch_20);
+    if (std::isnan(x)) {
+        vol_neu = vol < 1 ? 1 : (vol > vol_max ? vol_max : vol);
+        return false;
+    }
+    // Limit before converting, so that a huge correction cannot overflow the integer.
+    if (x >= static_cast<long double>(vol_max) + 1.0L) {
+        vol_neu = vol_max;
+        return false;
+    }
+    if (x < 0.5L) {
+        vol_neu = 1;
+        return false;
+    }
+    // llrintl rounds to nearest with ties to even (the default rounding mode).
+    const int64_t gerundet = std::llrintl(x);
+    if (gerundet < 1) {
+        vol_neu = 1;
+        return false;
+    }
+    if (gerundet > vol_max) {
+        vol_neu = vol_max;
+        return false;
+    }
+    vol_neu = static_cast<int32_t>(gerundet);
+    return true;
 }

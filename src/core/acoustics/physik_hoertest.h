@@ -77,3 +77,60 @@ double Eine_Messung_in_Anfangslautstaerke(int i, bool links, const uint32_t (&vo
 // texts for one ear of the given settings record from the calibration values
 // and the start volumes (group 3): first kind 3 for rows 1..21, then kind 5.
 void Messungen_in_Anfangslautstaerke(bool links, Einstellungstyp& e);
+
+// ---- Threshold from the reaction time --------------------------------------
+// Full-scale amplitude of the tone law; the relative amplitude is A / 32700.
+inline constexpr long double Vollausschlag = 32700.0L;
+
+// Threshold pressure of tone i (row 1..21) of one ear after the listener
+// reacted t_s seconds into the tone (the player's position): the relative
+// amplitude of the tone law at t_s (Linke_Amplitude) times the row's start
+// pressure, of the voltage calibration (kind 3) when Einstellungen.Eichung is
+// Span_nung, else of the sound-level calibration (kind 5). Stores the pressure
+// in druck[Druck_index(links, i)] and its text (8 decimals, decimal comma, no
+// padding) in texte[...]. Sets Tondauer_hundertstel to the tone's length,
+// 3000 (falling) or 1500 (rising). Rows outside 1..21 are ignored.
+void Hoertest_Druck_berechnen(bool links, int i, double t_s, std::array<double, 43>& druck,
+                              std::array<QString, 43>& texte);
+// druck[Druck_index(links, i)] = r * start pressure of kind 3 (voltage) or kind 5 (sound level).
+void Hoertest_Druck_Spannung(bool links, int i, std::array<double, 43>& druck, long double r);
+void Hoertest_Druck_Schallpegelmesser(bool links, int i, std::array<double, 43>& druck, long double r);
+
+// ---- Levels and texts for the results displays -----------------------------
+// Pressures at or below this count as not measured.
+inline constexpr double Druck_nicht_gemessen = 1e-15;
+// Highest frequency that has an ISO 226 normal threshold.
+inline constexpr double Hoerschwelle_hoechste_Frequenz = 12500.00001;
+
+// Outputs of Hoertest_Dezibel_berechnen, laid out like their inputs:
+// per ear and row at [Druck_index(links, row)] (1..21 left, 22..42 right),
+// per row at [1..21]; index 0 is unused.
+struct Dezibel_Ergebnis {
+    std::array<QString, 43> dB_texte;
+    std::array<double, 43> dB_werte{};
+    std::array<QString, 43> dBA_texte;
+    std::array<double, 43> dBA_werte{};
+    std::array<bool, 22> gemessen_links{};
+    std::array<bool, 22> gemessen_rechts{};
+    std::array<double, 22> norm_werte{};
+    std::array<QString, 22> norm_texte;
+    std::array<double, 22> null_werte{};
+    std::array<QString, 22> null_texte;
+};
+
+// Turns the 2 x 21 threshold pressures (druck[1..42], left ear first) into
+// levels in dB and dB(A) at the rows' frequencies (frequenzen: rows 1..21 at
+// [0..20]), with the ISO 226 normal threshold and the 0-dB(A) level beside
+// them. Values are rounded to one decimal; texts carry the unrounded value
+// with one decimal, decimal comma, right-aligned in 10 characters (6 when
+// schmal). A pressure <= 1e-15 is not measured: values 0, texts 10 blanks.
+// The norm of a frequency above 12500.00001 Hz is 0 with a text of 10 blanks.
+Dezibel_Ergebnis Hoertest_Dezibel_berechnen(const std::array<double, 43>& druck, const Freqarray& frequenzen,
+                                            bool schmal);
+
+// ---- Volume step of the automatic calibration -------------------------------
+// vol_neu = vol * 10^((L_soll - L_ist)/20) rounded to the nearest integer
+// (ties to even). Below 1 it becomes 1, above vol_max it becomes vol_max; the
+// result is then false, else true. A correction that is not a number (a level
+// that is not finite) leaves vol, limited to 1..vol_max, and gives false.
+bool Auto1_Lautstaerke(int32_t vol, int32_t vol_max, int32_t& vol_neu, double L_ist, double L_soll);
