@@ -23,7 +23,10 @@ bool Datei_sicher_schreiben(const QString& pfad, const QByteArray& daten)
     QSaveFile f(pfad);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (f.write(daten) != daten.size()) {
+    // Small files stay in the write buffer; flush here, because a failure of
+    // the flush inside commit() goes unnoticed and would replace the previous
+    // file with a truncated one (file size limit, full medium).
+    if (f.write(daten) != daten.size() || !f.flush()) {
         f.cancelWriting();
         return false;
     }

@@ -1,0 +1,400 @@
+// Loading and saving the settings files: old formats, the fallback folder,
+// long paths, clamped lengths, broken files and failed saves.
+#include "testumgebung.h"
+
+#include "core/settings/records_io.h"
+#include "core/shell/meldungen.h"
+#include "core/shell/programmstart.h"
+
+#include <QFileInfo>
+
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+
+using namespace testumgebung;
+
+namespace {
+
+const QString Gold_qvl = QStringLiteral(VAZOZEZ_TEST_DATA "/Einstellungen_Standard.qvl");
+const QString Gold_hoe = QStringLiteral(VAZOZEZ_TEST_DATA "/Grundeinstellungen_Standard.hoe");
+
+QByteArray zufall(int n, unsigned saat)
+{
+    std::mt19937 gen(saat);
+    QByteArray b(n, '\0');
+    for (auto& c : b)
+        c = char(gen() & 0xFF);
+    return b;
+}
+
+} // namespace
+
+class Laden : public Einstellungs_Test {
+protected:
+    // A valid settings file image with the defaults.
+    QByteArray standard() const { return lesen_datei(Gold_qvl); }
+
+    QString ablegen(const QString& name, const QByteArray& inhalt) const
+    {
+        const QString pfad = ordner() + name;
+        EXPECT_TRUE(schreiben_datei(pfad, inhalt));
+        return pfad;
+    }
+};
+
+TEST_F(Laden, AlteDateiVersion12WirdAlsVersion16Zurueckgeschrieben)
+{
+    Programmstart_Daten();
+    QByteArray alt = standard().left(9256);
+    kurztext_setzen(alt, 0, "Vazozez Version 1.2");
+    setzen<uint16_t>(alt, Off_Frequenzen + 2, 123);
+    const QString pfad = ablegen(QStringLiteral("alt.qvl"), alt);
+
+    Einstellungen1_4.Auto = 7;
+    string_zu_Dateiname1_6(pfad);
+    ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+    EXPECT_EQ(Einstellungen1_4.Auto, 1);
+    EXPECT_TRUE(Einstellungen.Version.gleich(Version_1_6));
+    EXPECT_EQ(Frequenz(2), 123);
+
+    ASSERT_TRUE(Einstellungen_speichern_Festplatte());
+    const QByteArray neu = lesen_datei(pfad);
+    ASSERT_EQ(neu.size(), 9260);
+    EXPECT_EQ(kurztext(neu, 0), QByteArray("Vazozez Version 1.6"));
+    EXPECT_EQ(wert<uint16_t>(neu, Off_Frequenzen + 2), 123);
+    EXPECT_EQ(wert<int32_t>(neu, Off_Auto), 1);
+}
+
+TEST_F(Laden, AndereVersionOhneSchwanzScheitert)
+{
+    Programmstart_Daten();
+    // Only the exact "Vazozez Version 1.2" marks the short old format.
+    for (const char* version : {"Vazozez Version 1.6", "Vazozez Version 1.5", "vazozez version 1.2", "Vazozez Version 1.2 ",
+                                "Vazozez Version 1."}) {
+        SCOPED_TRACE(version);
+        QByteArray b = standard().left(9256);
+        kurztext_setzen(b, 0, version);
+        string_zu_Dateiname1_6(ablegen(QStringLiteral("kurz.qvl"), b));
+        EXPECT_FALSE(Einstellungen_von_Festplatte_holen());
+    }
+}
+
+TEST_F(Laden, AlteGrundeinstellungsdateiNenntDieEinstellungsdatei)
+{
+    ASSERT_TRUE(QDir().mkpath(ordner()));
+    QByteArray e = standard();
+    setzen<uint16_t>(e, Off_Frequenzen, 55);
+    const QString qvl = ablegen(QStringLiteral("Mein Hörtest.qvl"), e);
+
+    Grundeinstellungstyp g{};
+    g.Version.setzen(QStringLiteral("Vazozez Version 1.2"));
+    g.Dateiname.setzen(qvl);
+    g.Frequenzen[0] = 55;
+    g.pulsierend = 1;
+    g.Eichung = Span_nung;
+    ASSERT_TRUE(schreiben_datei(hoe(), bild(g)));
+    ASSERT_EQ(QFileInfo(hoe()).size(), 544);
+
+    Einstellungsordner_festlegen();
+    Grundeinstellungen_von_Festplatte_holen();
+    EXPECT_EQ(Dateiname1_6_zu_string(), qvl);
+    EXPECT_TRUE(Grundeinstellungen.Version.gleich(Version_1_6));
+    EXPECT_EQ(Grundeinstellungen.Eichung, Schall_messer);
+    EXPECT_EQ(Grundeinstellungen1_6.Dateiname[qvl.toUtf8().size()], 'A');
+    EXPECT_EQ(QFileInfo(hoe()).size(), 544) << "a file that loaded is not rewritten at once";
+
+    ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+    EXPECT_EQ(Frequenz(1), 55);
+    ASSERT_TRUE(Einstellungen_speichern_Festplatte());
+    const QByteArray neu = lesen_datei(hoe());
+    ASSERT_EQ(neu.size(), 10548);
+    EXPECT_EQ(kurztext(neu, 0), QByteArray("Vazozez Version 1.6"));
+    const QByteArray pfad = QFile::encodeName(qvl);
+    EXPECT_EQ(wert<int32_t>(neu, G_ende_Dateiname), pfad.size());
+    EXPECT_EQ(neu.mid(G_Dateiname_lang, pfad.size()), pfad);
+}
+
+TEST_F(Laden, JedesLadenSetztDieEichungAufSchallmesser)
+{
+    Programmstart_Daten();
+    QByteArray b = standard();
+    setzen<uint8_t>(b, Off_Eichung, Span_nung);
+    string_zu_Dateiname1_6(ablegen(QStringLiteral("spannung.qvl"), b));
+    Grundeinstellungen.Eichung = Span_nung;
+    Einstellungen.Eichung = Span_nung;
+    ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+    EXPECT_EQ(Einstellungen.Eichung, Schall_messer);
+    EXPECT_EQ(Grundeinstellungen.Eichung, Schall_messer);
+
+    // The old format too.
+    QByteArray alt = b.left(9256);
+    kurztext_setzen(alt, 0, "Vazozez Version 1.2");
+    string_zu_Dateiname1_6(ablegen(QStringLiteral("spannung_alt.qvl"), alt));
+    Grundeinstellungen.Eichung = Span_nung;
+    ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+    EXPECT_EQ(Einstellungen.Eichung, Schall_messer);
+    EXPECT_EQ(Grundeinstellungen.Eichung, Schall_messer);
+
+    // And the base settings file.
+    QByteArray g = lesen_datei(hoe());
+    setzen<uint8_t>(g, G_Eichung, Span_nung);
+    ASSERT_TRUE(schreiben_datei(hoe(), g));
+    Grundeinstellungen_von_Festplatte_holen();
+    EXPECT_EQ(Grundeinstellungen.Eichung, Schall_messer);
+}
+
+TEST_F(Laden, VerschwundenerOrdnerFuehrtZumEinstellungsordner)
+{
+    Programmstart_Daten();
+    QByteArray b = standard();
+    setzen<uint16_t>(b, Off_Frequenzen, 77);
+    const QString dort = ablegen(QStringLiteral("Weg.qvl"), b);
+    string_zu_Dateiname1_6(heim() + QStringLiteral("/gibt_es_nicht/Weg.qvl"));
+    ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+    EXPECT_EQ(Frequenz(1), 77);
+    EXPECT_EQ(Dateiname1_6_zu_string(), dort);
+
+    // Found nowhere: a new default file in the settings folder becomes current.
+    ASSERT_TRUE(QFile::remove(standard_qvl()));
+    string_zu_Dateiname1_6(heim() + QStringLiteral("/gibt_es_nicht/Nirgends.qvl"));
+    ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+    EXPECT_EQ(Dateiname1_6_zu_string(), standard_qvl());
+    EXPECT_EQ(lesen_datei(standard_qvl()).size(), 9260);
+    EXPECT_EQ(Frequenz(1), 50);
+    const QByteArray g = lesen_datei(hoe());
+    const QByteArray pfad = QFile::encodeName(standard_qvl());
+    EXPECT_EQ(g.mid(G_Dateiname_lang, pfad.size()), pfad);
+}
+
+TEST_F(Laden, LangePfadeHoechstensZehntausendZeichen)
+{
+    string_zu_Dateiname1_6(QString(10001, QLatin1Char('x')));
+    EXPECT_EQ(Grundeinstellungen1_6.ende, 10000);
+    EXPECT_EQ(Dateiname1_6_zu_string(), QString(10000, QLatin1Char('x')));
+
+    // A shorter text keeps the characters after it.
+    string_zu_Dateiname1_6(QStringLiteral("/a.qvl"));
+    EXPECT_EQ(Dateiname1_6_zu_string(), QStringLiteral("/a.qvl"));
+    EXPECT_EQ(Grundeinstellungen1_6.Dateiname[6], 'x');
+
+    Grundeinstellungen1_6.ende = 20000;
+    EXPECT_EQ(Dateiname1_6_zu_string().size(), 10000);
+    Grundeinstellungen1_6.ende = 0;
+    EXPECT_TRUE(Dateiname1_6_zu_string().isEmpty());
+    Grundeinstellungen1_6.ende = -5;
+    EXPECT_TRUE(Dateiname1_6_zu_string().isEmpty());
+
+    string_zu_Dateiname1_7_1(QString(10001, QLatin1Char('y')));
+    EXPECT_EQ(Schallpegel_Grundeinstellungen1_7_1.ende, 10000);
+    EXPECT_EQ(Dateiname1_7_1_zu_string().size(), 10000);
+
+    // A length field above 10000 in a file reads as 10000.
+    Einstellungsordner_festlegen();
+    QByteArray g = lesen_datei(Gold_hoe);
+    setzen<int32_t>(g, G_ende_Dateiname, 99999);
+    ASSERT_TRUE(schreiben_datei(hoe(), g));
+    Grundeinstellungen_von_Festplatte_holen();
+    EXPECT_EQ(Dateiname1_6_zu_string(), QStringLiteral("Datei_nicht_vorhanden") + QString(10000 - 21, QLatin1Char('A')));
+}
+
+TEST_F(Laden, KurztextLaengeWirdAufDieKapazitaetBegrenzt)
+{
+    QByteArray b = standard();
+    setzen<uint8_t>(b, 0, 255);                          // Version: string[50]
+    setzen<uint8_t>(b, Off_Frequenzen_string, 200);      // string[30]
+    setzen<uint8_t>(b, off_spannung_string(6, 1, 21), 31); // last string[30] before 7112
+    Einstellungstyp e{};
+    ASSERT_TRUE(lesen(e, b));
+    EXPECT_EQ(e.Version.text().size(), 50);
+    EXPECT_FALSE(e.Version.gleich(Version_1_6));
+    EXPECT_EQ(e.Frequenzen_string[0].text().size(), 30);
+    EXPECT_EQ(e.Frequenzen_string[0].text().left(2), QStringLiteral("50"));
+    EXPECT_EQ(Spannung_string(e, 6, 1, 21).text().size(), 30);
+    // Written back with the clamped length byte.
+    const QByteArray w = bild(e);
+    EXPECT_EQ(uint8_t(w[0]), 50);
+    EXPECT_EQ(uint8_t(w[Off_Frequenzen_string]), 30);
+    EXPECT_EQ(wert<double>(w, 7112), 10.0) << "the neighbour field is untouched";
+
+    Grundeinstellungstyp g{};
+    QByteArray gb = lesen_datei(Gold_hoe);
+    setzen<uint8_t>(gb, G_Dateiname, 255);
+    ASSERT_TRUE(lesen(g, gb));
+    EXPECT_EQ(g.Dateiname.text().size(), 255);
+    EXPECT_EQ(g.Frequenzen[0], 50);
+}
+
+TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
+{
+    Programmstart_Daten();
+    const QByteArray gut = standard();
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+    };
+    const Fall faelle[] = {
+        {"leer", QByteArray()},
+        {"text", QByteArray("Das ist keine Einstellungsdatei.\n")},
+        {"abgeschnitten", gut.left(5000)},
+        {"ohne letztes Byte", gut.left(9259)},
+        {"zufall", zufall(3000, 7)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        dlg.leeren();
+        string_zu_Dateiname1_6(ablegen(QStringLiteral("kaputt.qvl"), f.inhalt));
+        EXPECT_FALSE(Einstellungen_von_Festplatte_holen());
+        EXPECT_EQ(Dateiname1_6_zu_string(), ordner() + QStringLiteral("kaputt.qvl"));
+        EXPECT_EQ(lesen_datei(ordner() + QStringLiteral("kaputt.qvl")), f.inhalt) << "a failed load writes nothing";
+        EXPECT_TRUE(dlg.meldungen.empty());
+    }
+
+    // Too long: the first 9260 bytes are the settings.
+    QByteArray lang = gut;
+    setzen<uint16_t>(lang, Off_Frequenzen, 66);
+    lang += zufall(5000, 8);
+    string_zu_Dateiname1_6(ablegen(QStringLiteral("lang.qvl"), lang));
+    ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+    EXPECT_EQ(Frequenz(1), 66);
+    EXPECT_EQ(Einstellungen1_4.Auto, 1);
+
+    // Full size but random: no crash, flags are plain 0/1, texts within their fields.
+    string_zu_Dateiname1_6(ablegen(QStringLiteral("wirr.qvl"), zufall(9260, 9)));
+    Einstellungen_von_Festplatte_holen();
+    for (uint8_t f : {Einstellungen.wave_immer_neu, Einstellungen.Freq_geaendert, Einstellungen.pulsierend,
+                      Einstellungen.zunehmend})
+        EXPECT_LE(f, 1);
+    EXPECT_EQ(Einstellungen.Eichung, Schall_messer);
+    EXPECT_LE(Einstellungen.Version.text().size(), 50);
+    for (const auto& t : Einstellungen.Frequenzen_string)
+        EXPECT_LE(t.text().size(), 30);
+    EXPECT_TRUE(Tondauer_hundertstel == 3000 || Tondauer_hundertstel == 1500);
+}
+
+TEST_F(Laden, KaputteGrundeinstellungsdateiWirdDurchStandardErsetzt)
+{
+    const QByteArray gold = lesen_datei(Gold_hoe);
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+    };
+    const Fall faelle[] = {
+        {"leer", QByteArray()},
+        {"text", QByteArray("keine Grundeinstellungen")},
+        {"543 Bytes", gold.left(543)},
+        {"Version 1.6 ohne langen Pfad", gold.left(5000)},
+        {"ohne letztes Byte", gold.left(10547)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Einstellungen_zuruecksetzen();
+        Einstellungsordner_festlegen();
+        ASSERT_TRUE(schreiben_datei(hoe(), f.inhalt));
+        Grundeinstellungen_von_Festplatte_holen();
+        EXPECT_EQ(lesen_datei(hoe()), gold);
+        EXPECT_EQ(Dateiname1_6_zu_string(), QStringLiteral("Datei_nicht_vorhanden"));
+    }
+    EXPECT_TRUE(dlg.meldungen.empty()) << "the user is not told";
+
+    // Missing entirely.
+    Einstellungen_zuruecksetzen();
+    Einstellungsordner_festlegen();
+    ASSERT_TRUE(QFile::remove(hoe()));
+    Grundeinstellungen_von_Festplatte_holen();
+    EXPECT_EQ(lesen_datei(hoe()), gold);
+
+    // Too long: read as far as the record goes.
+    QByteArray lang = gold;
+    setzen<uint16_t>(lang, G_Frequenzen, 44);
+    lang += zufall(3000, 3);
+    ASSERT_TRUE(schreiben_datei(hoe(), lang));
+    Einstellungen_zuruecksetzen();
+    Einstellungsordner_festlegen();
+    Grundeinstellungen_von_Festplatte_holen();
+    EXPECT_EQ(Grundeinstellungen.Frequenzen[0], 44);
+    EXPECT_EQ(Dateiname1_6_zu_string(), QStringLiteral("Datei_nicht_vorhanden"));
+}
+
+TEST_F(Laden, WirreGrundeinstellungsdateiBeimStart)
+{
+    // Random bytes are taken as an old file naming a settings file that does
+    // not exist; the start then makes the default settings file current.
+    ASSERT_TRUE(QDir().mkpath(ordner()));
+    ASSERT_TRUE(schreiben_datei(hoe(), zufall(10548, 11)));
+    Programmstart_Daten();
+    EXPECT_EQ(Dateiname1_6_zu_string(), standard_qvl());
+    EXPECT_EQ(lesen_datei(standard_qvl()).size(), 9260);
+    EXPECT_EQ(lesen_datei(hoe()).size(), 10548);
+}
+
+TEST_F(Laden, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
+{
+    Programmstart_Daten();
+    const QByteArray q0 = lesen_datei(standard_qvl());
+    const QByteArray g0 = lesen_datei(hoe());
+    Einstellungen.Frequenzen[0] = 60;
+
+    // Every write beyond 4 KiB fails, as on a full or locked medium.
+    rlimit alt{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &alt), 0);
+    const auto alter_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit eng = alt;
+    eng.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &eng), 0);
+    const bool gespeichert = Einstellungen_speichern_Festplatte();
+    const bool grund_gespeichert = Grundeinstellungen_speichern_Festplatte();
+    setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, alter_handler);
+
+    EXPECT_FALSE(gespeichert);
+    EXPECT_FALSE(grund_gespeichert);
+    EXPECT_EQ(lesen_datei(standard_qvl()), q0);
+    EXPECT_EQ(lesen_datei(hoe()), g0);
+    EXPECT_EQ(QDir(ordner()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
+    ASSERT_EQ(dlg.meldungen.size(), 2u);
+    for (const auto& m : dlg.meldungen) {
+        EXPECT_EQ(m.text, QStringLiteral("Datenträger ist schreibgeschützt oder Datei wird von einem anderen Programm "
+                                         "verwendet."));
+        EXPECT_EQ(m.titel, QStringLiteral("Problem"));
+        EXPECT_EQ(m.symbol, Symbol::Warnung);
+        EXPECT_EQ(m.knoepfe, Knoepfe::Ok);
+    }
+    EXPECT_EQ(Einstellungen.Frequenzen[0], 60) << "the values stay in memory";
+
+    // Once writing works again the values reach the file.
+    dlg.leeren();
+    ASSERT_TRUE(Einstellungen_speichern_Festplatte());
+    EXPECT_EQ(wert<uint16_t>(lesen_datei(standard_qvl()), Off_Frequenzen), 60);
+    EXPECT_TRUE(dlg.meldungen.empty());
+}
+
+TEST_F(Laden, SpeichernInUnmoeglicheZiele)
+{
+    Programmstart_Daten();
+    const QByteArray g0 = lesen_datei(hoe());
+
+    // The folder of the target is a regular file.
+    ASSERT_TRUE(schreiben_datei(ordner() + QStringLiteral("datei_statt_ordner"), "x"));
+    string_zu_Dateiname1_6(ordner() + QStringLiteral("datei_statt_ordner/neu.qvl"));
+    EXPECT_FALSE(Einstellungen_speichern_Festplatte());
+    ASSERT_EQ(dlg.meldungen.size(), 1u);
+    EXPECT_EQ(dlg.letzter_text(), Text_Fehler_bei_abspeichern);
+    EXPECT_EQ(dlg.meldungen.back().titel, QStringLiteral("Problem"));
+    EXPECT_EQ(lesen_datei(hoe()), g0) << "the base settings are not saved after a failed settings save";
+
+    // The target is a folder.
+    dlg.leeren();
+    ASSERT_TRUE(QDir(ordner()).mkdir(QStringLiteral("ordner.qvl")));
+    string_zu_Dateiname1_6(ordner() + QStringLiteral("ordner.qvl"));
+    EXPECT_FALSE(Einstellungen_speichern_Festplatte());
+    EXPECT_EQ(dlg.meldungen.size(), 1u);
+    EXPECT_TRUE(QFileInfo(ordner() + QStringLiteral("ordner.qvl")).isDir());
+
+    // No settings file chosen: nothing is written and nothing is said.
+    dlg.leeren();
+    string_zu_Dateiname1_6(QStringLiteral("Datei_nicht_vorhanden"));
+    EXPECT_TRUE(Einstellungen_speichern_Festplatte());
+    EXPECT_TRUE(dlg.meldungen.empty());
+    EXPECT_EQ(lesen_datei(hoe()), g0);
+}
