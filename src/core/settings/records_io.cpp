@@ -71,7 +71,7 @@ private:
 class Leser {
 public:
     explicit Leser(const QByteArray& b) : b_(b) {}
-    template <typename T> void zahl(size_t off, T& v) const { std::memcpy(&v, b_.constData() + off, sizeof v); }
+    template <typename T> void zahl(size_t off, T& v) const { roh(off, &v, sizeof v); }
     template <typename T, size_t N> void zahlen(size_t off, std::array<T, N>& a) const
     {
         for (size_t i = 0; i < N; ++i)
@@ -82,9 +82,15 @@ public:
         uint8_t n = 0;
         zahl(off, n);
         t.laenge = std::min<uint8_t>(n, uint8_t(N));
-        std::memcpy(t.zeichen, b_.constData() + off + 1, N);
+        roh(off + 1, t.zeichen, N);
     }
-    void roh(size_t off, void* p, size_t n) const { std::memcpy(p, b_.constData() + off, n); }
+    void roh(size_t off, void* p, size_t n) const
+    {
+        // The callers check the size first; this keeps every read inside the buffer regardless.
+        if (off > size_t(b_.size()) || n > size_t(b_.size()) - off)
+            return;
+        std::memcpy(p, b_.constData() + off, n);
+    }
 
 private:
     const QByteArray& b_;

@@ -1,6 +1,7 @@
 #include "core/shell/kvhilf.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -114,6 +115,13 @@ QString extendedzustring(int breite, int stellen, long double x)
     char puffer[8192];
     std::snprintf(puffer, sizeof puffer, "%*.*Lf", breite, stellen, x);
     QString s = QString::fromLatin1(puffer);
+    // A value that rounds to zero is shown without a sign ("0,0", not "-0,0").
+    if (s.contains(QLatin1Char('-')) && !s.contains(QRegularExpression(QStringLiteral("[1-9]")))) {
+        const auto minus = s.indexOf(QLatin1Char('-'));
+        s.remove(minus, 1);
+        if (s.size() < breite)
+            s.prepend(QLatin1Char(' '));
+    }
     PunktzuKomma(s);
     return s;
 }
