@@ -5,7 +5,11 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The program ends when its main window closes, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
     Programm programm;
     programm.starten();
-    return app.exec();
+    const int ergebnis = app.exec();
+    programm.beenden();
+    return ergebnis;
 }

@@ -1,31 +1,66 @@
 #include "app/programm.h"
 
+#include "app/alle_wave.h"
+#include "app/einstellungen_messungen.h"
 #include "app/unit1.h"
+#include "core/acoustics/kvhoerschwelle.h"
+#include "core/tones/wave_volume.h"
+#include "platform/audio/portaudio_abspieler.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 
-Programm::Programm()
+Programm::Programm(Abspieler* abspieler, Dialoge* dialoge)
 {
     // Qt's own buttons and dialogs speak German, whatever the system language.
     if (uebersetzung_.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&uebersetzung_);
-    QApplication::setApplicationName(QStringLiteral("vazozez"));
-    QApplication::setApplicationDisplayName(QString());
-    dialoge_setzen(&dialoge_);
+    dialoge_setzen(dialoge ? dialoge : &qt_dialoge_);
+    if (!abspieler) {
+        eigener_abspieler_ = std::make_unique<PortAudio_Abspieler>();
+        abspieler = eigener_abspieler_.get();
+    }
+    abspieler_ = abspieler;
+    Wellenlautstaerke_einsetzen(abspieler_);
+    // The reference curves are tabulated once, before any window exists.
+    Hoerschwelle_Tabellen_erzeugen();
 }
 
 Programm::~Programm()
 {
+    beenden();
+    form5_.reset();
+    form2_.reset();
     form1_.reset();
+    Wellenlautstaerke_einsetzen(nullptr);
+    eigener_abspieler_.reset();
     dialoge_setzen(nullptr);
+    QCoreApplication::removeTranslator(&uebersetzung_);
 }
 
 void Programm::starten()
 {
     form1_ = std::make_unique<TForm1>();
     form1_->FormCreate();
+    form2_ = std::make_unique<TForm2>();
+    form2_->Abspieler_setzen(abspieler_);
+    form5_ = std::make_unique<TForm5>();
     form1_->show();
+    form5_->FormCreate();
+}
+
+void Programm::beenden()
+{
+    if (beendet_)
+        return;
+    beendet_ = true;
+    Wave_erzeugen_beenden();
+    if (form2_ && form2_->isVisible())
+        form2_->close();
+    if (abspieler_) {
+        abspieler_->stoppen();
+        abspieler_->schliessen();
+    }
 }

@@ -1,24 +1,38 @@
 #pragma once
 // The running program: German texts for Qt's own dialogs, the dialog
-// implementation, the windows in their creation order and the start-up.
+// implementation, the player, the windows in their creation order, start-up
+// and shut-down.
 #include "app/qt_dialoge.h"
 
 #include <QTranslator>
 
 #include <memory>
 
+class Abspieler;
 class TForm1;
+class TForm2;
+class TForm5;
 
 class Programm {
 public:
-    Programm();
+    // Without a player of its own the program plays through PortAudio.
+    // Without dialogs of their own the Qt message boxes are used.
+    explicit Programm(Abspieler* abspieler = nullptr, Dialoge* dialoge = nullptr);
     ~Programm();
     // Creates the windows, runs the start-up and shows the main window.
     void starten();
+    // Stops the tone and a running tone-file generation.
+    void beenden();
     TForm1* hauptfenster() const { return form1_.get(); }
+    TForm2* messfenster() const { return form2_.get(); }
 
 private:
     QTranslator uebersetzung_;
-    Qt_Dialoge dialoge_;
+    Qt_Dialoge qt_dialoge_;
+    std::unique_ptr<Abspieler> eigener_abspieler_;
+    Abspieler* abspieler_ = nullptr;
     std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm5> form5_;
+    bool beendet_ = false;
 };

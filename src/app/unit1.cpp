@@ -1,5 +1,7 @@
 #include "app/unit1.h"
 
+#include "app/alle_wave.h"
+#include "app/einstellungen_messungen.h"
 #include "app/fenster.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/schallpegel.h"
@@ -8,6 +10,8 @@
 #include "core/shell/meldungen.h"
 #include "core/shell/programmstart.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLinearGradient>
@@ -220,8 +224,35 @@ void TForm1::Hrtest1Click()
     Einstellungen_von_Festplatte_holen();
 }
 
-void TForm1::HoertestLinkesOhr1Click() {}
-void TForm1::HoertestRechtesOhr1Click() {}
+namespace {
+
+// Sets mode and ear, blocks the menu, prepares the measurement window and shows it.
+void Messfenster_oeffnen(TForm1* f, uint8_t modus, bool links, void (TForm2::*launcher)(uint8_t))
+{
+    if (!Form2)
+        return;
+    Ohr_links = links ? 1 : 0;
+    Form2_Modus = modus;
+    f->ausschalten_Menu_Form1();
+    (Form2->*launcher)(Ohr_links);
+    Form2->show();
+    Form2->raise();
+    Form2->activateWindow();
+}
+
+} // namespace
+
+void TForm1::HoertestLinkesOhr1Click()
+{
+    Messfenster_oeffnen(this, 0, true, &TForm2::Form2_erscheint_Messungen);
+    alle_wave_Dat_erz();
+}
+
+void TForm1::HoertestRechtesOhr1Click()
+{
+    Messfenster_oeffnen(this, 0, false, &TForm2::Form2_erscheint_Messungen);
+    alle_wave_Dat_erz();
+}
 void TForm1::Schaubild1Click() {}
 void TForm1::abelle1Click() {}
 void TForm1::abelleNormhrschwelle1Click() {}
@@ -237,8 +268,8 @@ void TForm1::Einstellungen1Click()
 void TForm1::VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1Click() {}
 void TForm1::MaximaleGesamtlautstrke1Click() {}
 void TForm1::Optionen1Click() {}
-void TForm1::Lautstaerkelinks1Click() {}
-void TForm1::Lautstaerkerechts1Click() {}
+void TForm1::Lautstaerkelinks1Click() { Messfenster_oeffnen(this, 1, true, &TForm2::Form2_erscheint_Einstellungen); }
+void TForm1::Lautstaerkerechts1Click() { Messfenster_oeffnen(this, 1, false, &TForm2::Form2_erscheint_Einstellungen); }
 
 void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
 {
@@ -279,12 +310,12 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     }
 }
 
-void TForm1::Autolinks1Click() {}
-void TForm1::Autorechts1Click() {}
-void TForm1::Schalldruckpegellinks1Click() {}
-void TForm1::Schalldruckpegelrechts1Click() {}
-void TForm1::Mikrofonspannunglinks1Click() {}
-void TForm1::Mikrofonspannungrechts1Click() {}
+void TForm1::Autolinks1Click() { Messfenster_oeffnen(this, 4, true, &TForm2::Form2_erscheint_Auto1); }
+void TForm1::Autorechts1Click() { Messfenster_oeffnen(this, 4, false, &TForm2::Form2_erscheint_Auto1); }
+void TForm1::Schalldruckpegellinks1Click() { Messfenster_oeffnen(this, 3, true, &TForm2::Form2_erscheint_Schallpegel); }
+void TForm1::Schalldruckpegelrechts1Click() { Messfenster_oeffnen(this, 3, false, &TForm2::Form2_erscheint_Schallpegel); }
+void TForm1::Mikrofonspannunglinks1Click() { Messfenster_oeffnen(this, 2, true, &TForm2::Form2_erscheint_Spannung); }
+void TForm1::Mikrofonspannungrechts1Click() { Messfenster_oeffnen(this, 2, false, &TForm2::Form2_erscheint_Spannung); }
 void TForm1::FrequenzgangMikrofon1Click() {}
 
 void TForm1::Einstellungenladen1Click()
@@ -319,6 +350,7 @@ void TForm1::Einstellungenladen1Click()
         string_zu_Dateiname1_6(vorher);
         dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"), Antwort::Ja);
     }
+    alle_wave_Dat_erz();
 }
 
 void TForm1::Info1Click()
@@ -329,3 +361,14 @@ void TForm1::Info1Click()
 }
 
 void TForm1::Beenden1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    // Closing the main window ends the program: the measurement window is
+    // closed the usual way (tone stopped), a running generation is stopped.
+    if (Form2 && Form2->isVisible())
+        Form2->close();
+    Wave_erzeugen_beenden();
+    e->accept();
+    QCoreApplication::quit();
+}

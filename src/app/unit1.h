@@ -61,6 +61,9 @@ public:
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void Menue_anlegen();
     QAction* eintrag(QMenu* menu, const QString& text, const char* name, void (TForm1::*handler)(),

@@ -1,0 +1,153 @@
+#pragma once
+// The measurement window: one window for the hearing test (mode 0), the
+// start/end volume per frequency (1), the calibration over the microphone
+// voltage (2), the manual calibration (3) and the automatic calibration (4).
+// 21 frequency rows in three blocks of seven, each with a frequency label,
+// an edit (and a unit box in modes 3 and 4) and a Start/Stopp button.
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class Abspieler;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QWindow;
+
+// Window state shared with the main window's launchers.
+extern uint8_t Form2_Modus;        // 0..4
+extern uint8_t Ohr_links;          // 1 = left ear (left channel), otherwise right
+extern int aktive_Zeile;           // row whose tone runs, 0 = none
+extern bool Form2_schliesst;       // closing or hidden: no deactivation question
+extern bool Ergebnisse_uebernommen; // mode 0 results kept by "Übernehmen"
+extern bool Ton_gestoppt;
+extern bool Ton_wiederholen;
+
+class TForm2 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    // The player that plays the tone files (owned elsewhere).
+    void Abspieler_setzen(Abspieler* a);
+    Abspieler* abspieler() const { return player_; }
+
+    // Launchers (run by the main window while this window is hidden).
+    void Form2_erscheint_Messungen(uint8_t links);
+    void Form2_erscheint_Einstellungen(uint8_t links);
+    void Form2_erscheint_Spannung(uint8_t links);
+    void Form2_erscheint_Schallpegel(uint8_t links);
+    void Form2_erscheint_Auto1(uint8_t links);
+
+    // Enabling helpers.
+    void Form2Alle_ComboBoxen_einschalten();
+    void Form2Alle_ComboBoxen_ausschalten();
+    void Form2Alle_ComboBoxen_enabled();
+    void Form2Alle_ComboBoxen_nichtenabled();
+    void Form2Alle_ComboBoxen_dBA();
+    void Form2Alle_Buttons_sichtbar();
+    void Form2Alle_Buttons_einschalten();
+    void Form2Andere_Buttons_abschalten(int zeile);
+    void Form2Alle_Edit_textweg();
+    void Form2Alle_Edits_aus_grau();
+    void Form2aktiver_Edit_einschalten(int zeile);
+    void Farben_Messung_Zuweisung(int ohr);
+    void kvPlayer_unsichtbar() {}
+
+    void Einstellungen_in_Form2_schreiben();
+    void StatusBar_Text();
+    void Form2_Messung_neu();
+    void Form2GeomEinstellungen();
+
+    // Menu.
+    void Neu1Click();
+    void Rechtsuebernehmen1Click();
+    void EinstellungenSpeichern1Click();
+    void Abbrechen2Click();
+    void StartKalibrierung1Click();
+
+    // Rows.
+    void ButtonClick(int zeile);
+    void DrueckeButton_Einstellungen(int zeile);
+
+    // Playback.
+    void Ton_abnehmend(bool links, int zeile, float frequenz);
+    void Ton_konstant(bool links, uint32_t N, float frequenz);
+    void Ton_auto(bool links, uint32_t N, bool neu, float frequenz);
+    void abspielen(const QString& datei);
+    void sound_beenden();
+    void Mediaplayer_schliessen();
+    void Mediaplayer_Datei_freigeben(const QString& datei);
+    double ZeitMediaplayer_s() const;
+    void MediaPlayer1Notify();
+    void Druck_ausgeben(bool links, int zeile);
+    void Hoertest_Form2AbbrechenClick();
+
+    // Volume controls.
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void Lautstaerke_in_Trackbar(uint32_t lautstaerke);
+    void Eine_Spannung_ausgeben(bool links, int zeile);
+    uint32_t* Arbeitslautstaerken(); // working volumes of the current ear and group
+
+    // Status bar panels.
+    void Panel0(const QString& t);
+    void Panel1(const QString& t);
+    QString panel0() const;
+    QString panel1() const;
+
+    // Controls, by the names the program uses (index 1..21; 0 unused).
+    std::array<QPushButton*, 22> Button{};
+    std::array<QLabel*, 22> StaticText{};
+    std::array<QLineEdit*, 23> Edit{}; // 22 = the reference level above row 5
+    std::array<QComboBox*, 22> ComboBox{};
+    QLabel* StaticText22 = nullptr; // "Minimum" (coarse)
+    QLabel* StaticText23 = nullptr; // coarse bar title
+    QLabel* StaticText24 = nullptr; // value line captions of the three blocks
+    QLabel* StaticText25 = nullptr;
+    QLabel* StaticText26 = nullptr;
+    QLabel* StaticText28 = nullptr; // "Frequenz" headings
+    QLabel* StaticText29 = nullptr;
+    QLabel* StaticText30 = nullptr;
+    QLabel* StaticText31 = nullptr; // "Schallpegel in dB(A)"
+    QLabel* StaticText32 = nullptr; // "Maximum" (coarse)
+    QLabel* Label1 = nullptr;       // fine bar title
+    QLabel* Label2 = nullptr;       // "Minimum" (fine)
+    QLabel* Label3 = nullptr;       // "Maximum" (fine)
+    QSlider* TrackBar1 = nullptr;   // fine 1..6000
+    QSlider* TrackBar2 = nullptr;   // coarse 0..5953 (x 10)
+    QAction* Neu1 = nullptr;
+    QAction* Rechtsuebernehmen1 = nullptr;
+    QAction* EinstellungenSpeichern1 = nullptr;
+    QAction* Abbrechen2 = nullptr;
+    QAction* StartKalibrierung1 = nullptr;
+
+    int Kalibrierart() const;     // calibration kind s of the mode
+    int Lautstaerkegruppe() const; // volume group v of the mode
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Geometrie_Einstellungen();
+    void Launcher_Modi_1_bis_4(uint8_t links);
+    void FormDeactivate();
+    void Fokusfenster_gewechselt(QWindow* w);
+    void Trackbars_zeigen(bool sichtbar);
+    void Edit_farbe(int i, const QColor& hintergrund, const QColor& schrift);
+    void Trackbar_geaendert();
+
+    Abspieler* player_ = nullptr;
+    QLabel* panel0_ = nullptr;
+    QLabel* panel1_ = nullptr;
+    bool frage_offen_ = false;
+    bool trackbar_setzt_ = false;
+};
+
+extern TForm2* Form2;
