@@ -10,7 +10,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
+namespace
+{
 Druckerwahl* aktuelle = nullptr;
 
 // Arial's (and Liberation Sans') cell height, ascent + descent, per em. The
@@ -45,7 +46,10 @@ Druckerwahl& druckerwahl()
     return aktuelle ? *aktuelle : dialog;
 }
 
-void druckerwahl_setzen(Druckerwahl* w) { aktuelle = w; }
+void druckerwahl_setzen(Druckerwahl* w)
+{
+    aktuelle = w;
+}
 
 bool Druckauftrag_drucken(QPrinter& drucker, const QString& titel, bool hochformat,
                           const std::function<Druckauftrag(int seitenbreite, int seitenhoehe)>& plan)

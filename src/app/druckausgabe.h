@@ -12,20 +12,23 @@ class QPrinter;
 class QWidget;
 
 // Asks where to print. False: the user cancelled, nothing is printed.
-class Druckerwahl {
+class Druckerwahl
+{
 public:
     virtual ~Druckerwahl() = default;
     virtual bool waehlen(QPrinter& drucker, QWidget* eltern) = 0;
 };
 
 // The print dialog.
-class Qt_Druckerwahl : public Druckerwahl {
+class Qt_Druckerwahl : public Druckerwahl
+{
 public:
     bool waehlen(QPrinter& drucker, QWidget* eltern) override;
 };
 
 // Prints into a PDF file on A4 without asking; used by tests.
-class Pdf_Druckerwahl : public Druckerwahl {
+class Pdf_Druckerwahl : public Druckerwahl
+{
 public:
     QString pfad;
     bool abbrechen = false;

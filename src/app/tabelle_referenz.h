@@ -5,7 +5,8 @@
 #include "app/tabellenfenster.h"
 #include "core/results/referenztabelle_layout.h"
 
-class Referenztabellenfenster : public Tabellenfenster {
+class Referenztabellenfenster : public Tabellenfenster
+{
     Q_OBJECT
 public:
     Referenztabellenfenster(Referenztabelle (*daten)(), const QString& titel, QWidget* parent);

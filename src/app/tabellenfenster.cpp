@@ -114,7 +114,10 @@ Gitter Tabellenfenster::Bildschirm_Text() const
     return g;
 }
 
-void Tabellenfenster::Allesmarkieren1Click() { StringGrid1->selectAll(); }
+void Tabellenfenster::Allesmarkieren1Click()
+{
+    StringGrid1->selectAll();
+}
 
 void Tabellenfenster::Kopieren_in_Zwischenablage()
 {
@@ -165,16 +168,16 @@ void Tabellenfenster::Speichern1Click()
     // type there is a toggle of the flag.
     if ((wahl->filter_index == 2) == Datei_Typ_xls)
         SaveDialog1TypeChange();
-    const QString pfad = Endung_ersetzen(wahl->pfad, Datei_Typ_xls ? QStringLiteral(".xls") : QStringLiteral(".txt"));
+    const QString pfad =
+        Endung_ersetzen(wahl->pfad, Datei_Typ_xls ? QStringLiteral(".xls") : QStringLiteral(".txt"));
     SaveDialog1.dateiname = pfad;
     SaveDialog1.verzeichnis = Verzeichnis_von_Datei(pfad);
     Dateiname = pfad;
     if (Datei_existiert(pfad)) {
-        const Antwort a = dialoge().meldung(
-            Symbol::Information, Knoepfe::JaNein,
-            QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad + QStringLiteral("\r") +
-                QStringLiteral("überschreiben?"),
-            QStringLiteral("Information"), Antwort::Ja);
+        const Antwort a = dialoge().meldung(Symbol::Information, Knoepfe::JaNein,
+                                            QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad +
+                                                QStringLiteral("\r") + QStringLiteral("überschreiben?"),
+                                            QStringLiteral("Information"), Antwort::Ja);
         if (a != Antwort::Ja)
             return;
     }
@@ -192,4 +195,7 @@ void Tabellenfenster::Drucken1Click()
     Drucke_Ergebnisse(drucker);
 }
 
-void Tabellenfenster::Beenden1Click() { close(); }
+void Tabellenfenster::Beenden1Click()
+{
+    close();
+}

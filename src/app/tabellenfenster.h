@@ -15,7 +15,8 @@ class QPrinter;
 class QTableWidget;
 class QTableWidgetItem;
 
-class Tabellenfenster : public QMainWindow {
+class Tabellenfenster : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit Tabellenfenster(QWidget* parent = nullptr);

@@ -6,8 +6,6 @@
 #include <QPrinter>
 #include <QTableWidget>
 
-TForm3* Form3 = nullptr;
-
 TForm3::TForm3(QWidget* parent) : Tabellenfenster(parent)
 {
     setObjectName(QStringLiteral("Form3"));
@@ -43,7 +41,8 @@ void TForm3::StringGrid1SelectCell(int spalte, int zeile)
 {
     const bool name = spalte == Name_Spalte && zeile == Name_Zeile;
     StringGrid1->setEditTriggers(name ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked
+                                            QAbstractItemView::AnyKeyPressed |
+                                            QAbstractItemView::SelectedClicked
                                       : QAbstractItemView::NoEditTriggers);
 }
 
@@ -65,7 +64,8 @@ void TForm3::Zelle_gestalten(QTableWidgetItem* item, int spalte, int zeile)
     QFont f = StringGrid1->font();
     f.setBold(Ergebnis_Zeile_fett(zeile));
     item->setFont(f);
-    item->setTextAlignment(Qt::AlignTop | (Ergebnis_Zelle_rechts(spalte, zeile) ? Qt::AlignRight : Qt::AlignLeft));
+    item->setTextAlignment(Qt::AlignTop |
+                           (Ergebnis_Zelle_rechts(spalte, zeile) ? Qt::AlignRight : Qt::AlignLeft));
 }
 
 bool TForm3::Ergebnisse_Excel(const QString& pfad)

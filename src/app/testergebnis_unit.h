@@ -5,7 +5,8 @@
 // cell (column 2, row 6).
 #include "app/tabellenfenster.h"
 
-class TForm3 : public Tabellenfenster {
+class TForm3 : public Tabellenfenster
+{
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
@@ -31,5 +32,3 @@ protected:
     bool Ergebnisse_txt(const QString& pfad) override;
     void Drucke_Ergebnisse(QPrinter& drucker) override;
 };
-
-extern TForm3* Form3;

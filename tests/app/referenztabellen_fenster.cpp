@@ -2,9 +2,9 @@
 // spreadsheet and text file, and the printout page by page with
 // "Seite: p von n". Leaves one sample of each output in test-output/.
 #include "app/druckausgabe.h"
-#include "app/tabellen_pruefung.h"
 #include "app/tabelle_norm_unit.h"
 #include "app/tabelle_nulldba_unit.h"
+#include "app/tabellen_pruefung.h"
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/druckplan.h"
@@ -18,7 +18,8 @@
 #include <QTableWidget>
 #include <QTest>
 
-namespace {
+namespace
+{
 const QString Ausgabe = QStringLiteral(VAZOZEZ_TEST_OUTPUT);
 
 QString zelle(const Referenztabellenfenster& f, int spalte, int zeile)
@@ -28,7 +29,8 @@ QString zelle(const Referenztabellenfenster& f, int spalte, int zeile)
 }
 } // namespace
 
-class TestReferenztabellen : public QObject {
+class TestReferenztabellen : public QObject
+{
     Q_OBJECT
     Aufzeichnende_Dialoge dialoge_;
     Pdf_Druckerwahl drucker_;
@@ -53,7 +55,8 @@ private slots:
     void bildschirm()
     {
         TForm_Norm_Tab n;
-        QCOMPARE(n.windowTitle(), QStringLiteral("Normhörschwelle (Interpolation aus Daten der IS0 226:2003)"));
+        QCOMPARE(n.windowTitle(),
+                 QStringLiteral("Normhörschwelle (Interpolation aus Daten der IS0 226:2003)"));
         n.show();
         QVERIFY(QTest::qWaitForWindowExposed(&n));
         QCOMPARE(n.StringGrid1->columnCount(), 4);
@@ -95,7 +98,8 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "\t20\t" + zelle(n, 3, 8) + "\r\n");
         n.Allesmarkieren1Click();
         n.Ko1Click();
-        datei_schreiben(Ausgabe + "/Zwischenablage_Normhoerschwelle.txt", QApplication::clipboard()->text().toUtf8());
+        datei_schreiben(Ausgabe + "/Zwischenablage_Normhoerschwelle.txt",
+                        QApplication::clipboard()->text().toUtf8());
 
         TForm_NulldBA_Tab z;
         QCOMPARE(z.windowTitle(), QStringLiteral("0-dB(A)-Werte"));
@@ -141,8 +145,8 @@ private slots:
         QCOMPARE(von_cp1252(xls_zelle(s, 2, 1)->text), t.druck_titel);
         QCOMPARE(xls_zelle(s, 2, 8)->ganz, 20);
         QCOMPARE(xls_zelle(s, 2, letzte_datenzeile)->ganz, norm ? 12500 : 20000);
-        QCOMPARE(xls_zelle(s, 3, 268)->zahl, double(Rundenauf(-1, norm ? Hoerschwelle_Funktion(1000)
-                                                                      : Null_dBA(1000))));
+        QCOMPARE(xls_zelle(s, 3, 268)->zahl,
+                 double(Rundenauf(-1, norm ? Hoerschwelle_Funktion(1000) : Null_dBA(1000))));
         // The footer text two rows below the last value, then the end record.
         const Xls_Satz& fuss = s[s.size() - 2];
         QCOMPARE(fuss.code, uint16_t(0x0204));
@@ -185,7 +189,8 @@ private slots:
         // Page 1 holds 73 lines: three title lines and rows 3..72, the last one 84 Hz.
         QVERIFY(p[0].contains(QRegularExpression(QStringLiteral("^\\s*84\\s+[-0-9,]+\\s*$"),
                                                  QRegularExpression::MultilineOption)));
-        QVERIFY(!p[0].contains(QRegularExpression(QStringLiteral("^\\s*85\\s"), QRegularExpression::MultilineOption)));
+        QVERIFY(!p[0].contains(
+            QRegularExpression(QStringLiteral("^\\s*85\\s"), QRegularExpression::MultilineOption)));
         QVERIFY(p[1].trimmed().startsWith(QStringLiteral("85 ")));
         QVERIFY(p.back().contains(norm ? QStringLiteral("12500") : QStringLiteral("20000")));
     }

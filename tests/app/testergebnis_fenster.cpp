@@ -23,13 +23,18 @@
 
 #include <cmath>
 
-namespace {
-constexpr Freqarray Frequenzen_Standard = {50,   100,  200,  500,  1000, 1500, 2000,  2500,  3000,  3500, 4000,
-                                           4500, 5000, 6000, 7000, 8000, 10000, 12000, 14000, 16000, 18000};
+namespace
+{
+constexpr Freqarray Frequenzen_Standard = {50,   100,  200,   500,   1000,  1500,  2000,
+                                           2500, 3000, 3500,  4000,  4500,  5000,  6000,
+                                           7000, 8000, 10000, 12000, 14000, 16000, 18000};
 const QString Blanks10(10, QLatin1Char(' '));
 const QString Ausgabe = QStringLiteral(VAZOZEZ_TEST_OUTPUT);
 
-double pa(double dB) { return 0.00002 * std::pow(10.0, dB / 20.0); }
+double pa(double dB)
+{
+    return 0.00002 * std::pow(10.0, dB / 20.0);
+}
 
 // Both ears measured at most rows, as after a real test.
 void beide_Ohren_messen()
@@ -43,7 +48,8 @@ void beide_Ohren_messen()
 }
 } // namespace
 
-class TestTestergebnis : public QObject {
+class TestTestergebnis : public QObject
+{
     Q_OBJECT
     Aufzeichnende_Dialoge dialoge_;
     Pdf_Druckerwahl drucker_;
@@ -210,8 +216,8 @@ private slots:
         QCOMPARE(von_cp1252(s[1].text), name);
         QCOMPARE(xls_zelle(s, 1, 22)->ganz, 1000);
         QCOMPARE(xls_zelle(s, 3, 22)->zahl, 10 + 5 * 1.5);
-        QVERIFY(!xls_zelle(s, 3, 20));  // left ear row 3 not measured
-        QVERIFY(!xls_zelle(s, 4, 36));  // no ISO 226 at 14000 Hz
+        QVERIFY(!xls_zelle(s, 3, 20)); // left ear row 3 not measured
+        QVERIFY(!xls_zelle(s, 4, 36)); // no ISO 226 at 14000 Hz
         QVERIFY(xls_zelle(s, 5, 36));
 
         // Text file: choosing the text type in the dialog.
@@ -255,6 +261,14 @@ private slots:
         drucker_.abbrechen = false;
         form->Drucken1Click();
         QVERIFY(QFile::exists(pdf));
+
+        // A printer that cannot be used: a message, no crash.
+        QVERIFY(dialoge_.meldungen.empty());
+        drucker_.pfad = txt + "/kein.pdf";
+        form->Drucken1Click();
+        QCOMPARE(dialoge_.meldungen.size(), size_t(1));
+        QCOMPARE(dialoge_.meldungen[0].titel, QStringLiteral("Problem"));
+        QVERIFY(dialoge_.meldungen[0].text.contains(QStringLiteral("Drucker")));
     }
 
     void speichertyp_und_ueberschreiben()

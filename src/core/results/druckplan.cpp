@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 Druckelement text(int x, int y, const QString& t, int schrift, bool fett, bool zentriert)
 {
     Druckelement e;
@@ -26,7 +27,10 @@ Druckelement linie(int x1, int x2, int y, int stift)
     return e;
 }
 
-QString seitentext(int p, int n) { return QStringLiteral("Seite: %1 von %2").arg(p).arg(n); }
+QString seitentext(int p, int n)
+{
+    return QStringLiteral("Seite: %1 von %2").arg(p).arg(n);
+}
 
 // Prints the non-empty cells of one row at the column positions of `format`.
 void zeile_drucken(Druckseite& s, const Gitter& format, const Gitter& daten, int zeile, int y, int schrift,

@@ -21,9 +21,9 @@ inline constexpr int Druck_Spaltenfaktor = 3;
 struct Druckelement {
     enum class Art : uint8_t { Text, Linie };
     Art art = Art::Text;
-    int x = 0; // left edge of the text, or the page centre of centred text; start of a line
-    int y = 0; // top edge of the text; height of a line
-    int x2 = 0;         // end of a line
+    int x = 0;                   // left edge of the text, or the page centre of centred text; start of a line
+    int y = 0;                   // top edge of the text; height of a line
+    int x2 = 0;                  // end of a line
     int schrift = Druck_Schrift; // font height
     bool fett = false;
     bool zentriert = false;

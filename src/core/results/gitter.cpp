@@ -11,7 +11,8 @@ void Gitter::groesse_setzen(int spalten, int zeilen)
     std::vector<QString> neu(size_t(spalten) * size_t(zeilen));
     for (int r = 0; r < std::min(zeilen, zeilen_); ++r)
         for (int c = 0; c < std::min(spalten, spalten_); ++c)
-            neu[size_t(r) * size_t(spalten) + size_t(c)] = std::move(zellen_[size_t(r) * size_t(spalten_) + size_t(c)]);
+            neu[size_t(r) * size_t(spalten) + size_t(c)] =
+                std::move(zellen_[size_t(r) * size_t(spalten_) + size_t(c)]);
     zellen_ = std::move(neu);
     breiten_.resize(size_t(spalten), Standard_Spaltenbreite);
     spalten_ = spalten;
@@ -53,7 +54,8 @@ void stringgrid_loeschen(Gitter& g)
             g.setzen(c, r, QString());
 }
 
-namespace {
+namespace
+{
 int laengster_text(const Gitter& g, int spalte, int zeile_von, int zeile_bis)
 {
     int n = 1;

@@ -15,7 +15,8 @@
 // every line with this many blanks per column.
 inline constexpr int Standard_Spaltenbreite = 64;
 
-class Gitter {
+class Gitter
+{
 public:
     Gitter() = default;
     Gitter(int spalten, int zeilen) { groesse_setzen(spalten, zeilen); }

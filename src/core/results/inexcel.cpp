@@ -7,7 +7,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 void le16(char* p, uint16_t v)
 {
     p[0] = char(v & 0xFF);

@@ -14,7 +14,8 @@
 
 class QSaveFile;
 
-class TXLSExport {
+class TXLSExport
+{
 public:
     // Checks the target with Datei_frei. If it is free, opens the output and
     // writes the begin-of-file record, fehler = false. If the target is in use

@@ -16,8 +16,8 @@ Referenztabelle Referenztabelle_Norm()
     t.untertitel2 = QStringLiteral(":2003)");
     t.druck_titel = QStringLiteral("Normhörschwelle");
     t.druck_untertitel = QStringLiteral("(Interpolation aus Daten der ISO 226:2003)");
-    t.fusszeile =
-        QStringLiteral("Die obigen Werte wurden durch Interpolation aus den Daten der ISO 226:2003 gewonnen.");
+    t.fusszeile = QStringLiteral(
+        "Die obigen Werte wurden durch Interpolation aus den Daten der ISO 226:2003 gewonnen.");
     t.speicher_meldung = QStringLiteral("Normhörschwelle kann nicht in Tabellenform ausgegeben werden, "
                                         "da Arbeitsspeicher zu klein.");
     t.frequenz = &Tabelle_Frequenz;
@@ -46,7 +46,8 @@ Referenztabelle Referenztabelle_NulldBA()
     return t;
 }
 
-namespace {
+namespace
+{
 // Entries that both arrays really hold.
 int letzter_eintrag(const Referenztabelle& t)
 {
@@ -57,7 +58,10 @@ int letzter_eintrag(const Referenztabelle& t)
 }
 } // namespace
 
-int Referenz_Zeilenzahl(const Referenztabelle& t) { return std::max(0, t.letzte - t.erste) + 12; }
+int Referenz_Zeilenzahl(const Referenztabelle& t)
+{
+    return std::max(0, t.letzte - t.erste) + 12;
+}
 
 Gitter Referenz_Bildschirm_Gitter(const Referenztabelle& t)
 {
@@ -84,7 +88,10 @@ Gitter Referenz_Bildschirm_Gitter(const Referenztabelle& t)
     return g;
 }
 
-bool Referenz_Zeile_fett(int zeile) { return zeile == 1 || zeile == 2 || (zeile >= 4 && zeile <= 6); }
+bool Referenz_Zeile_fett(int zeile)
+{
+    return zeile == 1 || zeile == 2 || (zeile >= 4 && zeile <= 6);
+}
 
 Ausrichtung Referenz_Ausrichtung(int spalte, int zeile)
 {

@@ -9,10 +9,14 @@
 #include <QDateTime>
 #include <QLocale>
 
-namespace {
+namespace
+{
 const QString Unterstrich = QStringLiteral("___________________");
 
-QString frequenztext(uint16_t f) { return Nullen_auffuellen_links(QString::number(f), 5); }
+QString frequenztext(uint16_t f)
+{
+    return Nullen_auffuellen_links(QString::number(f), 5);
+}
 
 // Header of one ear's block: four rows from `zeile` on.
 void kopf_ohr(Gitter& g, int zeile, const QString& ohr)
@@ -51,9 +55,9 @@ void unterstrich_zeile(Gitter& g, int zeile)
 
 QString pulsierend_lang(bool pulsierend)
 {
-    return pulsierend
-               ? "- Pulsierender Ton (Amplitudenmodulation mit " + QString::number(Modulationsfrequenz) + " Hz)"
-               : QStringLiteral("- Nicht pulsierend");
+    return pulsierend ? "- Pulsierender Ton (Amplitudenmodulation mit " +
+                            QString::number(Modulationsfrequenz) + " Hz)"
+                      : QStringLiteral("- Nicht pulsierend");
 }
 
 QString amplitude_lang(bool zunehmend)
@@ -80,7 +84,8 @@ void pulsierend_kurz(Gitter& g, int zeile, bool pulsierend)
 {
     g.setzen(2, zeile, pulsierend ? "- Pulsierender " : "- Nicht ");
     g.setzen(3, zeile,
-             pulsierend ? "Ton (AM mit " + QString::number(Modulationsfrequenz) + " Hz)" : QStringLiteral("pulsierend"));
+             pulsierend ? "Ton (AM mit " + QString::number(Modulationsfrequenz) + " Hz)"
+                        : QStringLiteral("pulsierend"));
 }
 } // namespace
 
@@ -122,7 +127,10 @@ Gitter Ergebnisse_Bildschirm_Gitter(const Testergebnis_Angaben& a)
     return g;
 }
 
-bool Ergebnis_Zeile_fett(int zeile) { return zeile == 1 || zeile == 2 || zeile == 9 || zeile == Zeile_Rechtes_Ohr; }
+bool Ergebnis_Zeile_fett(int zeile)
+{
+    return zeile == 1 || zeile == 2 || zeile == 9 || zeile == Zeile_Rechtes_Ohr;
+}
 
 bool Ergebnis_Zelle_rechts(int spalte, int zeile)
 {
@@ -184,7 +192,8 @@ Blatt Ergebnisse_Excel_Blatt(const Testergebnis_Angaben& a)
             const int r = datenzeile + k - 1;
             const auto i = size_t(Druck_index(links, k));
             const uint16_t f = a.frequenzen[size_t(k - 1)];
-            const bool gemessen = links ? a.werte.gemessen_links[size_t(k)] : a.werte.gemessen_rechts[size_t(k)];
+            const bool gemessen =
+                links ? a.werte.gemessen_links[size_t(k)] : a.werte.gemessen_rechts[size_t(k)];
             b.push_back(Blattzelle::Ganzzahl(1, r, f));
             if (gemessen) {
                 b.push_back(Blattzelle::Zahl(2, r, a.werte.dBA_werte[i]));

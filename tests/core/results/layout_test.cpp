@@ -13,15 +13,21 @@
 
 #include <set>
 
-namespace {
-constexpr Freqarray Frequenzen_Standard = {50,   100,  200,  500,  1000, 1500, 2000,  2500,  3000,  3500, 4000,
-                                           4500, 5000, 6000, 7000, 8000, 10000, 12000, 14000, 16000, 18000};
+namespace
+{
+constexpr Freqarray Frequenzen_Standard = {50,   100,  200,   500,   1000,  1500,  2000,
+                                           2500, 3000, 3500,  4000,  4500,  5000,  6000,
+                                           7000, 8000, 10000, 12000, 14000, 16000, 18000};
 const QString Blanks10 = QString(10, ' ');
 
 // Pressure of a level in dB re 20 uPa.
-double pa(double dB) { return 0.00002 * std::pow(10.0, dB / 20.0); }
+double pa(double dB)
+{
+    return 0.00002 * std::pow(10.0, dB / 20.0);
+}
 
-class Ergebnislayout : public ::testing::Test {
+class Ergebnislayout : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -202,7 +208,8 @@ TEST_F(Ergebnislayout, NameAndPrintLayout)
         xs.insert(e.x);
         if (e.text == name)
             name_gedruckt = e.x == 594;
-        const bool gross = e.y == 110 || e.y == 156 || e.text == "1. Linkes Ohr" || e.text == "2. Rechtes Ohr";
+        const bool gross =
+            e.y == 110 || e.y == 156 || e.text == "1. Linkes Ohr" || e.text == "2. Rechtes Ohr";
         EXPECT_EQ(e.fett, gross) << e.text.toStdString();
         EXPECT_EQ(e.schrift, gross ? 46 : 36) << e.text.toStdString();
     }
@@ -235,8 +242,10 @@ TEST(Tabellengitter, ClipboardAndResize)
     EXPECT_TRUE(g.zelle(1, 1).isEmpty());
 }
 
-namespace {
-class Referenzlayout : public ::testing::Test {
+namespace
+{
+class Referenzlayout : public ::testing::Test
+{
 protected:
     void SetUp() override { Hoerschwelle_Tabellen_erzeugen(); }
 };

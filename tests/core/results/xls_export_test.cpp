@@ -11,7 +11,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 QByteArray lesen(const QString& pfad)
 {
     QFile f(pfad);
@@ -20,8 +21,14 @@ QByteArray lesen(const QString& pfad)
     return f.readAll();
 }
 
-uint16_t u16(const QByteArray& b, int i) { return uint16_t(uint8_t(b[i]) | (uint8_t(b[i + 1]) << 8)); }
-uint32_t u32(const QByteArray& b, int i) { return uint32_t(u16(b, i)) | (uint32_t(u16(b, i + 2)) << 16); }
+uint16_t u16(const QByteArray& b, int i)
+{
+    return uint16_t(uint8_t(b[i]) | (uint8_t(b[i + 1]) << 8));
+}
+uint32_t u32(const QByteArray& b, int i)
+{
+    return uint32_t(u16(b, i)) | (uint32_t(u16(b, i + 2)) << 16);
+}
 
 const QByteArray bof = QByteArray::fromHex("090808000000100001000000");
 const QByteArray eof = QByteArray::fromHex("0a000000");
