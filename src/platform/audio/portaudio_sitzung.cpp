@@ -4,6 +4,10 @@
 #include <portaudio.h>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <mutex>
 
@@ -27,12 +31,44 @@ void jack_meldungen_stillen()
     }
 }
 
+// Some ALSA plugins (the jack device among them) print warnings straight to
+// stderr while PortAudio probes every device. For the few ms of the probing
+// stderr points to /dev/null.
+class Stderr_stumm
+{
+public:
+    Stderr_stumm()
+    {
+        std::fflush(stderr);
+        gesichert_ = dup(STDERR_FILENO);
+        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (gesichert_ >= 0 && null >= 0)
+            dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            close(null);
+    }
+    ~Stderr_stumm()
+    {
+        std::fflush(stderr);
+        if (gesichert_ >= 0) {
+            dup2(gesichert_, STDERR_FILENO);
+            close(gesichert_);
+        }
+    }
+    Stderr_stumm(const Stderr_stumm&) = delete;
+    Stderr_stumm& operator=(const Stderr_stumm&) = delete;
+
+private:
+    int gesichert_ = -1;
+};
+
 } // namespace
 
 PortAudio_Sitzung::PortAudio_Sitzung()
 {
     snd_lib_error_set_handler(alsa_still);
     jack_meldungen_stillen();
+    Stderr_stumm stumm;
     bereit_ = Pa_Initialize() == paNoError;
 }
 
