@@ -161,6 +161,9 @@ void Tabellenfenster::Speichern1Click()
 {
     SaveDialog1.filter_index = Datei_Typ_xls ? 1 : 2;
     SaveDialog1.standard_endung = Datei_Typ_xls ? QStringLiteral("xls") : QStringLiteral("txt");
+    // The documents folder may be found only after the window was created.
+    if (SaveDialog1.verzeichnis.isEmpty())
+        SaveDialog1.verzeichnis = Dokumente_pfad.trimmed();
     const auto wahl = dialoge().datei_speichern(SaveDialog1);
     if (!wahl || wahl->pfad.isEmpty())
         return;
