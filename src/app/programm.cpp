@@ -2,6 +2,10 @@
 
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
+#include "app/fenster.h"
+#include "app/tabelle_norm_unit.h"
+#include "app/tabelle_nulldba_unit.h"
+#include "app/testergebnis_unit.h"
 #include "app/unit1.h"
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/tones/wave_volume.h"
@@ -32,6 +36,9 @@ Programm::~Programm()
 {
     beenden();
     form5_.reset();
+    form_nulldba_tab_.reset();
+    form_norm_tab_.reset();
+    form3_.reset();
     form2_.reset();
     form1_.reset();
     Wellenlautstaerke_einsetzen(nullptr);
@@ -46,6 +53,12 @@ void Programm::starten()
     form1_->FormCreate();
     form2_ = std::make_unique<TForm2>();
     form2_->Abspieler_setzen(abspieler_);
+    form3_ = std::make_unique<TForm3>();
+    Fenster.Form3 = form3_.get();
+    form_norm_tab_ = std::make_unique<TForm_Norm_Tab>();
+    Fenster.Form_Norm_Tab = form_norm_tab_.get();
+    form_nulldba_tab_ = std::make_unique<TForm_NulldBA_Tab>();
+    Fenster.Form_NulldBA_Tab = form_nulldba_tab_.get();
     form5_ = std::make_unique<TForm5>();
     form1_->show();
     form5_->FormCreate();

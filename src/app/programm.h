@@ -11,7 +11,10 @@
 class Abspieler;
 class TForm1;
 class TForm2;
+class TForm3;
 class TForm5;
+class TForm_Norm_Tab;
+class TForm_NulldBA_Tab;
 
 class Programm {
 public:
@@ -33,6 +36,9 @@ private:
     Abspieler* abspieler_ = nullptr;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm_Norm_Tab> form_norm_tab_;
+    std::unique_ptr<TForm_NulldBA_Tab> form_nulldba_tab_;
     std::unique_ptr<TForm5> form5_;
     bool beendet_ = false;
 };

@@ -3,6 +3,7 @@
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
 #include "app/fenster.h"
+#include "app/testergebnis_unit.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/schallpegel.h"
 #include "core/shell/dialoge.h"
@@ -254,9 +255,33 @@ void TForm1::HoertestRechtesOhr1Click()
     alle_wave_Dat_erz();
 }
 void TForm1::Schaubild1Click() {}
-void TForm1::abelle1Click() {}
-void TForm1::abelleNormhrschwelle1Click() {}
-void TForm1::abelle0dBAKurve1Click() {}
+void TForm1::abelle1Click()
+{
+    auto* tabelle = qobject_cast<TForm3*>(Fenster.Form3);
+    if (!tabelle)
+        return;
+    tabelle->setWindowTitle(QStringLiteral("Ergebnisse des Hörtests"));
+    Einstellungen_von_Festplatte_holen();
+    tabelle->Ergebnisse_Bildschirm();
+    tabelle->show();
+    tabelle->raise();
+}
+
+void TForm1::abelleNormhrschwelle1Click()
+{
+    if (Fenster.Form_Norm_Tab) {
+        Fenster.Form_Norm_Tab->show();
+        Fenster.Form_Norm_Tab->raise();
+    }
+}
+
+void TForm1::abelle0dBAKurve1Click()
+{
+    if (Fenster.Form_NulldBA_Tab) {
+        Fenster.Form_NulldBA_Tab->show();
+        Fenster.Form_NulldBA_Tab->raise();
+    }
+}
 
 void TForm1::Einstellungen1Click()
 {
