@@ -1,0 +1,43 @@
+#pragma once
+// What the options window edits: the 21 test frequencies and the three tone
+// options (keep the tone files or make every tone anew, pulsing or nearly
+// pure, falling or rising). The window reads its controls into
+// Optionen_Eingaben; everything else happens here.
+#include "core/settings/records.h"
+
+#include <QString>
+
+#include <array>
+
+inline constexpr int Kleinste_Testfrequenz = 20;
+inline constexpr int Groesste_Testfrequenz = 20000;
+
+inline const QString Text_Frequenz_Eingabefehler =
+    QStringLiteral("Geben Sie eine natürliche Zahl \rim Bereich zwischen 20 und 20000 ein");
+
+struct Optionen_Eingaben {
+    std::array<QString, Zeilen> frequenzen; // texts of f01..f21
+    bool dateien_behalten = true;           // keep the tone files on disk (else: every tone anew)
+    bool pulsierend = true;                 // pulsing tone (else: nearly pure)
+    bool abnehmend = true;                  // amplitude falls (else: rises)
+};
+
+// A frequency text is right when it is a whole number (comma or point) from
+// 20 to 20000 Hz.
+bool Frequenzeingabe_richtig(const QString& text);
+
+// The record's values as the window shows them.
+Optionen_Eingaben Optionen_aus_Einstellungen(const Einstellungstyp& e);
+
+// Window -> record:
+//  - every frequency text (cut to 30 characters) is stored; a whole number
+//    from 20 to 20000 becomes the row's frequency (rounded, as StringzuInteger
+//    reads it) and its text is rewritten in decimal; a changed frequency marks
+//    its row and Freq_geaendert. A text that is no such number leaves the
+//    row's frequency and gives the text of that frequency back, so that the
+//    record never holds a frequency the tones cannot have.
+//  - keeping the files sets Freq_geaendert (saving always renews the stored
+//    set); making every tone anew deletes the stored set (alle_wave_loeschen).
+//  - a changed tone kind or direction marks all 21 rows.
+//  - Tondauer_hundertstel := 3000 (falling) or 1500 (rising).
+void Optionen_in_Einstellungen(Einstellungstyp& e, const Optionen_Eingaben& ein);

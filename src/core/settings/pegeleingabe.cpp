@@ -1,0 +1,133 @@
+#include "core/settings/pegeleingabe.h"
+
+#include "core/acoustics/physik_hoertest.h"
+#include "core/shell/kvhilf.h"
+
+int Kalibrierart(uint8_t modus, Eichungstyp eichung)
+{
+    switch (modus) {
+    case 0:
+    case 1:
+        return eichung == Schall_messer ? 5 : 3;
+    case 2:
+        return 4;
+    default:
+        return 6;
+    }
+}
+
+int Lautstaerkegruppe(uint8_t modus)
+{
+    switch (modus) {
+    case 0:
+    case 1:
+        return 3;
+    case 2:
+        return 4;
+    default:
+        return 5;
+    }
+}
+
+bool Dezibeleingabe_richtig(const QString& text)
+{
+    double d = 0;
+    bool ok = false;
+    StringzuDouble(text, d, ok);
+    return ok && d >= Kleinster_Pegel_1000Hz && d <= Groesster_Pegel_1000Hz;
+}
+
+namespace {
+
+// Stores a text (30 characters); when it is a number, gives the number and
+// stores the text with a decimal comma.
+bool Zahltext_speichern(Kurztext<30>& ziel, const QString& text, double& zahl)
+{
+    ziel.setzen(text);
+    QString t = ziel.text();
+    double d = 0;
+    bool ok = false;
+    StringzuDouble(t, d, ok);
+    if (!ok)
+        return false;
+    zahl = d;
+    PunktzuKomma(t);
+    ziel.setzen(t);
+    return true;
+}
+
+void Mikrofonfaktoren(Einstellungstyp& e, bool links)
+{
+    if (links) {
+        Umrechnungsfaktor_U_p_1000(e.Um_Fak_U_p_1000_links, e.dB_1000Hz_links, Spannung(e, 4, 0, 5));
+        for (int i = 1; i <= Zeilen; ++i)
+            Umrechnungsfaktoren_U_p(i, e.Um_Fak_U_p_links, e.Frequenzgang, e.Um_Fak_U_p_1000_links);
+    } else {
+        Umrechnungsfaktor_U_p_1000(e.Um_Fak_U_p_1000_rechts, e.dB_1000Hz_rechts, Spannung(e, 4, 1, 5));
+        for (int i = 1; i <= Zeilen; ++i)
+            Umrechnungsfaktoren_U_p(i, e.Um_Fak_U_p_rechts, e.Frequenzgang, e.Um_Fak_U_p_1000_rechts);
+    }
+}
+
+} // namespace
+
+void Messfenster_in_Einstellungen(Einstellungstyp& e, const Messfenster_Eingaben& ein,
+                                  const uint32_t (&lautstaerken)[22])
+{
+    const int s = Kalibrierart(ein.modus, e.Eichung);
+    const int v = Lautstaerkegruppe(ein.modus);
+    const int ohr = ein.links ? 0 : 1;
+    if (ein.modus == 2) {
+        if (ein.links)
+            Zahltext_speichern(e.db_1000Hz_l_string, ein.pegel_1000, e.dB_1000Hz_links);
+        else
+            Zahltext_speichern(e.db_1000Hz_r_string, ein.pegel_1000, e.dB_1000Hz_rechts);
+    }
+    if (ein.modus >= 2 && ein.modus <= 4)
+        for (int i = 1; i <= Zeilen; ++i)
+            Zahltext_speichern(Spannung_string(e, s, ohr, i), ein.werte[size_t(i - 1)], Spannung(e, s, ohr, i));
+    for (int i = 1; i <= Zeilen; ++i)
+        (ein.links ? Links_Volume(e, v, i) : Rechts_Volume(e, v, i)) = lautstaerken[i];
+    if (ein.modus == 3 || ein.modus == 4)
+        for (int i = 1; i <= Zeilen; ++i)
+            e.Schallmesser[size_t(ohr)][size_t(i - 1)] = ein.einheiten[size_t(i - 1)];
+    if (s == 3 || s == 4)
+        Mikrofonfaktoren(e, ein.links);
+}
+
+void Ohr_uebernehmen(Einstellungstyp& e, uint8_t modus, bool ziel_links, uint32_t (&links)[6][22],
+                     uint32_t (&rechts)[6][22])
+{
+    const int s = Kalibrierart(modus, e.Eichung);
+    const int v = Lautstaerkegruppe(modus);
+    const int ziel = ziel_links ? 0 : 1;
+    const int quelle = 1 - ziel;
+    for (int i = 1; i <= Zeilen; ++i) {
+        if (ziel_links)
+            Links_Volume(e, v, i) = Rechts_Volume(e, v, i);
+        else
+            Rechts_Volume(e, v, i) = Links_Volume(e, v, i);
+        Spannung(e, s, ziel, i) = Spannung(e, s, quelle, i);
+        Spannung_string(e, s, ziel, i) = Spannung_string(e, s, quelle, i);
+        e.Schallmesser[size_t(ziel)][size_t(i - 1)] = e.Schallmesser[size_t(quelle)][size_t(i - 1)];
+    }
+    for (int i = 0; i <= Zeilen; ++i) {
+        if (ziel_links)
+            links[v][i] = rechts[v][i];
+        else
+            rechts[v][i] = links[v][i];
+    }
+    if (modus == 2) {
+        if (ziel_links) {
+            e.dB_1000Hz_links = e.dB_1000Hz_rechts;
+            e.Um_Fak_U_p_links = e.Um_Fak_U_p_rechts;
+            e.db_1000Hz_l_string = e.db_1000Hz_r_string;
+        } else {
+            e.dB_1000Hz_rechts = e.dB_1000Hz_links;
+            e.Um_Fak_U_p_rechts = e.Um_Fak_U_p_links;
+            e.db_1000Hz_r_string = e.db_1000Hz_l_string;
+        }
+    }
+    Messungen_in_Anfangslautstaerke(true, e);
+    Messungen_in_Anfangslautstaerke(false, e);
+}

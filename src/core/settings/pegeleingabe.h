@@ -1,0 +1,56 @@
+#pragma once
+// What the measurement window takes over into the settings in its modes 1..4
+// (start volume, microphone voltage, manual and automatic calibration), and
+// the copy of one ear's calibration to the other. The window reads its
+// controls into Messfenster_Eingaben; the arithmetic happens here.
+//
+// Mode -> calibration kind s (first index of Spannung1) and volume group v:
+//   modes 0, 1: s = 3 (voltage calibration) or 5 (sound level meter), v = 3
+//   mode 2:     s = 4, v = 4
+//   modes 3, 4: s = 6, v = 5
+#include "core/settings/records.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+inline const QString Text_Dezibel_Eingabefehler = QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein");
+inline constexpr double Kleinster_Pegel_1000Hz = 0.0;
+inline constexpr double Groesster_Pegel_1000Hz = 120.0;
+
+int Kalibrierart(uint8_t modus, Eichungstyp eichung);
+int Lautstaerkegruppe(uint8_t modus);
+
+// The sound level at the reference row: a number from 0 to 120 (both included).
+bool Dezibeleingabe_richtig(const QString& text);
+
+struct Messfenster_Eingaben {
+    uint8_t modus = 1;                   // 1..4
+    bool links = true;                   // ear
+    std::array<QString, Zeilen> werte;   // Edit1..Edit21
+    QString pegel_1000;                  // Edit22 (mode 2)
+    std::array<int32_t, Zeilen> einheiten{}; // ComboBox1..21: 0 dB, 1 dB(A), 2 dB(C) (modes 3, 4)
+};
+
+// Window -> settings record for the ear of `ein`:
+//  1. mode 2: the reference level text (30 characters) and, when it is a
+//     number, dB_1000Hz of the ear, the text rewritten with a decimal comma;
+//  2. modes 2..4: the row texts into Spannung1_string[s][ear], numbers into
+//     Spannung1[s][ear] (texts rewritten with a decimal comma; a text that is
+//     no number leaves the row's number);
+//  3. the ear's working volumes of group v (rows 1..21) into Links_Volume1 /
+//     Rechts_Volume1[v];
+//  4. modes 3, 4: the units into Schallmesser[ear];
+//  5. s = 3 or 4: the ear's Pa-per-volt factor at 1000 Hz from dB_1000Hz and
+//     the row-5 voltage (kind 4), then the 21 row factors from G(f).
+void Messfenster_in_Einstellungen(Einstellungstyp& e, const Messfenster_Eingaben& ein,
+                                  const uint32_t (&lautstaerken)[22]);
+
+// Copies the other ear's calibration of the mode into the ear `ziel_links`:
+// the volumes of group v (settings and working volumes, index 0 included),
+// the values, texts and units of kind s; in mode 2 also the reference level,
+// its text and the row factors (not the 1000-Hz factor). Then the start
+// pressures (kinds 3 and 5) of both ears are recomputed.
+void Ohr_uebernehmen(Einstellungstyp& e, uint8_t modus, bool ziel_links, uint32_t (&links)[6][22],
+                     uint32_t (&rechts)[6][22]);
