@@ -10,6 +10,13 @@ public:
     virtual ~Wellenlautstaerke() = default;
     // Sets the left and right channel volume (0 = silent, 65535 = full).
     virtual void setzen(uint16_t links, uint16_t rechts) = 0;
+    // Reads the left and right channel volume; false when it cannot be read.
+    virtual bool lesen(uint16_t& links, uint16_t& rechts) const
+    {
+        (void)links;
+        (void)rechts;
+        return false;
+    }
 };
 
 // Installs the volume control that SetWaveVolume and WaveVolume_hilf use;

@@ -59,6 +59,12 @@ public:
 
     // Wellenlautstaerke: SetWaveVolume sets the player's channel volumes.
     void setzen(uint16_t links, uint16_t rechts) override { lautstaerke_setzen(links, rechts); }
+    // GetWaveVolume reads the player's channel volumes.
+    bool lesen(uint16_t& links, uint16_t& rechts) const override
+    {
+        lautstaerke(links, rechts);
+        return true;
+    }
 
 signals:
     // The end of the file has been heard (not looping, notify on); once per

@@ -1,21 +1,22 @@
 #include "platform/audio/portaudio_sitzung.h"
 
-#include <alsa/asoundlib.h>
+#include "platform/alsa_meldungen.h"
+
 #include <portaudio.h>
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <link.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include <mutex>
 
 namespace {
-
-// ALSA reports every failed probe of a device on stderr; the program says
-// itself what is missing.
-void alsa_still(const char*, int, const char*, int, const char*, ...) {}
 
 // PortAudio's JACK host API (and ALSA's jack device) try to reach a JACK
 // server, and the JACK library prints every failure on stderr. Its message
@@ -62,14 +63,40 @@ private:
     int gesichert_ = -1;
 };
 
+// ALSA loads its plugins (and through them the sound server's client library)
+// while PortAudio probes the devices and unloads them again at Pa_Terminate.
+// The client library keeps a few blocks for the whole process in its static
+// data; once it is unloaded nobody can see them any more, and a leak checker
+// reports them as lost. Unloading gains nothing at that point, so the
+// libraries loaded for sound stay in the process.
+void tonbibliotheken_halten()
+{
+    std::vector<std::string> pfade;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* daten) {
+            const char* name = info->dlpi_name;
+            if (name && (std::strstr(name, "/alsa-lib/libasound_module_") || std::strstr(name, "/libpulse")))
+                static_cast<std::vector<std::string>*>(daten)->push_back(name);
+            return 0;
+        },
+        &pfade);
+    for (const std::string& pfad : pfade) {
+        if (void* h = dlopen(pfad.c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE))
+            dlclose(h);
+    }
+}
+
 } // namespace
 
 PortAudio_Sitzung::PortAudio_Sitzung()
 {
-    snd_lib_error_set_handler(alsa_still);
+    ALSA_Meldungen_stillen();
     jack_meldungen_stillen();
-    Stderr_stumm stumm;
-    bereit_ = Pa_Initialize() == paNoError;
+    {
+        Stderr_stumm stumm;
+        bereit_ = Pa_Initialize() == paNoError;
+    }
+    tonbibliotheken_halten();
 }
 
 PortAudio_Sitzung::~PortAudio_Sitzung()
