@@ -162,6 +162,10 @@ void TForm2::Geometrie_Einstellungen()
 
             auto* b = new QPushButton(QStringLiteral("Start"), mitte);
             b->setObjectName(QStringLiteral("Button%1").arg(i));
+            // Hidden buttons keep their place, so the rows do not jump.
+            QSizePolicy platz = b->sizePolicy();
+            platz.setRetainSizeWhenHidden(true);
+            b->setSizePolicy(platz);
             Button[size_t(i)] = b;
             gitter->addWidget(b, erste + 2, s);
             connect(b, &QPushButton::clicked, this, [this, i] { ButtonClick(i); });
