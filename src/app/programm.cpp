@@ -3,6 +3,8 @@
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
 #include "app/fenster.h"
+#include "app/frequenzgang_unit.h"
+#include "app/optionen_unit.h"
 #include "app/tabelle_norm_unit.h"
 #include "app/tabelle_nulldba_unit.h"
 #include "app/testergebnis_unit.h"
@@ -10,6 +12,7 @@
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/tones/wave_volume.h"
 #include "platform/audio/portaudio_abspieler.h"
+#include "platform/mixer/alsa_mischpult.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,6 +31,10 @@ Programm::Programm(Abspieler* abspieler, Dialoge* dialoge)
     }
     abspieler_ = abspieler;
     Wellenlautstaerke_einsetzen(abspieler_);
+    if (!Mischpult_eingesetzt()) {
+        eigenes_mischpult_ = std::make_unique<ALSA_Mischpult>();
+        Mischpult_einsetzen(eigenes_mischpult_.get());
+    }
     // The reference curves are tabulated once, before any window exists.
     Hoerschwelle_Tabellen_erzeugen();
 }
@@ -38,10 +45,15 @@ Programm::~Programm()
     form5_.reset();
     form_nulldba_tab_.reset();
     form_norm_tab_.reset();
+    form6_.reset();
+    form4_.reset();
     form3_.reset();
     form2_.reset();
     form1_.reset();
     Wellenlautstaerke_einsetzen(nullptr);
+    if (eigenes_mischpult_ && Mischpult_eingesetzt() == eigenes_mischpult_.get())
+        Mischpult_einsetzen(nullptr);
+    eigenes_mischpult_.reset();
     eigener_abspieler_.reset();
     dialoge_setzen(nullptr);
     QCoreApplication::removeTranslator(&uebersetzung_);
@@ -55,6 +67,8 @@ void Programm::starten()
     form2_->Abspieler_setzen(abspieler_);
     form3_ = std::make_unique<TForm3>();
     Fenster.Form3 = form3_.get();
+    form4_ = std::make_unique<TForm4>();
+    form6_ = std::make_unique<TForm6>();
     form_norm_tab_ = std::make_unique<TForm_Norm_Tab>();
     Fenster.Form_Norm_Tab = form_norm_tab_.get();
     form_nulldba_tab_ = std::make_unique<TForm_NulldBA_Tab>();

@@ -12,7 +12,10 @@ class Abspieler;
 class TForm1;
 class TForm2;
 class TForm3;
+class TForm4;
 class TForm5;
+class TForm6;
+class Mischpult;
 class TForm_Norm_Tab;
 class TForm_NulldBA_Tab;
 
@@ -34,9 +37,13 @@ private:
     Qt_Dialoge qt_dialoge_;
     std::unique_ptr<Abspieler> eigener_abspieler_;
     Abspieler* abspieler_ = nullptr;
+    // The sound card's mixer, unless one was installed before the program started.
+    std::unique_ptr<Mischpult> eigenes_mischpult_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<TForm6> form6_;
     std::unique_ptr<TForm_Norm_Tab> form_norm_tab_;
     std::unique_ptr<TForm_NulldBA_Tab> form_nulldba_tab_;
     std::unique_ptr<TForm5> form5_;

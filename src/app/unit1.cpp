@@ -3,6 +3,8 @@
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
 #include "app/fenster.h"
+#include "app/frequenzgang_unit.h"
+#include "app/optionen_unit.h"
 #include "app/testergebnis_unit.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/schallpegel.h"
@@ -10,6 +12,7 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 #include "core/shell/programmstart.h"
+#include "platform/mixer/lautstaerke_regler.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -290,9 +293,38 @@ void TForm1::Einstellungen1Click()
     Mikrofonspannung1->setEnabled(Einstellungen.Eichung == Span_nung);
 }
 
-void TForm1::VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1Click() {}
-void TForm1::MaximaleGesamtlautstrke1Click() {}
-void TForm1::Optionen1Click() {}
+void TForm1::VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1Click()
+{
+    // The confirmation is shown whatever the mixer allowed.
+    SetMicrophoneVolumeMute(true);
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok,
+                      QStringLiteral("Rückkopplung (direkte Mikrofonwiedergabe über Lautsprecher) erfolgreich "
+                                     "deaktiviert."),
+                      QString(), Antwort::Ok);
+}
+
+void TForm1::MaximaleGesamtlautstrke1Click()
+{
+    SetMixerLineSourceMute(5, false);
+    SetMasterMute(false);
+    SetMasterVolume(0xFFFF);
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok,
+                      QStringLiteral("Lautsprecher (Gesamtlautstärke) aktiviert.\rGesamtregler auf maximale "
+                                     "Lautstärke eingestellt."),
+                      QString(), Antwort::Ok);
+}
+
+void TForm1::Optionen1Click()
+{
+    if (!Form4)
+        return;
+    Form4->GeoEinstellungen_Form4();
+    Einstellungen_von_Festplatte_holen();
+    Form4->Einstellungen_in_Form4_schreiben();
+    Form4->show();
+    Form4->raise();
+    Form4->activateWindow();
+}
 void TForm1::Lautstaerkelinks1Click() { Messfenster_oeffnen(this, 1, true, &TForm2::Form2_erscheint_Einstellungen); }
 void TForm1::Lautstaerkerechts1Click() { Messfenster_oeffnen(this, 1, false, &TForm2::Form2_erscheint_Einstellungen); }
 
@@ -341,7 +373,18 @@ void TForm1::Schalldruckpegellinks1Click() { Messfenster_oeffnen(this, 3, true, 
 void TForm1::Schalldruckpegelrechts1Click() { Messfenster_oeffnen(this, 3, false, &TForm2::Form2_erscheint_Schallpegel); }
 void TForm1::Mikrofonspannunglinks1Click() { Messfenster_oeffnen(this, 2, true, &TForm2::Form2_erscheint_Spannung); }
 void TForm1::Mikrofonspannungrechts1Click() { Messfenster_oeffnen(this, 2, false, &TForm2::Form2_erscheint_Spannung); }
-void TForm1::FrequenzgangMikrofon1Click() {}
+void TForm1::FrequenzgangMikrofon1Click()
+{
+    if (!Form6)
+        return;
+    ausschalten_Menu_Form1();
+    Einstellungen_von_Festplatte_holen();
+    Form6->Form6GeomEinstellungen();
+    Form6->Einstellungen_in_Form6_schreiben();
+    Form6->show();
+    Form6->raise();
+    Form6->activateWindow();
+}
 
 void TForm1::Einstellungenladen1Click()
 {
