@@ -1,10 +1,13 @@
 #include "app/einstellungen_messungen.h"
 
+#include "app/einstellungsdatei_waehlen.h"
 #include "app/fenster.h"
 #include "app/unit1.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
 #include "core/settings/einstellungen.h"
+#include "core/settings/frequenzgang.h"
+#include "core/settings/pegeleingabe.h"
 #include "core/shell/dialoge.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
@@ -13,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -58,6 +62,8 @@ TForm2::TForm2(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Einstellungen Links: Anfangslautstärke übernehmen"));
     Geometrie_Einstellungen();
+    for (int i = 1; i <= 22; ++i)
+        Edit[size_t(i)]->installEventFilter(this);
     Ton_gestoppt = true;
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm2::Fokusfenster_gewechselt);
 }
@@ -558,7 +564,13 @@ void TForm2::Neu1Click()
     Einstellungen_in_Form2_schreiben();
 }
 
-void TForm2::Rechtsuebernehmen1Click() {}
+void TForm2::Rechtsuebernehmen1Click()
+{
+    if (Form2_Modus < 1 || Form2_Modus > 3)
+        return;
+    Ohr_uebernehmen(Einstellungen, Form2_Modus, links(), Lautstaerke_links, Lautstaerke_rechts);
+    Einstellungen_in_Form2_schreiben();
+}
 
 void TForm2::EinstellungenSpeichern1Click()
 {
@@ -568,6 +580,81 @@ void TForm2::EinstellungenSpeichern1Click()
         close();
         return;
     }
+    const auto pfad = Einstellungsdatei_waehlen(Endungsregel::erzwingen);
+    if (!pfad)
+        return;
+    Einstellungen_uebernehmen(Einstellungen, links());
+    string_zu_Dateiname1_6(*pfad);
+    Einstellungen_speichern_Festplatte();
+    sound_beenden();
+    close();
+}
+
+// ---- Level entry ---------------------------------------------------------------------
+
+void TForm2::Einstellungen_uebernehmen(Einstellungstyp& e, bool l)
+{
+    Messfenster_Eingaben ein;
+    ein.modus = Form2_Modus;
+    ein.links = l;
+    for (int i = 1; i <= Zeilen; ++i) {
+        ein.werte[size_t(i - 1)] = Edit[size_t(i)]->text();
+        ein.einheiten[size_t(i - 1)] = ComboBox[size_t(i)]->currentIndex();
+    }
+    ein.pegel_1000 = Edit[22]->text();
+    const int v = ::Lautstaerkegruppe(Form2_Modus);
+    Messfenster_in_Einstellungen(e, ein, l ? Lautstaerke_links[v] : Lautstaerke_rechts[v]);
+    Form2_Messung_neu();
+}
+
+bool TForm2::FalscheZahleneingabe(QLineEdit* edit)
+{
+    if (!edit || Form2_Modus < 1 || Form2_Modus > 3 || Zahleingabe_richtig(edit->text()))
+        return false;
+    eingabemeldung_offen_ = true;
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler, QStringLiteral("Eingabefehler"),
+                      Antwort::Ok);
+    eingabemeldung_offen_ = false;
+    edit->setFocus();
+    return true;
+}
+
+bool TForm2::FalscheDezibeleingabe(QLineEdit* edit)
+{
+    if (!edit || Dezibeleingabe_richtig(edit->text()))
+        return false;
+    eingabemeldung_offen_ = true;
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Dezibel_Eingabefehler, QStringLiteral("Eingabefehler"),
+                      Antwort::Ok);
+    eingabemeldung_offen_ = false;
+    edit->setFocus();
+    return true;
+}
+
+void TForm2::EditExit(int i)
+{
+    if (i == 22)
+        FalscheDezibeleingabe(Edit[22]);
+    else if (i >= 1 && i <= Zeilen)
+        FalscheZahleneingabe(Edit[size_t(i)]);
+}
+
+bool TForm2::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::FocusOut && !eingabemeldung_offen_ && isVisible()) {
+        // Leaving an edit inside the window; a message box or another window
+        // taking the focus is no exit.
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
+            for (int i = 1; i <= 22; ++i) {
+                if (o == Edit[size_t(i)]) {
+                    EditExit(i);
+                    break;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(o, e);
 }
 
 void TForm2::Abbrechen2Click()

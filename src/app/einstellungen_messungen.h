@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+struct Einstellungstyp;
+
 class Abspieler;
 class QAction;
 class QComboBox;
@@ -93,6 +95,18 @@ public:
     void TrackBar2Change();
     void Lautstaerke_in_Trackbar(uint32_t lautstaerke);
     void Eine_Spannung_ausgeben(bool links, int zeile);
+
+    // Level entry (modes 1..4).
+    // Window -> settings record for the ear (links): levels or voltages of the
+    // rows, the reference level (mode 2), the working volumes, the units
+    // (modes 3, 4), the microphone factors; then the ear's results are cleared.
+    void Einstellungen_uebernehmen(Einstellungstyp& e, bool links);
+    // Input checks of a row edit (modes 1..3) and of Edit22; true when the
+    // entry is wrong (after the message, with the focus back in the edit).
+    bool FalscheZahleneingabe(QLineEdit* edit);
+    bool FalscheDezibeleingabe(QLineEdit* edit);
+    void EditExit(int i); // Edit1Exit .. Edit21Exit, Edit22Exit for i = 22
+    void Edit22Exit() { EditExit(22); }
     uint32_t* Arbeitslautstaerken(); // working volumes of the current ear and group
 
     // Status bar panels.
@@ -133,6 +147,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void Geometrie_Einstellungen();
@@ -148,6 +163,7 @@ private:
     QLabel* panel1_ = nullptr;
     bool frage_offen_ = false;
     bool trackbar_setzt_ = false;
+    bool eingabemeldung_offen_ = false;
 };
 
 extern TForm2* Form2;
