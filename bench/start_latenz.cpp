@@ -3,10 +3,10 @@
 //       first audio callback has copied frames of it;
 //   (b) a fresh 30-s pair first (falling, pulsing, 1000 Hz, regenerated),
 //       then the same.
-// The player object lives for the whole run, as in the program (its output
-// stream stays open between tones); the first open of a new player (which
-// opens the stream) is shown separately. Needs an output device (the test
-// sound server); without one it says so and ends with 0.
+// The player object lives for the whole run, as in the program; opening a
+// file opens its output stream. The first playing of a brand-new player
+// (PortAudio already initialised) is shown separately. Needs an output device
+// (the test sound server); without one it says so and ends with 0.
 #include "core/tones/kvwave.h"
 #include "platform/audio/portaudio_abspieler.h"
 #include "platform/audio/portaudio_sitzung.h"
@@ -113,12 +113,13 @@ int main(int argc, char** argv)
         b.push_back(ms_seit(t0));
         QCoreApplication::processEvents();
     }
+    const double latenz_ms = p.ausgabelatenz_s() * 1000.0;
     p.schliessen();
 
-    std::printf("output latency of the stream: %.1f ms\n", p.ausgabelatenz_s() * 1000.0);
+    std::printf("output latency of the stream: %.1f ms\n", latenz_ms);
     zeile("(a) files present, player in use", a, 30);
     zeile("(b) fresh 30-s pair written first, player in use", b, 150);
     zeile("    of which writing the pair", b_erzeugen, 150);
-    zeile("    new player (opens the output stream), files present", neu, 30);
+    zeile("    first playing of a new player, files present", neu, 30);
     return 0;
 }

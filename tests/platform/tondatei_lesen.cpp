@@ -96,6 +96,8 @@ struct Verfaelschung
     std::function<void(QByteArray&)> tun;
 };
 
+void PrintTo(const Verfaelschung& v, std::ostream* os) { *os << v.name; }
+
 class TondateiAbgelehnt : public TondateiLesen, public ::testing::WithParamInterface<Verfaelschung>
 {
 };

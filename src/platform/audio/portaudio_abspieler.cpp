@@ -189,13 +189,20 @@ bool PortAudio_Abspieler::abspielen()
     ende_timer_->stop();
     spielt_ = false;
     eingefroren_ms_ = 0;
+    // Every playing gets a stream that has never run: starting a stream again
+    // whose sound server has gone away in the meantime never returns in
+    // PortAudio's ALSA host API, while opening a new one fails at once.
+    if (gestartet_) {
+        strom_schliessen();
+        gestartet_ = false;
+    }
     if (!strom_oeffnen())
         return false;
-    strom_anhalten();
     z_->zuruecksetzen();
+    gestartet_ = true;
     if (Pa_StartStream(z_->strom) != paNoError) {
-        // The device or the sound server is gone: open afresh next time.
         strom_schliessen();
+        gestartet_ = false;
         return false;
     }
     spielt_ = true;
@@ -217,6 +224,8 @@ void PortAudio_Abspieler::stoppen()
 void PortAudio_Abspieler::schliessen()
 {
     stoppen();
+    strom_schliessen();
+    gestartet_ = false;
     z_->inhalt.samples.clear();
     z_->inhalt.samples.shrink_to_fit();
     z_->frames = 0;
@@ -288,12 +297,25 @@ void PortAudio_Abspieler::ende_timer_stellen()
     ende_timer_->start(std::max(5, int(std::ceil(bis)) + 1));
 }
 
+bool PortAudio_Abspieler::strom_tot() const
+{
+    // A stream whose callback thread gave up (the device or the sound server
+    // went away) is no longer active although nobody stopped it.
+    return z_->strom && Pa_IsStreamActive(z_->strom) == 0;
+}
+
 void PortAudio_Abspieler::ende_pruefen()
 {
     if (!spielt_)
         return;
     const Lage l = lage();
     if (!l.ende_gehoert) {
+        if (strom_tot()) {
+            // The end will never be heard: the playing is over, silently.
+            eingefroren_ms_ = l.frame * 1000.0 / Rate;
+            spielt_ = false;
+            return;
+        }
         ende_timer_stellen();
         return;
     }
@@ -317,7 +339,7 @@ void PortAudio_Abspieler::benachrichtigen_setzen(bool an) { benachrichtigen_ = a
 
 bool PortAudio_Abspieler::benachrichtigen() const { return benachrichtigen_; }
 
-bool PortAudio_Abspieler::laeuft() const { return spielt_ && !lage().ende_gehoert; }
+bool PortAudio_Abspieler::laeuft() const { return spielt_ && !lage().ende_gehoert && !strom_tot(); }
 
 void PortAudio_Abspieler::lautstaerke_setzen(uint16_t links, uint16_t rechts)
 {

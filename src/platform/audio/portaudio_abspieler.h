@@ -2,9 +2,13 @@
 // The tone player on a PortAudio output stream (the default output device,
 // float samples, stereo, 44100 Hz, the device's low output latency).
 //
-// The whole file is loaded at oeffnen(); the audio callback only copies its
-// frames with the current channel gains and never blocks or allocates. The
-// stream stays open between files, so a new tone starts within a few ms.
+// The whole file is loaded at oeffnen(), which also opens the output stream;
+// the audio callback only copies its frames with the current channel gains
+// and never blocks or allocates. Every abspielen() after the first on the
+// same file opens the stream anew (a few ms): a stream is never started twice,
+// because restarting one whose sound server has gone away hangs in PortAudio.
+// A playing whose stream dies (device or server gone) stops: laeuft() turns
+// false, the position stays where the sound stopped, no Ende().
 //
 // Position: the callback records, for every buffer, its first frame, the
 // frames handed over so far and the time its first frame reaches the output
@@ -58,6 +62,7 @@ private:
     };
     Lage lage() const;
     bool strom_oeffnen();
+    bool strom_tot() const;
     void strom_schliessen();
     void strom_anhalten();
     void ende_pruefen();
@@ -67,6 +72,7 @@ private:
     QTimer* ende_timer_ = nullptr;
     QString datei_;
     bool spielt_ = false;
+    bool gestartet_ = false; // the open stream has been started once
     bool benachrichtigen_ = false;
     double eingefroren_ms_ = 0; // position while not playing
 };
