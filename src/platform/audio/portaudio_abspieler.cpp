@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <thread>
 
 namespace {
 constexpr double Rate = 44100.0;
@@ -244,8 +245,10 @@ PortAudio_Abspieler::Lage PortAudio_Abspieler::lage() const
     bool schleife;
     for (;;) {
         const uint32_t a = z.seq.load(std::memory_order_acquire);
-        if (a & 1u)
+        if (a & 1u) {
+            std::this_thread::yield(); // the callback is writing
             continue;
+        }
         s0 = z.s0.load(std::memory_order_relaxed);
         s1 = z.s1.load(std::memory_order_relaxed);
         c0 = z.c0.load(std::memory_order_relaxed);
