@@ -262,13 +262,16 @@ PortAudio_Abspieler::Lage PortAudio_Abspieler::lage() const
     Lage l;
     if (s1 == 0 || z.frames == 0)
         return l; // nothing handed over yet
+    // The last buffer's first frame reaches the output at `dac`, normally one
+    // output latency after now: the frame heard now lies that far before it.
+    // Never beyond what was handed over (a stall), never before the start.
     double h = double(s0);
-    if (z.strom) {
+    if (z.strom && dac > 0) {
         const double jetzt = Pa_GetStreamTime(z.strom);
         if (jetzt > 0)
             h += (jetzt - dac) * Rate;
     }
-    h = std::clamp(h, double(s0), double(s1));
+    h = std::clamp(h, 0.0, double(s1));
     const double L = double(z.frames);
     if (ende >= 0 && h >= double(ende)) {
         l.frame = L;

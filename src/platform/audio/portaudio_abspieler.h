@@ -12,9 +12,11 @@
 //
 // Position: the callback records, for every buffer, its first frame, the
 // frames handed over so far and the time its first frame reaches the output
-// (outputBufferDacTime). The heard frame is that first frame plus the stream
-// time elapsed since then, clamped to [first frame, frames handed over], so a
-// stall never runs the position ahead of the sound.
+// (outputBufferDacTime, normally one output latency ahead). The heard frame is
+// that first frame plus (stream time now - that time) x 44100, which is
+// negative while the buffer still waits in the device: the output latency is
+// subtracted. It is clamped to [0, frames handed over], so a stall never runs
+// the position ahead of the sound.
 //
 // End of play: the callback marks the frame where the file ended; a timer on
 // the object's thread checks when that frame has been heard and then emits
