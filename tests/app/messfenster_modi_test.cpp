@@ -152,14 +152,25 @@ void Messfenster_Modi_Test::cleanup()
 
 void Messfenster_Modi_Test::oeffnen(int modus, bool links)
 {
-    static const Befehl befehle[5][2] = {
-        {&TForm1::HoertestRechtesOhr1Click, &TForm1::HoertestLinkesOhr1Click},
-        {&TForm1::Lautstaerkerechts1Click, &TForm1::Lautstaerkelinks1Click},
-        {&TForm1::Mikrofonspannungrechts1Click, &TForm1::Mikrofonspannunglinks1Click},
-        {&TForm1::Schalldruckpegelrechts1Click, &TForm1::Schalldruckpegellinks1Click},
-        {&TForm1::Autorechts1Click, &TForm1::Autolinks1Click},
-    };
-    (f1()->*befehle[modus][links ? 1 : 0])();
+    Befehl befehl = nullptr;
+    switch (modus) {
+    case 0:
+        befehl = links ? &TForm1::HoertestLinkesOhr1Click : &TForm1::HoertestRechtesOhr1Click;
+        break;
+    case 1:
+        befehl = links ? &TForm1::Lautstaerkelinks1Click : &TForm1::Lautstaerkerechts1Click;
+        break;
+    case 2:
+        befehl = links ? &TForm1::Mikrofonspannunglinks1Click : &TForm1::Mikrofonspannungrechts1Click;
+        break;
+    case 3:
+        befehl = links ? &TForm1::Schalldruckpegellinks1Click : &TForm1::Schalldruckpegelrechts1Click;
+        break;
+    default:
+        befehl = links ? &TForm1::Autolinks1Click : &TForm1::Autorechts1Click;
+        break;
+    }
+    (f1()->*befehl)();
     QVERIFY(f2()->isVisible());
     QCOMPARE(int(Form2_Modus), modus);
     QCOMPARE(Ohr_links, uint8_t(links ? 1 : 0));
