@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -990,6 +991,11 @@ void TForm2::Fokusfenster_gewechselt(QWindow* w)
     // The window's own message boxes and dialogs do not count.
     for (QWindow* p = w->transientParent(); p; p = p->transientParent())
         if (p == windowHandle())
+            return;
+    // Nor do message boxes, dialogs and the notice shown while the tone files
+    // are written: only another of the program's windows asks the question.
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (fenster->windowHandle() == w && qobject_cast<QDialog*>(fenster))
             return;
     FormDeactivate();
 }

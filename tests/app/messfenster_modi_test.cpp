@@ -86,6 +86,7 @@ private slots:
     void speichernBeschriftungVonModusZuModus();
     void fragebeimWechselZumHauptfenster_data();
     void fragebeimWechselZumHauptfenster();
+    void keineFrageWennDerHinweisErscheint();
     void tondateienErstNachDemZeigenGeprueft();
 
 private:
@@ -522,6 +523,24 @@ void Messfenster_Modi_Test::fragebeimWechselZumHauptfenster()
     QCoreApplication::processEvents();
     anderes_Fenster_aktivieren();
     QCOMPARE(dlg_.meldungen.size(), size_t(2));
+}
+
+// The notice shown while the tone files are written is no window the user
+// switches to: it must not ask whether the hearing test is to be cancelled.
+void Messfenster_Modi_Test::keineFrageWennDerHinweisErscheint()
+{
+    oeffnen(0, true);
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(QGuiApplication::focusWindow() == f2()->windowHandle());
+    dlg_.leeren();
+    Meldung_dauert_etwas();
+    Form5->activateWindow();
+    QApplication::setActiveWindow(Form5);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(dlg_.meldungen.empty());
+    QVERIFY(f2()->isVisible());
+    Form5->hide();
 }
 
 void Messfenster_Modi_Test::tondateienErstNachDemZeigenGeprueft()
