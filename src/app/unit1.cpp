@@ -12,6 +12,7 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 #include "core/shell/programmstart.h"
+#include "core/tones/kvwave.h"
 #include "platform/mixer/lautstaerke_regler.h"
 
 #include <QApplication>
@@ -196,6 +197,7 @@ void TForm1::FormCreate()
     Programmstart_Daten();
     Autolinks1->setEnabled(false);
     Autorechts1->setEnabled(false);
+    Gespeicherte_Wellenlautstaerke = GetWaveVolume();
 }
 
 void TForm1::ausschalten_Menu_Form1()
@@ -437,6 +439,7 @@ void TForm1::closeEvent(QCloseEvent* e)
     if (Form2 && Form2->isVisible())
         Form2->close();
     Wave_erzeugen_beenden();
+    WaveVolume_hilf(Gespeicherte_Wellenlautstaerke);
     e->accept();
     QCoreApplication::quit();
 }

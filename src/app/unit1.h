@@ -3,6 +3,8 @@
 // starts, start-up and shut-down.
 #include <QMainWindow>
 
+#include <cstdint>
+
 class QAction;
 class QMenu;
 class QTimer;
@@ -60,6 +62,9 @@ public:
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
+
+    // The wave-output volume found at start, written back when the program ends.
+    uint32_t Gespeicherte_Wellenlautstaerke = 0;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

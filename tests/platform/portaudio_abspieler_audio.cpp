@@ -170,22 +170,46 @@ TEST_P(PortAudioAbspielerOhr, GainIsLinearWhilePlayingAndTheOtherChannelIsSilent
     const size_t r1 = m.frames();
     setzen(6554);
     ASSERT_TRUE(aufnehmen_bis(m, 1.4));
-    const size_t r2 = m.frames();
     setzen(0);
     ASSERT_TRUE(aufnehmen_bis(m, 1.9));
     const size_t r3 = m.frames();
     p.stoppen();
     m.anhalten();
 
-    const size_t rand = size_t(0.15 * Rate); // covers output and capture latency
-    const double voll = m.rms(ohr, r1 - size_t(0.3 * Rate), r1);
-    const double leise = m.rms(ohr, r1 + rand, r2);
+    // The two levels are taken from the recording itself, window by window,
+    // so that a late or bursty capture under load cannot mix them up.
+    const size_t fenster = size_t(0.05 * Rate);
+    std::vector<double> laut, gedaempft;
+    for (size_t a = 0; a + fenster <= r3; a += fenster) {
+        const double w = m.rms(ohr, a, a + fenster);
+        if (w > 0.5 * 32700.0 / std::sqrt(2.0))
+            laut.push_back(w);
+        else if (w > 0.05 * 32700.0 / std::sqrt(2.0) && w < 0.2 * 32700.0 / std::sqrt(2.0))
+            gedaempft.push_back(w);
+    }
+    ASSERT_GE(laut.size(), 4u) << "too little of the full-volume tone was recorded";
+    ASSERT_GE(gedaempft.size(), 4u) << "too little of the reduced-volume tone was recorded";
+    const auto median = [](std::vector<double> v) {
+        std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+        return v[v.size() / 2];
+    };
+    const double voll = median(laut);
+    const double leise = median(gedaempft);
     ASSERT_GT(voll, 20000.0); // the tone was recorded at about full scale
     EXPECT_NEAR(voll, 32700.0 / std::sqrt(2.0), 0.01 * 32700.0 / std::sqrt(2.0));
     std::printf("  gain 65535 against 6554: %.3f dB apart (expected %.3f dB)\n", 20.0 * std::log10(voll / leise),
                 20.0 * std::log10(65535.0 / 6554.0));
     EXPECT_NEAR(20.0 * std::log10(voll / leise), 20.0, 0.2);
-    EXPECT_EQ(m.groesster_betrag(ohr, r2 + rand, r3), 0) << "volume 0 is not silent";
+    // After the change to volume 0 the ear's channel falls silent and stays so.
+    size_t erste_stille = r3;
+    for (size_t a = 0; a + fenster <= r3; a += fenster)
+        if (m.groesster_betrag(ohr, a, a + fenster) == 0 && a > r1) {
+            erste_stille = a;
+            break;
+        }
+    ASSERT_LE(erste_stille + 4 * fenster, r3) << "volume 0 never gave silence";
+    EXPECT_EQ(m.groesster_betrag(ohr, erste_stille, r3), 0) << "volume 0 is not silent";
+
     EXPECT_EQ(m.groesster_betrag(1 - ohr, 0, m.frames()), 0) << "the other channel is not silent";
 }
 
