@@ -2,6 +2,7 @@
 
 #include "app/einstellungsdatei_waehlen.h"
 #include "app/fenster.h"
+#include "app/fensterwechsel.h"
 #include "app/unit1.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
@@ -18,7 +19,6 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +28,6 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <QWindow>
 
 uint8_t Form2_Modus = 0;
 uint8_t Ohr_links = 1;
@@ -66,7 +65,7 @@ TForm2::TForm2(QWidget* parent) : QMainWindow(parent)
     for (int i = 1; i <= 22; ++i)
         Edit[size_t(i)]->installEventFilter(this);
     Ton_gestoppt = true;
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm2::Fokusfenster_gewechselt);
+    wechsel_ = new Fensterwechsel(this, [this] { FormDeactivate(); });
 }
 
 TForm2::~TForm2()
@@ -957,6 +956,7 @@ void TForm2::showEvent(QShowEvent* e)
     kvPlayer_unsichtbar();
     Form2_schliesst = false;
     Ergebnisse_uebernommen = false;
+    wechsel_->zuruecksetzen();
     QMainWindow::showEvent(e);
 }
 
@@ -980,24 +980,6 @@ void TForm2::closeEvent(QCloseEvent* e)
         Hoertest_Form2AbbrechenClick();
     Form2Alle_ComboBoxen_enabled();
     e->accept();
-}
-
-void TForm2::Fokusfenster_gewechselt(QWindow* w)
-{
-    if (!isVisible() || Form2_schliesst || frage_offen_ || !w || !windowHandle())
-        return;
-    if (w == windowHandle())
-        return;
-    // The window's own message boxes and dialogs do not count.
-    for (QWindow* p = w->transientParent(); p; p = p->transientParent())
-        if (p == windowHandle())
-            return;
-    // Nor do message boxes, dialogs and the notice shown while the tone files
-    // are written: only another of the program's windows asks the question.
-    for (QWidget* fenster : QApplication::topLevelWidgets())
-        if (fenster->windowHandle() == w && qobject_cast<QDialog*>(fenster))
-            return;
-    FormDeactivate();
 }
 
 void TForm2::FormDeactivate()

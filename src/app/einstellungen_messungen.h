@@ -12,13 +12,13 @@
 struct Einstellungstyp;
 
 class Abspieler;
+class Fensterwechsel;
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-class QWindow;
 
 // Window state shared with the main window's launchers.
 extern uint8_t Form2_Modus;        // 0..4
@@ -153,7 +153,6 @@ private:
     void Geometrie_Einstellungen();
     void Launcher_Modi_1_bis_4(uint8_t links);
     void FormDeactivate();
-    void Fokusfenster_gewechselt(QWindow* w);
     void Trackbars_zeigen(bool sichtbar);
     void Edit_farbe(int i, const QColor& hintergrund, const QColor& schrift);
     void Trackbar_geaendert();
@@ -162,6 +161,7 @@ private:
     QLabel* panel0_ = nullptr;
     QLabel* panel1_ = nullptr;
     bool frage_offen_ = false;
+    Fensterwechsel* wechsel_ = nullptr;
     bool trackbar_setzt_ = false;
     bool eingabemeldung_offen_ = false;
 };

@@ -1,6 +1,7 @@
 #include "app/fensterwechsel.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QWidget>
 #include <QWindow>
 
@@ -23,6 +24,11 @@ void Fensterwechsel::gewechselt(QWindow* w)
     }
     for (QWindow* p = w->transientParent(); p; p = p->transientParent())
         if (p == eigenes)
+            return;
+    // Message boxes, dialogs and the notice shown while tone files are
+    // written are no window the user switches to.
+    for (QWidget* anderes : QApplication::topLevelWidgets())
+        if (anderes->windowHandle() == w && qobject_cast<QDialog*>(anderes))
             return;
     if (!aktiv_)
         return;

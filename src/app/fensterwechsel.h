@@ -2,8 +2,8 @@
 // Tells a window when it loses the activation to another window of the
 // program: after it had been the active window, another top-level window of
 // the program became active. Its own message boxes and dialogs (windows whose
-// transient parent is the window) do not count, nor does switching to another
-// program.
+// transient parent is the window) do not count, nor do dialogs and message
+// boxes of any window, nor switching to another program.
 #include <QObject>
 
 #include <functional>
