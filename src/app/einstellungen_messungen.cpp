@@ -3,6 +3,7 @@
 #include "app/einstellungsdatei_waehlen.h"
 #include "app/fenster.h"
 #include "app/fensterwechsel.h"
+#include "app/menue.h"
 #include "app/unit1.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
@@ -94,10 +95,7 @@ void TForm2::Geometrie_Einstellungen()
     auto* menue = menuBar();
     menue->setNativeMenuBar(false);
     auto aktion = [&](const QString& text, const char* name, void (TForm2::*handler)()) {
-        QAction* a = menue->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, handler);
-        return a;
+        return Menuepunkt(menue, text, name, this, handler);
     };
     Neu1 = aktion(QStringLiteral("Neu"), "Neu1", &TForm2::Neu1Click);
     Rechtsuebernehmen1 = aktion(QStringLiteral("Von rechts übertragen"), "Rechtsuebernehmen1", &TForm2::Rechtsuebernehmen1Click);

@@ -4,6 +4,7 @@
 #include "app/einstellungsdatei_waehlen.h"
 #include "app/fenster.h"
 #include "app/fensterwechsel.h"
+#include "app/menue.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/optionen.h"
 #include "core/shell/dialoge.h"
@@ -49,12 +50,9 @@ void TForm4::Geometrie_Einstellungen()
 {
     QMenuBar* menue = menuBar();
     menue->setNativeMenuBar(false);
-    EinstellungenSpeichern1 = menue->addAction(QStringLiteral("Speichern"));
-    EinstellungenSpeichern1->setObjectName(QStringLiteral("EinstellungenSpeichern1"));
-    connect(EinstellungenSpeichern1, &QAction::triggered, this, &TForm4::EinstellungenSpeichern1Click);
-    Abbrechen1 = menue->addAction(QStringLiteral("Abbrechen"));
-    Abbrechen1->setObjectName(QStringLiteral("Abbrechen1"));
-    connect(Abbrechen1, &QAction::triggered, this, &TForm4::Abbrechen1Click);
+    EinstellungenSpeichern1 = Menuepunkt(menue, QStringLiteral("Speichern"), "EinstellungenSpeichern1", this,
+                                         &TForm4::EinstellungenSpeichern1Click);
+    Abbrechen1 = Menuepunkt(menue, QStringLiteral("Abbrechen"), "Abbrechen1", this, &TForm4::Abbrechen1Click);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
