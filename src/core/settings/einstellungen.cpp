@@ -5,6 +5,7 @@
 #include "core/settings/records_io.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
+#include "core/tones/alle_tondateien.h"
 
 #include <QFile>
 
@@ -309,9 +310,9 @@ void string_zu_Dateiname1_6(const QString& s) { string_zu_Langer_Dateiname(Grund
 
 QString Wave_ordner() { return Einstellungsordner + QStringLiteral("wave"); }
 
-QString Tondatei_links(int zeile) { return Wave_ordner() + QStringLiteral("/abn_l%1.wav").arg(zeile); }
+QString Tondatei_links(int zeile) { return Tondatei_links(Wave_ordner(), zeile); }
 
-QString Tondatei_rechts(int zeile) { return Wave_ordner() + QStringLiteral("/abn_r%1.wav").arg(zeile); }
+QString Tondatei_rechts(int zeile) { return Tondatei_rechts(Wave_ordner(), zeile); }
 
 void alle_wave_loeschen()
 {
