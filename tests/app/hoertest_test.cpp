@@ -12,6 +12,7 @@
 #include "app/unit1.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
+#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "platform/audio/simulierter_abspieler.h"
@@ -158,8 +159,7 @@ private:
         return true;
     }
 
-    std::unique_ptr<QTemporaryDir> heim_;
-    QByteArray alt_home_;
+    std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
     Simulierter_Abspieler player_;
     std::unique_ptr<Programm> programm_;
@@ -169,11 +169,8 @@ private:
 
 void Hoertest_Test::initTestCase()
 {
-    heim_ = std::make_unique<QTemporaryDir>();
+    heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    alt_home_ = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(heim_->path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(heim_->filePath(QStringLiteral(".config"))));
     Einstellungen_zuruecksetzen();
     programm_ = std::make_unique<Programm>(&player_, &dlg_);
     programm_->starten();
@@ -191,7 +188,6 @@ void Hoertest_Test::cleanupTestCase()
     programm_.reset();
     dialoge_setzen(nullptr);
     Einstellungen_zuruecksetzen();
-    qputenv("HOME", alt_home_);
     heim_.reset();
 }
 

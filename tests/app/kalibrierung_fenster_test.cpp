@@ -9,6 +9,7 @@
 #include "app/frequenzgang_unit.h"
 #include "app/optionen_unit.h"
 #include "app/unit1.h"
+#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/records_io.h"
 #include "core/shell/dialoge.h"
@@ -81,8 +82,7 @@ private:
     void modus(uint8_t m, bool links);
     QString datei(const char* name) const { return Einstellungsordner + QString::fromLatin1(name); }
 
-    std::unique_ptr<QTemporaryDir> heim_;
-    QByteArray alt_home_;
+    std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
     Simulierter_Abspieler player_;
     Simuliertes_Mischpult pult_;
@@ -94,11 +94,8 @@ private:
 
 void Kalibrierung_Fenster_Test::initTestCase()
 {
-    heim_ = std::make_unique<QTemporaryDir>();
+    heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    alt_home_ = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(heim_->path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(heim_->filePath(QStringLiteral(".config"))));
     Einstellungen_zuruecksetzen();
     dialoge_setzen(&dlg_);
     Wellenlautstaerke_einsetzen(&player_);
@@ -124,7 +121,6 @@ void Kalibrierung_Fenster_Test::cleanupTestCase()
     Wellenlautstaerke_einsetzen(nullptr);
     dialoge_setzen(nullptr);
     Einstellungen_zuruecksetzen();
-    qputenv("HOME", alt_home_);
     heim_.reset();
 }
 

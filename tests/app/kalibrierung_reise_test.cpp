@@ -19,6 +19,7 @@
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
+#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "core/tones/wave_volume.h"
@@ -121,8 +122,7 @@ private:
     void hoertest(bool links, const Tonart& art, bool mikrofon);
     void pruefen(const Tonart& art, const QString& weg);
 
-    std::unique_ptr<QTemporaryDir> heim_;
-    QByteArray alt_home_;
+    std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
     Simulierter_Abspieler player_;
     std::unique_ptr<TForm1> form1_;
@@ -134,11 +134,8 @@ private:
 
 void Kalibrierung_Reise_Test::initTestCase()
 {
-    heim_ = std::make_unique<QTemporaryDir>();
+    heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    alt_home_ = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(heim_->path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(heim_->filePath(QStringLiteral(".config"))));
     Einstellungen_zuruecksetzen();
     dialoge_setzen(&dlg_);
     Wellenlautstaerke_einsetzen(&player_);
@@ -163,7 +160,6 @@ void Kalibrierung_Reise_Test::cleanupTestCase()
     Wellenlautstaerke_einsetzen(nullptr);
     dialoge_setzen(nullptr);
     Einstellungen_zuruecksetzen();
-    qputenv("HOME", alt_home_);
     heim_.reset();
 }
 

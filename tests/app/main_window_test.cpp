@@ -3,6 +3,7 @@
 // through the recorded dialogs, and a start of the whole program.
 #include "app/programm.h"
 #include "app/unit1.h"
+#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/records_io.h"
 #include "core/settings/schallpegel.h"
@@ -101,19 +102,15 @@ private:
         return QStringLiteral("Datei \r") + name + QStringLiteral("\rkann nicht geöffnet werden!!!");
     }
 
-    std::unique_ptr<QTemporaryDir> heim_;
-    QByteArray alt_home_;
+    std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
     std::unique_ptr<TForm1> form_;
 };
 
 void Hauptfenster_Test::init()
 {
-    heim_ = std::make_unique<QTemporaryDir>();
+    heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    alt_home_ = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(heim_->path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(heim_->filePath(QStringLiteral(".config"))));
     Einstellungen_zuruecksetzen();
     dlg_.leeren();
     dialoge_setzen(&dlg_);
@@ -133,7 +130,6 @@ void Hauptfenster_Test::cleanup()
     dialoge_setzen(nullptr);
     Einstellungen_zuruecksetzen();
     Bass_Geraet_Kanal_einstellen = nullptr;
-    qputenv("HOME", alt_home_);
     heim_.reset();
 }
 

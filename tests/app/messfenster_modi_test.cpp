@@ -9,6 +9,7 @@
 #include "app/programm.h"
 #include "app/unit1.h"
 #include "core/results/hoertest_druck.h"
+#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "platform/audio/simulierter_abspieler.h"
@@ -95,8 +96,7 @@ private:
     void oeffnen(int modus, bool links);
     void anderes_Fenster_aktivieren();
 
-    std::unique_ptr<QTemporaryDir> heim_;
-    QByteArray alt_home_;
+    std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
     Beobachtender_Abspieler player_;
     std::unique_ptr<Programm> programm_;
@@ -104,11 +104,8 @@ private:
 
 void Messfenster_Modi_Test::initTestCase()
 {
-    heim_ = std::make_unique<QTemporaryDir>();
+    heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    alt_home_ = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(heim_->path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(heim_->filePath(QStringLiteral(".config"))));
     Einstellungen_zuruecksetzen();
     programm_ = std::make_unique<Programm>(&player_, &dlg_);
     programm_->starten();
@@ -132,7 +129,6 @@ void Messfenster_Modi_Test::cleanupTestCase()
     programm_.reset();
     dialoge_setzen(nullptr);
     Einstellungen_zuruecksetzen();
-    qputenv("HOME", alt_home_);
     heim_.reset();
 }
 

@@ -8,6 +8,7 @@
 #include "app/einstellungen_messungen.h"
 #include "app/programm.h"
 #include "app/unit1.h"
+#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "platform/audio/simulierter_abspieler.h"
@@ -88,8 +89,7 @@ private:
     void pruefe_Merker_geloescht();
     void erzeugung_abwarten();
 
-    std::unique_ptr<QTemporaryDir> heim_;
-    QByteArray alt_home_;
+    std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
     Simulierter_Abspieler player_;
     std::unique_ptr<Programm> programm_;
@@ -97,11 +97,8 @@ private:
 
 void Tondateien_Erzeugung_Test::initTestCase()
 {
-    heim_ = std::make_unique<QTemporaryDir>();
+    heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    alt_home_ = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(heim_->path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(heim_->filePath(QStringLiteral(".config"))));
     Einstellungen_zuruecksetzen();
 }
 
@@ -111,7 +108,6 @@ void Tondateien_Erzeugung_Test::cleanupTestCase()
     QVERIFY(Wave_erzeugen == nullptr);
     dialoge_setzen(nullptr);
     Einstellungen_zuruecksetzen();
-    qputenv("HOME", alt_home_);
     heim_.reset();
 }
 
