@@ -120,21 +120,24 @@ void alle_wave_Dat_erz()
     if (Form5)
         Form5->ProgressBar1->setValue(Form5->ProgressBar1->value() + 1);
     LangePause(10);
-    Wave_erzeugen = new TWave_erzeugen;
-    QObject::connect(Wave_erzeugen, &QThread::finished, Wave_erzeugen, [] {
-        TWave_erzeugen* t = Wave_erzeugen;
+    auto* faden = new TWave_erzeugen;
+    Wave_erzeugen = faden;
+    // A thread that ended by itself releases itself; one that is stopped at
+    // program end (Wave_erzeugen_beenden) is released there instead.
+    QObject::connect(faden, &QThread::finished, faden, [faden] {
+        if (Wave_erzeugen != faden)
+            return;
         Wave_erzeugen = nullptr;
-        if (t)
-            t->deleteLater();
+        faden->deleteLater();
     });
-    Wave_erzeugen->start();
+    faden->start();
 }
 
 void Wave_erzeugen_beenden()
 {
     if (TWave_erzeugen* t = Wave_erzeugen) {
+        Wave_erzeugen = nullptr; // the thread's end no longer releases it
         t->beenden_und_warten();
-        Wave_erzeugen = nullptr;
         delete t;
     }
 }
