@@ -782,15 +782,11 @@ void TForm2::Ton_abnehmend(bool l, int zeile, float frequenz)
     abspielen(l ? datei_l : datei_r);
 }
 
-void TForm2::Ton_konstant(bool l, uint32_t N, float frequenz)
-{
-    Ton_auto(l, N, true, frequenz);
-    Ton_wiederholen = true;
-    if (player_ && !Ton_gestoppt)
-        player_->wiederholen_setzen(true);
-}
+void TForm2::Ton_konstant(bool l, uint32_t N, float frequenz) { Konstanten_Ton_spielen(l, N, true, frequenz, true); }
 
-void TForm2::Ton_auto(bool l, uint32_t N, bool neu, float frequenz)
+void TForm2::Ton_auto(bool l, uint32_t N, bool neu, float frequenz) { Konstanten_Ton_spielen(l, N, neu, frequenz, false); }
+
+void TForm2::Konstanten_Ton_spielen(bool l, uint32_t N, bool neu, float frequenz, bool wiederholen)
 {
     bool vorhanden = false;
     bool fehler = false;
@@ -805,7 +801,8 @@ void TForm2::Ton_auto(bool l, uint32_t N, bool neu, float frequenz)
     Mediaplayer_Datei_freigeben(datei_r);
     // A file that cannot be written is reported only through a missing file.
     erzeuge_wave_stereo_konstant_l_r(N, datei_l, datei_r, frequenz, neu);
-    Ton_wiederholen = false;
+    // The constant tone of modes 1..3 repeats without a gap until stopped.
+    Ton_wiederholen = wiederholen;
     abspielen(l ? datei_l : datei_r);
 }
 

@@ -81,6 +81,7 @@ public:
     void Ton_abnehmend(bool links, int zeile, float frequenz);
     void Ton_konstant(bool links, uint32_t N, float frequenz);
     void Ton_auto(bool links, uint32_t N, bool neu, float frequenz);
+    void Konstanten_Ton_spielen(bool links, uint32_t N, bool neu, float frequenz, bool wiederholen);
     void abspielen(const QString& datei);
     void sound_beenden();
     void Mediaplayer_schliessen();
