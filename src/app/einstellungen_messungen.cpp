@@ -227,31 +227,9 @@ void TForm2::Panel1(const QString& t) { panel1_->setText(t); }
 QString TForm2::panel0() const { return panel0_->text(); }
 QString TForm2::panel1() const { return panel1_->text(); }
 
-int TForm2::Kalibrierart() const
-{
-    switch (Form2_Modus) {
-    case 0:
-    case 1:
-        return Einstellungen.Eichung == Schall_messer ? 5 : 3;
-    case 2:
-        return 4;
-    default:
-        return 6;
-    }
-}
+int TForm2::Kalibrierart() const { return ::Kalibrierart(Form2_Modus, Einstellungen.Eichung); }
 
-int TForm2::Lautstaerkegruppe() const
-{
-    switch (Form2_Modus) {
-    case 0:
-    case 1:
-        return 3;
-    case 2:
-        return 4;
-    default:
-        return 5;
-    }
-}
+int TForm2::Lautstaerkegruppe() const { return ::Lautstaerkegruppe(Form2_Modus); }
 
 uint32_t* TForm2::Arbeitslautstaerken()
 {
