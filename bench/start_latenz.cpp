@@ -20,11 +20,15 @@
 #include <thread>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Uhr = std::chrono::steady_clock;
 
-double ms_seit(Uhr::time_point t0) { return std::chrono::duration<double, std::milli>(Uhr::now() - t0).count(); }
+double ms_seit(Uhr::time_point t0)
+{
+    return std::chrono::duration<double, std::milli>(Uhr::now() - t0).count();
+}
 
 // Waits until the first callback has copied frames; false after 2 s.
 bool erster_puffer(const PortAudio_Abspieler& p)
@@ -48,8 +52,8 @@ double median(std::vector<double> v)
 void zeile(const char* text, const std::vector<double>& v, double ziel)
 {
     const auto [mi, ma] = std::minmax_element(v.begin(), v.end());
-    std::printf("%-52s median %7.2f ms  (min %7.2f, max %7.2f, %zu rounds)  target <= %.0f ms: %s\n", text, median(v),
-                *mi, *ma, v.size(), ziel, median(v) <= ziel ? "met" : "MISSED");
+    std::printf("%-52s median %7.2f ms  (min %7.2f, max %7.2f, %zu rounds)  target <= %.0f ms: %s\n", text,
+                median(v), *mi, *ma, v.size(), ziel, median(v) <= ziel ? "met" : "MISSED");
 }
 
 } // namespace
@@ -58,7 +62,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (!Ausgabegeraet_vorhanden()) {
-        std::printf("start_latenz: no audio output device (is the test sound server running?); nothing measured\n");
+        std::printf(
+            "start_latenz: no audio output device (is the test sound server running?); nothing measured\n");
         return 0;
     }
     QTemporaryDir ordner;
@@ -104,7 +109,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < runden; ++i) {
         p.schliessen();
         const auto t0 = Uhr::now();
-        const bool geschrieben = erzeuge_wave_stereo_l_r(false, true, 3000, 1000.0f, links, rechts, false, true);
+        const bool geschrieben =
+            erzeuge_wave_stereo_l_r(false, true, 3000, 1000.0f, links, rechts, false, true);
         b_erzeugen.push_back(ms_seit(t0));
         if (!geschrieben || !p.oeffnen(links) || !p.abspielen() || !erster_puffer(p)) {
             std::printf("start_latenz: writing or playing failed\n");

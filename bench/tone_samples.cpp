@@ -13,8 +13,9 @@
 
 int main()
 {
-    const std::array<uint16_t, 21> frequenzen = {50,   100,  200,  500,  1000, 1500,  2000,  2500,  3000,  3500, 4000,
-                                                 4500, 5000, 6000, 7000, 8000, 10000, 12000, 14000, 16000, 18000};
+    const std::array<uint16_t, 21> frequenzen = {50,   100,  200,   500,   1000,  1500,  2000,
+                                                 2500, 3000, 3500,  4000,  4500,  5000,  6000,
+                                                 7000, 8000, 10000, 12000, 14000, 16000, 18000};
     const uint32_t N = 3000, frames = 441 * N, block = 32768;
     long double k = 0;
     Hochzahl_von_abnehmend(N, k);
@@ -33,7 +34,8 @@ int main()
         }
         const double s = double(t.nsecsElapsed()) * 1e-9;
         std::printf("fast, one thread: %.3f s for %u samples, %.2f ns/sample, %llu literal (check %llu)\n", s,
-                    21 * frames, s * 1e9 / (21.0 * frames), (unsigned long long)langsam, (unsigned long long)summe);
+                    21 * frames, s * 1e9 / (21.0 * frames), (unsigned long long)langsam,
+                    (unsigned long long)summe);
     }
     QElapsedTimer t;
     t.start();

@@ -18,10 +18,12 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+namespace
+{
 
-const std::array<uint16_t, 21> Frequenzen = {50,   100,  200,  500,  1000, 1500,  2000,  2500,  3000,  3500, 4000,
-                                             4500, 5000, 6000, 7000, 8000, 10000, 12000, 14000, 16000, 18000};
+const std::array<uint16_t, 21> Frequenzen = {50,   100,  200,   500,   1000,  1500,  2000,
+                                             2500, 3000, 3500,  4000,  4500,  5000,  6000,
+                                             7000, 8000, 10000, 12000, 14000, 16000, 18000};
 
 double median(std::vector<double> v)
 {
@@ -30,7 +32,10 @@ double median(std::vector<double> v)
     return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
-double sekunden(const QElapsedTimer& t) { return double(t.nsecsElapsed()) * 1e-9; }
+double sekunden(const QElapsedTimer& t)
+{
+    return double(t.nsecsElapsed()) * 1e-9;
+}
 
 } // namespace
 
@@ -55,8 +60,9 @@ int main(int argc, char** argv)
     t.start();
     bool gut = true;
     for (int i = 1; i <= 21; ++i)
-        gut &= erzeuge_wave_stereo_l_r_woertlich(false, true, N, Frequenzen[i - 1], Tondatei_links(woertlich, i),
-                                                 Tondatei_rechts(woertlich, i), false, true);
+        gut &=
+            erzeuge_wave_stereo_l_r_woertlich(false, true, N, Frequenzen[i - 1], Tondatei_links(woertlich, i),
+                                              Tondatei_rechts(woertlich, i), false, true);
     const double t_woertlich = sekunden(t);
     std::printf("literal evaluation (one thread):  %8.3f s%s\n", t_woertlich, gut ? "" : "  WRITE FAILED");
 
@@ -85,7 +91,8 @@ int main(int argc, char** argv)
     const double m_schnell = median(t_schnell), m_nullen = median(t_nullen);
     std::printf("fast generator (median of %d):  %8.3f s\n", runden, m_schnell);
     std::printf("zeros only     (median of %d):  %8.3f s\n", runden, m_nullen);
-    std::printf("fast / zeros:                    %8.2f   (target <= 2, goal <= 1.25)\n", m_schnell / m_nullen);
+    std::printf("fast / zeros:                    %8.2f   (target <= 2, goal <= 1.25)\n",
+                m_schnell / m_nullen);
     std::printf("literal / fast:                  %8.1f   (target >= 20)\n", t_woertlich / m_schnell);
     std::printf("samples evaluated literally:     %8llu of %llu\n", static_cast<unsigned long long>(langsam),
                 static_cast<unsigned long long>(21ull * 441 * N));

@@ -72,7 +72,10 @@ void TForm5::Geometrie_Einstellungen()
     setFixedSize(460, 210);
 }
 
-void TForm5::FormCreate() { alle_wave_Dat_erz(); }
+void TForm5::FormCreate()
+{
+    alle_wave_Dat_erz();
+}
 
 void TForm5::closeEvent(QCloseEvent* e)
 {
@@ -225,18 +228,20 @@ void TWave_erzeugen::Erfolgsmeldung()
 {
     if (abbrechen_)
         return;
-    dialoge().meldung(Symbol::Frage, Knoepfe::Ok,
-                      QStringLiteral("Die Wave-Dateien für den Vazozez \rwurden erfolgreich erzeugt\rund abgespeichert."),
-                      QStringLiteral("Erfolgsmeldung"), Antwort::Ok);
+    dialoge().meldung(
+        Symbol::Frage, Knoepfe::Ok,
+        QStringLiteral("Die Wave-Dateien für den Vazozez \rwurden erfolgreich erzeugt\rund abgespeichert."),
+        QStringLiteral("Erfolgsmeldung"), Antwort::Ok);
 }
 
 void TWave_erzeugen::Fehlermeldung()
 {
     if (abbrechen_)
         return;
-    dialoge().meldung(Symbol::Frage, Knoepfe::Ok,
-                      QStringLiteral("Die Wave-Dateien für den Vazozez \rkonnten nicht abgespeichert\rwerden."),
-                      QStringLiteral("Fehlermeldung"), Antwort::Ok);
+    dialoge().meldung(
+        Symbol::Frage, Knoepfe::Ok,
+        QStringLiteral("Die Wave-Dateien für den Vazozez \rkonnten nicht abgespeichert\rwerden."),
+        QStringLiteral("Fehlermeldung"), Antwort::Ok);
 }
 
 void TWave_erzeugen::Form1_enabled()

@@ -10,7 +10,8 @@
 class QLabel;
 class QProgressBar;
 
-class TForm5 : public QDialog {
+class TForm5 : public QDialog
+{
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);
@@ -33,7 +34,8 @@ private:
     void Geometrie_Einstellungen();
 };
 
-class TWave_erzeugen : public QThread {
+class TWave_erzeugen : public QThread
+{
     Q_OBJECT
 public:
     explicit TWave_erzeugen(QObject* parent = nullptr);

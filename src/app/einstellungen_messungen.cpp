@@ -18,8 +18,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,15 +40,25 @@ bool Ton_wiederholen = false;
 
 TForm2* Form2 = nullptr;
 
-namespace {
+namespace
+{
 
 const QColor Farbe_blau(0, 0, 255);
 const QColor Farbe_gruen(0, 128, 0);
 
-QColor farbe(int32_t wert) { return QColor(wert & 0xFF, (wert >> 8) & 0xFF, (wert >> 16) & 0xFF); }
+QColor farbe(int32_t wert)
+{
+    return QColor(wert & 0xFF, (wert >> 8) & 0xFF, (wert >> 16) & 0xFF);
+}
 
-bool links() { return Ohr_links == 1; }
-int ohr_index() { return links() ? 0 : 1; }
+bool links()
+{
+    return Ohr_links == 1;
+}
+int ohr_index()
+{
+    return links() ? 0 : 1;
+}
 
 // Whether the tone of the active row really started playing; a row whose
 // tone never played yields no hearing threshold.
@@ -98,10 +108,13 @@ void TForm2::Geometrie_Einstellungen()
         return Menuepunkt(menue, text, name, this, handler);
     };
     Neu1 = aktion(QStringLiteral("Neu"), "Neu1", &TForm2::Neu1Click);
-    Rechtsuebernehmen1 = aktion(QStringLiteral("Von rechts übertragen"), "Rechtsuebernehmen1", &TForm2::Rechtsuebernehmen1Click);
-    EinstellungenSpeichern1 = aktion(QStringLiteral("Speichern"), "EinstellungenSpeichern1", &TForm2::EinstellungenSpeichern1Click);
+    Rechtsuebernehmen1 = aktion(QStringLiteral("Von rechts übertragen"), "Rechtsuebernehmen1",
+                                &TForm2::Rechtsuebernehmen1Click);
+    EinstellungenSpeichern1 =
+        aktion(QStringLiteral("Speichern"), "EinstellungenSpeichern1", &TForm2::EinstellungenSpeichern1Click);
     Abbrechen2 = aktion(QStringLiteral("Abbrechen"), "Abbrechen2", &TForm2::Abbrechen2Click);
-    StartKalibrierung1 = aktion(QStringLiteral("Start Kalibrierung"), "StartKalibrierung1", &TForm2::StartKalibrierung1Click);
+    StartKalibrierung1 =
+        aktion(QStringLiteral("Start Kalibrierung"), "StartKalibrierung1", &TForm2::StartKalibrierung1Click);
 
     auto* mitte = new QWidget(this);
     auto* spalte = new QVBoxLayout(mitte);
@@ -144,7 +157,8 @@ void TForm2::Geometrie_Einstellungen()
         gitter->addWidget(wert_kopf[block], erste + 1, 0);
         for (int s = 1; s <= 7; ++s) {
             const int i = block * 7 + s;
-            StaticText[size_t(i)] = beschriftung(QString(), qPrintable(QStringLiteral("StaticText%1").arg(i)));
+            StaticText[size_t(i)] =
+                beschriftung(QString(), qPrintable(QStringLiteral("StaticText%1").arg(i)));
             StaticText[size_t(i)]->setAlignment(Qt::AlignCenter);
             StaticText[size_t(i)]->setMinimumWidth(96);
             gitter->addWidget(StaticText[size_t(i)], erste, s);
@@ -222,14 +236,32 @@ void TForm2::Geometrie_Einstellungen()
     statusBar()->setSizeGripEnabled(false);
 }
 
-void TForm2::Panel0(const QString& t) { panel0_->setText(t); }
-void TForm2::Panel1(const QString& t) { panel1_->setText(t); }
-QString TForm2::panel0() const { return panel0_->text(); }
-QString TForm2::panel1() const { return panel1_->text(); }
+void TForm2::Panel0(const QString& t)
+{
+    panel0_->setText(t);
+}
+void TForm2::Panel1(const QString& t)
+{
+    panel1_->setText(t);
+}
+QString TForm2::panel0() const
+{
+    return panel0_->text();
+}
+QString TForm2::panel1() const
+{
+    return panel1_->text();
+}
 
-int TForm2::Kalibrierart() const { return ::Kalibrierart(Form2_Modus, Einstellungen.Eichung); }
+int TForm2::Kalibrierart() const
+{
+    return ::Kalibrierart(Form2_Modus, Einstellungen.Eichung);
+}
 
-int TForm2::Lautstaerkegruppe() const { return ::Lautstaerkegruppe(Form2_Modus); }
+int TForm2::Lautstaerkegruppe() const
+{
+    return ::Lautstaerkegruppe(Form2_Modus);
+}
 
 uint32_t* TForm2::Arbeitslautstaerken()
 {
@@ -322,7 +354,8 @@ void TForm2::Form2Alle_Edits_aus_grau()
 void TForm2::Form2aktiver_Edit_einschalten(int zeile)
 {
     const QColor fenster = QApplication::palette().color(QPalette::Base);
-    const QColor schrift = Form2_Modus >= 1 ? QColor(Qt::black) : QApplication::palette().color(QPalette::Text);
+    const QColor schrift =
+        Form2_Modus >= 1 ? QColor(Qt::black) : QApplication::palette().color(QPalette::Text);
     Edit_farbe(zeile, fenster, schrift);
     if (zeile == 5 && Form2_Modus >= 1)
         Edit_farbe(22, fenster, schrift);
@@ -359,10 +392,12 @@ void TForm2::Einstellungen_in_Form2_schreiben()
         for (int i = 1; i <= Zeilen; ++i)
             Edit[size_t(i)]->setText(Spannung_string(Einstellungen, s, e, i).text());
         if (Form2_Modus == 2)
-            Edit[22]->setText(links() ? Einstellungen.db_1000Hz_l_string.text() : Einstellungen.db_1000Hz_r_string.text());
+            Edit[22]->setText(links() ? Einstellungen.db_1000Hz_l_string.text()
+                                      : Einstellungen.db_1000Hz_r_string.text());
         if (Form2_Modus == 3 || Form2_Modus == 4)
             for (int i = 1; i <= Zeilen; ++i)
-                ComboBox[size_t(i)]->setCurrentIndex(std::clamp<int>(Einstellungen.Schallmesser[size_t(e)][size_t(i - 1)], 0, 2));
+                ComboBox[size_t(i)]->setCurrentIndex(
+                    std::clamp<int>(Einstellungen.Schallmesser[size_t(e)][size_t(i - 1)], 0, 2));
     } else {
         Form2Alle_Edit_textweg();
         for (int i = 1; i <= Zeilen; ++i) {
@@ -372,7 +407,8 @@ void TForm2::Einstellungen_in_Form2_schreiben()
         }
     }
     for (int i = 1; i <= Zeilen; ++i)
-        StaticText[size_t(i)]->setText(Einstellungen.Frequenzen_string[size_t(i - 1)].text() + QStringLiteral(" Hz"));
+        StaticText[size_t(i)]->setText(Einstellungen.Frequenzen_string[size_t(i - 1)].text() +
+                                       QStringLiteral(" Hz"));
     if (Form2_Modus == 4)
         Form2Alle_ComboBoxen_nichtenabled();
 }
@@ -380,7 +416,8 @@ void TForm2::Einstellungen_in_Form2_schreiben()
 void TForm2::StatusBar_Text()
 {
     const QString P = Einstellungen.pulsierend
-                          ? QStringLiteral("Pulsierender Ton (Amplitudenmodulation mit ") + QStringLiteral("4") + QStringLiteral(" Hz), ")
+                          ? QStringLiteral("Pulsierender Ton (Amplitudenmodulation mit ") +
+                                QStringLiteral("4") + QStringLiteral(" Hz), ")
                           : QStringLiteral("Nicht pulsierend, ");
     const QString A = Einstellungen.zunehmend ? QStringLiteral("Amplitude exponentiell zunehmend")
                                               : QStringLiteral("Amplitude exponentiell abnehmend");
@@ -402,8 +439,8 @@ void TForm2::Form2GeomEinstellungen()
         Form2Alle_ComboBoxen_einschalten();
     else
         Form2Alle_ComboBoxen_ausschalten();
-    static const char* ueberschrift[5] = {"Schallpegel in dB", "Schallpegel in dB(A)", "Spannung in mV", "Schallpegel",
-                                          "Schallpegel"};
+    static const char* ueberschrift[5] = {"Schallpegel in dB", "Schallpegel in dB(A)", "Spannung in mV",
+                                          "Schallpegel", "Schallpegel"};
     const QString wert = QString::fromUtf8(ueberschrift[std::min<int>(Form2_Modus, 4)]);
     for (QLabel* l : {StaticText24, StaticText25, StaticText26})
         l->setText(wert);
@@ -426,8 +463,8 @@ void TForm2::Form2GeomEinstellungen()
 
 void TForm2::Trackbars_zeigen(bool sichtbar)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{TrackBar1, TrackBar2, StaticText22, StaticText32, StaticText23,
-                                                      Label1, Label2, Label3})
+    for (QWidget* w : std::initializer_list<QWidget*>{TrackBar1, TrackBar2, StaticText22, StaticText32,
+                                                      StaticText23, Label1, Label2, Label3})
         w->setVisible(sichtbar);
 }
 
@@ -464,7 +501,8 @@ void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
         break;
     }
     if (!auto_modus)
-        Rechtsuebernehmen1->setText(l ? QStringLiteral("Von rechts übernehmen") : QStringLiteral("Von links übernehmen"));
+        Rechtsuebernehmen1->setText(l ? QStringLiteral("Von rechts übernehmen")
+                                      : QStringLiteral("Von links übernehmen"));
     aktive_Zeile = 0;
     TrackBar1->setEnabled(!auto_modus);
     TrackBar2->setEnabled(!auto_modus);
@@ -496,10 +534,22 @@ void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
         EinstellungenSpeichern1->setEnabled(false);
 }
 
-void TForm2::Form2_erscheint_Einstellungen(uint8_t ohr) { Launcher_Modi_1_bis_4(ohr); }
-void TForm2::Form2_erscheint_Spannung(uint8_t ohr) { Launcher_Modi_1_bis_4(ohr); }
-void TForm2::Form2_erscheint_Schallpegel(uint8_t ohr) { Launcher_Modi_1_bis_4(ohr); }
-void TForm2::Form2_erscheint_Auto1(uint8_t ohr) { Launcher_Modi_1_bis_4(ohr); }
+void TForm2::Form2_erscheint_Einstellungen(uint8_t ohr)
+{
+    Launcher_Modi_1_bis_4(ohr);
+}
+void TForm2::Form2_erscheint_Spannung(uint8_t ohr)
+{
+    Launcher_Modi_1_bis_4(ohr);
+}
+void TForm2::Form2_erscheint_Schallpegel(uint8_t ohr)
+{
+    Launcher_Modi_1_bis_4(ohr);
+}
+void TForm2::Form2_erscheint_Auto1(uint8_t ohr)
+{
+    Launcher_Modi_1_bis_4(ohr);
+}
 
 void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
 {
@@ -516,7 +566,8 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
     StartKalibrierung1->setEnabled(false);
     StartKalibrierung1->setVisible(false);
     EinstellungenSpeichern1->setText(QStringLiteral("Übernehmen"));
-    setWindowTitle(ohr == 1 ? QStringLiteral("Hörschwelle: Linkes Ohr") : QStringLiteral("Hörschwelle: Rechtes Ohr"));
+    setWindowTitle(ohr == 1 ? QStringLiteral("Hörschwelle: Linkes Ohr")
+                            : QStringLiteral("Hörschwelle: Rechtes Ohr"));
     Einstellungen_von_Festplatte_holen();
     Form2GeomEinstellungen();
     if (Einstellungen.Freq_geaendert)
@@ -526,8 +577,8 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
     TrackBar2->setVisible(false);
     TrackBar1->setEnabled(false);
     TrackBar2->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{StaticText22, StaticText32, StaticText23, Label1, Label2, Label3,
-                                                      StaticText31, Edit[22]})
+    for (QWidget* w : std::initializer_list<QWidget*>{StaticText22, StaticText32, StaticText23, Label1,
+                                                      Label2, Label3, StaticText31, Edit[22]})
         w->setVisible(false);
     Farben_Messung_Zuweisung(ohr == 1 ? 1 : 2);
 }
@@ -588,8 +639,8 @@ bool TForm2::FalscheZahleneingabe(QLineEdit* edit)
     if (!edit || Form2_Modus < 1 || Form2_Modus > 3 || Zahleingabe_richtig(edit->text()))
         return false;
     eingabemeldung_offen_ = true;
-    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler, QStringLiteral("Eingabefehler"),
-                      Antwort::Ok);
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler,
+                      QStringLiteral("Eingabefehler"), Antwort::Ok);
     eingabemeldung_offen_ = false;
     edit->setFocus();
     return true;
@@ -600,8 +651,8 @@ bool TForm2::FalscheDezibeleingabe(QLineEdit* edit)
     if (!edit || Dezibeleingabe_richtig(edit->text()))
         return false;
     eingabemeldung_offen_ = true;
-    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Dezibel_Eingabefehler, QStringLiteral("Eingabefehler"),
-                      Antwort::Ok);
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Dezibel_Eingabefehler,
+                      QStringLiteral("Eingabefehler"), Antwort::Ok);
     eingabemeldung_offen_ = false;
     edit->setFocus();
     return true;
@@ -649,7 +700,10 @@ void TForm2::StartKalibrierung1Click() {}
 
 // ---- Rows ---------------------------------------------------------------------------
 
-void TForm2::ButtonClick(int zeile) { DrueckeButton_Einstellungen(zeile); }
+void TForm2::ButtonClick(int zeile)
+{
+    DrueckeButton_Einstellungen(zeile);
+}
 
 void TForm2::DrueckeButton_Einstellungen(int zeile)
 {
@@ -660,7 +714,8 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
     if (zeile == aktive_Zeile) {
         if (Form2_Modus == 0) {
             if (ton_lief) {
-                Hoertest_Druck_berechnen(l, zeile, ZeitMediaplayer_s(), Hoertest_Druck, Hoertest_Druck_string);
+                Hoertest_Druck_berechnen(l, zeile, ZeitMediaplayer_s(), Hoertest_Druck,
+                                         Hoertest_Druck_string);
                 Druck_ausgeben(l, zeile);
             }
             Panel0(QStringLiteral("Bereit"));
@@ -689,7 +744,8 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
     Form2Andere_Buttons_abschalten(zeile);
     const float f = float(Frequenz(zeile));
     if (Form2_Modus == 0) {
-        Edit_farbe(zeile, QApplication::palette().color(QPalette::Base), QApplication::palette().color(QPalette::Text));
+        Edit_farbe(zeile, QApplication::palette().color(QPalette::Base),
+                   QApplication::palette().color(QPalette::Text));
         if (l)
             SetWaveVolume(uint16_t(std::min<uint32_t>(Links_Volume(Einstellungen, 3, zeile), 65535)), 0);
         else
@@ -714,7 +770,8 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
         Panel1(QStringLiteral("Lautstärke einstellen"));
         break;
     case 2:
-        Panel1(zeile == 5 ? QStringLiteral("Lautstärke einstellen, Mikrofonspannung und Schallpegel messen und eingeben")
+        Panel1(zeile == 5 ? QStringLiteral(
+                                "Lautstärke einstellen, Mikrofonspannung und Schallpegel messen und eingeben")
                           : QStringLiteral("Lautstärke einstellen, Mikrofonspannung messen und eingeben"));
         break;
     default:
@@ -751,8 +808,8 @@ void TForm2::Ton_abnehmend(bool l, int zeile, float frequenz)
         Mediaplayer_schliessen();
     }
     Tondauer_hundertstel = Einstellungen.zunehmend ? 1500 : 3000;
-    if (!erzeuge_wave_stereo_l_r(Einstellungen.zunehmend, Einstellungen.pulsierend, uint32_t(Tondauer_hundertstel),
-                                 frequenz, datei_l, datei_r, false, neu)) {
+    if (!erzeuge_wave_stereo_l_r(Einstellungen.zunehmend, Einstellungen.pulsierend,
+                                 uint32_t(Tondauer_hundertstel), frequenz, datei_l, datei_r, false, neu)) {
         Fehler_bei_abspeichern();
         return;
     }
@@ -760,9 +817,15 @@ void TForm2::Ton_abnehmend(bool l, int zeile, float frequenz)
     abspielen(l ? datei_l : datei_r);
 }
 
-void TForm2::Ton_konstant(bool l, uint32_t N, float frequenz) { Konstanten_Ton_spielen(l, N, true, frequenz, true); }
+void TForm2::Ton_konstant(bool l, uint32_t N, float frequenz)
+{
+    Konstanten_Ton_spielen(l, N, true, frequenz, true);
+}
 
-void TForm2::Ton_auto(bool l, uint32_t N, bool neu, float frequenz) { Konstanten_Ton_spielen(l, N, neu, frequenz, false); }
+void TForm2::Ton_auto(bool l, uint32_t N, bool neu, float frequenz)
+{
+    Konstanten_Ton_spielen(l, N, neu, frequenz, false);
+}
 
 void TForm2::Konstanten_Ton_spielen(bool l, uint32_t N, bool neu, float frequenz, bool wiederholen)
 {
@@ -791,8 +854,8 @@ void TForm2::abspielen(const QString& datei)
         return;
     }
     const bool ok = player_ && player_->oeffnen(datei) &&
-                    (player_->wiederholen_setzen(Ton_wiederholen), player_->benachrichtigen_setzen(Form2_Modus >= 1),
-                     player_->abspielen());
+                    (player_->wiederholen_setzen(Ton_wiederholen),
+                     player_->benachrichtigen_setzen(Form2_Modus >= 1), player_->abspielen());
     if (ok) {
         Ton_gestoppt = false;
         ton_lief = true;
@@ -803,8 +866,9 @@ void TForm2::abspielen(const QString& datei)
     Ton_gestoppt = true;
     if (player_)
         player_->schliessen();
-    dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen, QStringLiteral("Bitte schließen Sie einen Kopfhörer an."),
-                      QStringLiteral("Hinweis"), Antwort::Ok);
+    dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen,
+                      QStringLiteral("Bitte schließen Sie einen Kopfhörer an."), QStringLiteral("Hinweis"),
+                      Antwort::Ok);
     const int zeile = aktive_Zeile;
     if (zeile >= 1 && zeile <= Zeilen) {
         Button[size_t(zeile)]->setText(QStringLiteral("Start"));
@@ -843,7 +907,10 @@ void TForm2::Mediaplayer_Datei_freigeben(const QString& datei)
         Mediaplayer_schliessen();
 }
 
-double TForm2::ZeitMediaplayer_s() const { return player_ ? player_->position_ms() / 1000.0 : 0.0; }
+double TForm2::ZeitMediaplayer_s() const
+{
+    return player_ ? player_->position_ms() / 1000.0 : 0.0;
+}
 
 void TForm2::MediaPlayer1Notify()
 {
@@ -858,7 +925,8 @@ void TForm2::Druck_ausgeben(bool l, int zeile)
     const int ohr = l ? 1 : 2;
     Farben_Messung[ohr][zeile] = l ? Farbe_links_gemessen : Farbe_rechts_gemessen;
     Edit_farbe(zeile, farbe(Farben_Messung[ohr][zeile]), Qt::white);
-    Edit[size_t(zeile)]->setText(extendedzustring(12, 1, Pa_in_dB(Hoertest_Druck[size_t(Druck_index(l, zeile))])));
+    Edit[size_t(zeile)]->setText(
+        extendedzustring(12, 1, Pa_in_dB(Hoertest_Druck[size_t(Druck_index(l, zeile))])));
 }
 
 void TForm2::Hoertest_Form2AbbrechenClick()
@@ -870,8 +938,14 @@ void TForm2::Hoertest_Form2AbbrechenClick()
 
 // ---- Volume --------------------------------------------------------------------------
 
-void TForm2::TrackBar1Change() { Trackbar_geaendert(); }
-void TForm2::TrackBar2Change() { Trackbar_geaendert(); }
+void TForm2::TrackBar1Change()
+{
+    Trackbar_geaendert();
+}
+void TForm2::TrackBar2Change()
+{
+    Trackbar_geaendert();
+}
 
 void TForm2::Trackbar_geaendert()
 {
@@ -917,7 +991,8 @@ void TForm2::Lautstaerke_in_Trackbar(uint32_t V)
 void TForm2::Eine_Spannung_ausgeben(bool l, int zeile)
 {
     QString text;
-    Eine_Messung_in_Anfangslautstaerke(zeile, l, l ? Lautstaerke_links[3] : Lautstaerke_rechts[3], Einstellungen, text);
+    Eine_Messung_in_Anfangslautstaerke(zeile, l, l ? Lautstaerke_links[3] : Lautstaerke_rechts[3],
+                                       Einstellungen, text);
     Edit[size_t(zeile)]->setText(text);
 }
 
@@ -967,7 +1042,8 @@ void TForm2::FormDeactivate()
     else
         frage = QStringLiteral("Soll die Kalibrierung abgebrochen werden?");
     frage_offen_ = true;
-    const Antwort a = dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, QStringLiteral("Frage"), Antwort::Nein);
+    const Antwort a =
+        dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, QStringLiteral("Frage"), Antwort::Nein);
     frage_offen_ = false;
     if (a == Antwort::Ja) {
         close();

@@ -21,15 +21,16 @@ class QPushButton;
 class QSlider;
 
 // Window state shared with the main window's launchers.
-extern uint8_t Form2_Modus;        // 0..4
-extern uint8_t Ohr_links;          // 1 = left ear (left channel), otherwise right
-extern int aktive_Zeile;           // row whose tone runs, 0 = none
-extern bool Form2_schliesst;       // closing or hidden: no deactivation question
+extern uint8_t Form2_Modus;         // 0..4
+extern uint8_t Ohr_links;           // 1 = left ear (left channel), otherwise right
+extern int aktive_Zeile;            // row whose tone runs, 0 = none
+extern bool Form2_schliesst;        // closing or hidden: no deactivation question
 extern bool Ergebnisse_uebernommen; // mode 0 results kept by "Übernehmen"
 extern bool Ton_gestoppt;
 extern bool Ton_wiederholen;
 
-class TForm2 : public QMainWindow {
+class TForm2 : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
@@ -142,7 +143,7 @@ public:
     QAction* Abbrechen2 = nullptr;
     QAction* StartKalibrierung1 = nullptr;
 
-    int Kalibrierart() const;     // calibration kind s of the mode
+    int Kalibrierart() const;      // calibration kind s of the mode
     int Lautstaerkegruppe() const; // volume group v of the mode
 
 protected:

@@ -10,8 +10,8 @@
 bool Ueberschreiben_fragen(const QString& pfad)
 {
     return dialoge().meldung(Symbol::Information, Knoepfe::JaNein,
-                             QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad + QStringLiteral("\r") +
-                                 QStringLiteral("überschreiben?"),
+                             QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad +
+                                 QStringLiteral("\r") + QStringLiteral("überschreiben?"),
                              QStringLiteral("Information"), Antwort::Ja) == Antwort::Ja;
 }
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 enum class Endungsregel {
-    erzwingen,             // the name always ends in ".qvl", another extension is replaced
-    anhaengen_wenn_keine,  // ".qvl" only for a name without extension
+    erzwingen,            // the name always ends in ".qvl", another extension is replaced
+    anhaengen_wenn_keine, // ".qvl" only for a name without extension
 };
 
 // The chosen path, or nothing when the dialog was cancelled or the user

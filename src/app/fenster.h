@@ -6,15 +6,15 @@
 class QWidget;
 
 struct Programmfenster {
-    QWidget* Form2 = nullptr;                        // measurement window
-    QWidget* Form3 = nullptr;                        // results table
-    QWidget* Form4 = nullptr;                        // options
-    QWidget* Form6 = nullptr;                        // microphone frequency response
-    QWidget* Hoerschwelle_Schaubild_Form = nullptr;  // threshold charts
-    QWidget* Oszi_Grafik = nullptr;                  // chart pictures
-    QWidget* Form_Norm_Tab = nullptr;                // ISO 226 table
-    QWidget* Form_NulldBA_Tab = nullptr;             // 0-dB(A) table
-    QWidget* Form5 = nullptr;                        // notice while tone files are made
+    QWidget* Form2 = nullptr;                       // measurement window
+    QWidget* Form3 = nullptr;                       // results table
+    QWidget* Form4 = nullptr;                       // options
+    QWidget* Form6 = nullptr;                       // microphone frequency response
+    QWidget* Hoerschwelle_Schaubild_Form = nullptr; // threshold charts
+    QWidget* Oszi_Grafik = nullptr;                 // chart pictures
+    QWidget* Form_Norm_Tab = nullptr;               // ISO 226 table
+    QWidget* Form_NulldBA_Tab = nullptr;            // 0-dB(A) table
+    QWidget* Form5 = nullptr;                       // notice while tone files are made
 };
 
 extern Programmfenster Fenster;

@@ -11,7 +11,8 @@
 class QWidget;
 class QWindow;
 
-class Fensterwechsel : public QObject {
+class Fensterwechsel : public QObject
+{
     Q_OBJECT
 public:
     Fensterwechsel(QWidget* fenster, std::function<void()> deaktiviert);

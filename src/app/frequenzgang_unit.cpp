@@ -21,7 +21,8 @@
 
 TForm6* Form6 = nullptr;
 
-namespace {
+namespace
+{
 constexpr int Hoehe_min = 300;
 constexpr int Hoehe_max = 440;
 constexpr int Breite_min = 300;
@@ -111,7 +112,8 @@ void TForm6::Einstellungen_in_Form6_schreiben()
     StatusBar1Panel0->setText(QStringLiteral("Geben Sie den Frequenzgang des verwendeten Mikrofons ein"));
     for (int i = 1; i <= Zeilen; ++i) {
         Edit[size_t(i)]->setText(Einstellungen.Frequenzgang_string[size_t(i - 1)].text());
-        StaticText[size_t(i)]->setText(Einstellungen.Frequenzen_string[size_t(i - 1)].text() + QStringLiteral(" Hz"));
+        StaticText[size_t(i)]->setText(Einstellungen.Frequenzen_string[size_t(i - 1)].text() +
+                                       QStringLiteral(" Hz"));
     }
     falsch_ = false;
 }
@@ -131,8 +133,8 @@ bool TForm6::FalscheZahleneingabe(QLineEdit* edit)
     falsch_ = !Zahleingabe_richtig(edit->text());
     if (falsch_) {
         frage_offen_ = true;
-        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler, QStringLiteral("Eingabefehler"),
-                          Antwort::Ok);
+        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler,
+                          QStringLiteral("Eingabefehler"), Antwort::Ok);
         frage_offen_ = false;
         edit->setFocus();
         letztes_ = edit;
@@ -177,9 +179,10 @@ void TForm6::FormDeactivate()
     if (schliesst_ || frage_offen_ || !isVisible())
         return;
     frage_offen_ = true;
-    const Antwort a = dialoge().meldung(Symbol::Frage, Knoepfe::JaNein,
-                                        QStringLiteral("Soll die Frequenzgangeinstellung abgebrochen werden?"),
-                                        QStringLiteral("Frage"), Antwort::Nein);
+    const Antwort a =
+        dialoge().meldung(Symbol::Frage, Knoepfe::JaNein,
+                          QStringLiteral("Soll die Frequenzgangeinstellung abgebrochen werden?"),
+                          QStringLiteral("Frage"), Antwort::Nein);
     frage_offen_ = false;
     if (a == Antwort::Ja) {
         schliesst_ = true;

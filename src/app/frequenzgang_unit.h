@@ -14,7 +14,8 @@ class QAction;
 class QLabel;
 class QLineEdit;
 
-class TForm6 : public QMainWindow {
+class TForm6 : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);

@@ -23,7 +23,8 @@
 
 TForm4* Form4 = nullptr;
 
-namespace {
+namespace
+{
 // Modulation frequency of the pulsing tone in Hz.
 const QString Modulation = QStringLiteral("4");
 } // namespace
@@ -124,13 +125,15 @@ void TForm4::Geometrie_Einstellungen()
 void TForm4::GeoEinstellungen_Form4()
 {
     Memo[1]->setPlainText(
-        QStringLiteral("Keine zeitliche Verzögerung bei der Durchführung des Hörtests, da die benötigten Wave-Dateien "
-                       "beim ersten Aufruf von \"Vazozez\" erzeugt und abgespeichert werden. Bei der weiteren Nutzung "
-                       "dieses Programms wird nur noch auf die abgespeicherten Dateien zurückgegriffen.") +
+        QStringLiteral(
+            "Keine zeitliche Verzögerung bei der Durchführung des Hörtests, da die benötigten Wave-Dateien "
+            "beim ersten Aufruf von \"Vazozez\" erzeugt und abgespeichert werden. Bei der weiteren Nutzung "
+            "dieses Programms wird nur noch auf die abgespeicherten Dateien zurückgegriffen.") +
         QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: maximal 62 MB."));
     Memo[2]->setPlainText(
-        QStringLiteral("Zeitliche Verzögerungen bei der Durchführung des Hörtests sind je nach Computerleistung "
-                       "möglich, da die benötigten Wave-Dateien jedesmal neu erzeugt werden.") +
+        QStringLiteral(
+            "Zeitliche Verzögerungen bei der Durchführung des Hörtests sind je nach Computerleistung "
+            "möglich, da die benötigten Wave-Dateien jedesmal neu erzeugt werden.") +
         QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: ca. 7 MB."));
     Memo[3]->setPlainText(QStringLiteral("Beim Vazozez werden \"pulsierende Töne\" (schwach gedämpfte "
                                          "Amplitudenmodulation mit ") +
@@ -139,16 +142,20 @@ void TForm4::GeoEinstellungen_Form4()
                           QStringLiteral("besser abgrenzen lassen als reine Töne. ") +
                           QStringLiteral("Besitzt der reine Ton die Frequenz f, dann ") +
                           QStringLiteral("besteht der \"pulsierende Ton\" aus der Überlagerung ") +
-                          QStringLiteral("drei reiner Töne mit den Frequenzen              ") + QStringLiteral("f - ") +
-                          Modulation + QStringLiteral(" Hz, f bzw. f + ") + Modulation + QStringLiteral(" Hz"));
-    Memo[4]->setPlainText(QStringLiteral("Beim Vazozez werden keine \"pulsierenden Töne\", sondern beinahe reine "
-                                         "Töne (schwach gedämpfte Kosinusschwingung) verwendet."));
-    Memo[5]->setPlainText(QStringLiteral("Ausgehend von der eingestellten Anfangslautstärke  (siehe \"Einstellungen\" "
-                                         "-> \"Anfangs bzw. Endlautstärke\") nimmt beim Vazozez die Amplitude "
-                                         "exponentiell ab. "));
-    Memo[6]->setPlainText(QStringLiteral("Ausgehend von Null nimmt die Amplitude beim Vazozez exponentiell zu. Die "
-                                         "maximal mögliche Lautstärke ist die eingestellte Endlautstärke (siehe "
-                                         "\"Einstellungen\" -> \"Anfangs bzw. Endlautstärke\")."));
+                          QStringLiteral("drei reiner Töne mit den Frequenzen              ") +
+                          QStringLiteral("f - ") + Modulation + QStringLiteral(" Hz, f bzw. f + ") +
+                          Modulation + QStringLiteral(" Hz"));
+    Memo[4]->setPlainText(
+        QStringLiteral("Beim Vazozez werden keine \"pulsierenden Töne\", sondern beinahe reine "
+                       "Töne (schwach gedämpfte Kosinusschwingung) verwendet."));
+    Memo[5]->setPlainText(
+        QStringLiteral("Ausgehend von der eingestellten Anfangslautstärke  (siehe \"Einstellungen\" "
+                       "-> \"Anfangs bzw. Endlautstärke\") nimmt beim Vazozez die Amplitude "
+                       "exponentiell ab. "));
+    Memo[6]->setPlainText(
+        QStringLiteral("Ausgehend von Null nimmt die Amplitude beim Vazozez exponentiell zu. Die "
+                       "maximal mögliche Lautstärke ist die eingestellte Endlautstärke (siehe "
+                       "\"Einstellungen\" -> \"Anfangs bzw. Endlautstärke\")."));
 }
 
 void TForm4::Einstellungen_in_Form4_schreiben()
@@ -207,19 +214,40 @@ void TForm4::EinstellungenSpeichern1Click()
     close();
 }
 
-void TForm4::Abbrechen1Click() { close(); }
+void TForm4::Abbrechen1Click()
+{
+    close();
+}
 
 void TForm4::Paar(int geklickt, int anderes)
 {
     CheckBox[size_t(anderes)]->setChecked(!CheckBox[size_t(geklickt)]->isChecked());
 }
 
-void TForm4::CheckBox1Click() { Paar(1, 2); }
-void TForm4::CheckBox2Click() { Paar(2, 1); }
-void TForm4::CheckBox3Click() { Paar(3, 4); }
-void TForm4::CheckBox4Click() { Paar(4, 3); }
-void TForm4::CheckBox5Click() { Paar(5, 6); }
-void TForm4::CheckBox6Click() { Paar(6, 5); }
+void TForm4::CheckBox1Click()
+{
+    Paar(1, 2);
+}
+void TForm4::CheckBox2Click()
+{
+    Paar(2, 1);
+}
+void TForm4::CheckBox3Click()
+{
+    Paar(3, 4);
+}
+void TForm4::CheckBox4Click()
+{
+    Paar(4, 3);
+}
+void TForm4::CheckBox5Click()
+{
+    Paar(5, 6);
+}
+void TForm4::CheckBox6Click()
+{
+    Paar(6, 5);
+}
 
 void TForm4::EditEnter(int zeile)
 {
@@ -261,8 +289,8 @@ bool TForm4::eventFilter(QObject* o, QEvent* e)
                 // Leaving the edit inside the window; a message box or another
                 // window taking the focus is no exit.
                 const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
-                if (!meldung_offen_ && grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
-                    isVisible())
+                if (!meldung_offen_ && grund != Qt::ActiveWindowFocusReason &&
+                    grund != Qt::PopupFocusReason && isVisible())
                     EditExit(i);
             }
             break;

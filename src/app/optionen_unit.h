@@ -17,7 +17,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
 
-class TForm4 : public QMainWindow {
+class TForm4 : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
@@ -49,9 +50,9 @@ public:
     void EditExit(int zeile);  // Edit1Exit .. Edit21Exit
     void FormDeactivate();
 
-    std::array<QLineEdit*, 22> Edit{};         // 1..21
-    std::array<QCheckBox*, 7> CheckBox{};      // 1..6
-    std::array<QPlainTextEdit*, 7> Memo{};     // 1..6
+    std::array<QLineEdit*, 22> Edit{};     // 1..21
+    std::array<QCheckBox*, 7> CheckBox{};  // 1..6
+    std::array<QPlainTextEdit*, 7> Memo{}; // 1..6
     QTabWidget* PageControl1 = nullptr;
     QWidget* FreqTabSheet = nullptr;
     QWidget* TabSheet1 = nullptr;

@@ -21,8 +21,8 @@
 Programm::Programm(Abspieler* abspieler, Dialoge* dialoge)
 {
     // Qt's own buttons and dialogs speak German, whatever the system language.
-    if (uebersetzung_.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (uebersetzung_.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&uebersetzung_);
     dialoge_setzen(dialoge ? dialoge : &qt_dialoge_);
     if (!abspieler) {

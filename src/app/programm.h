@@ -19,7 +19,8 @@ class Mischpult;
 class TForm_Norm_Tab;
 class TForm_NulldBA_Tab;
 
-class Programm {
+class Programm
+{
 public:
     // Without a player of its own the program plays through PortAudio.
     // Without dialogs of their own the Qt message boxes are used.

@@ -5,9 +5,13 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 
-QWidget* elternfenster() { return QApplication::activeWindow(); }
+QWidget* elternfenster()
+{
+    return QApplication::activeWindow();
+}
 
 QMessageBox::StandardButton qt_knopf(Antwort a)
 {
@@ -37,7 +41,6 @@ Antwort antwort(int knopf)
         return Antwort::Ok;
     }
 }
-
 
 std::optional<Dateiwahl> dateidialog(const Dateidialog& d, bool speichern)
 {
@@ -122,6 +125,12 @@ Antwort Qt_Dialoge::meldung(Symbol symbol, Knoepfe knoepfe, const QString& text,
     return antwort(box.exec());
 }
 
-std::optional<Dateiwahl> Qt_Dialoge::datei_oeffnen(const Dateidialog& dialog) { return dateidialog(dialog, false); }
+std::optional<Dateiwahl> Qt_Dialoge::datei_oeffnen(const Dateidialog& dialog)
+{
+    return dateidialog(dialog, false);
+}
 
-std::optional<Dateiwahl> Qt_Dialoge::datei_speichern(const Dateidialog& dialog) { return dateidialog(dialog, true); }
+std::optional<Dateiwahl> Qt_Dialoge::datei_speichern(const Dateidialog& dialog)
+{
+    return dateidialog(dialog, true);
+}

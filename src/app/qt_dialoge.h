@@ -4,7 +4,8 @@
 
 class QWidget;
 
-class Qt_Dialoge : public Dialoge {
+class Qt_Dialoge : public Dialoge
+{
 public:
     Antwort meldung(Symbol symbol, Knoepfe knoepfe, const QString& text, const QString& titel,
                     Antwort standard) override;

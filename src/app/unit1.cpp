@@ -29,7 +29,8 @@
 TForm1* Form1 = nullptr;
 Programmfenster Fenster;
 
-namespace {
+namespace
+{
 
 // The title picture: drawn once, stretched over the client area.
 QPixmap Titelbild()
@@ -101,7 +102,8 @@ TForm1::~TForm1()
         Form1 = nullptr;
 }
 
-QAction* TForm1::eintrag(QMenu* menu, const QString& text, const char* name, void (TForm1::*handler)(), bool sichtbar)
+QAction* TForm1::eintrag(QMenu* menu, const QString& text, const char* name, void (TForm1::*handler)(),
+                         bool sichtbar)
 {
     QAction* a = menu->addAction(text);
     a->setObjectName(QString::fromLatin1(name));
@@ -146,14 +148,17 @@ void TForm1::Menue_anlegen()
     eintrag(lautstaerke, QStringLiteral("links"), "Lautstaerkelinks1", &TForm1::Lautstaerkelinks1Click);
     eintrag(lautstaerke, QStringLiteral("rechts"), "Lautstaerkerechts1", &TForm1::Lautstaerkerechts1Click);
 
-    QMenu* automatisch = Einstellungen1->addMenu(QStringLiteral("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"));
+    QMenu* automatisch =
+        Einstellungen1->addMenu(QStringLiteral("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"));
     automatisch->setObjectName(QStringLiteral("AutomatischeKalibrierung1"));
     eintrag(automatisch, QStringLiteral("Einstellungen \"Quarvel Vidizedazevadadev\" laden"),
-            "EinstellungenQuarvelSchallpegelmesserladen1", &TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click);
+            "EinstellungenQuarvelSchallpegelmesserladen1",
+            &TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click);
     Autolinks1 = eintrag(automatisch, QStringLiteral("links"), "Autolinks1", &TForm1::Autolinks1Click);
     Autorechts1 = eintrag(automatisch, QStringLiteral("rechts"), "Autorechts1", &TForm1::Autorechts1Click);
 
-    QMenu* guter_kopfhoerer = Einstellungen1->addMenu(QStringLiteral("Automatische Kalibrierung (guter Kopfhörer)"));
+    QMenu* guter_kopfhoerer =
+        Einstellungen1->addMenu(QStringLiteral("Automatische Kalibrierung (guter Kopfhörer)"));
     guter_kopfhoerer->setObjectName(QStringLiteral("AutomatischeKalibrierungguterKopfhoerer1"));
     guter_kopfhoerer->menuAction()->setVisible(false);
     eintrag(guter_kopfhoerer, QStringLiteral("links"), "guterKopfhoererlinks1", nullptr);
@@ -163,14 +168,17 @@ void TForm1::Menue_anlegen()
     manuell->setObjectName(QStringLiteral("Schalldruckpegel1"));
     Schalldruckpegel1 = manuell->menuAction();
     eintrag(manuell, QStringLiteral("links"), "Schalldruckpegellinks1", &TForm1::Schalldruckpegellinks1Click);
-    eintrag(manuell, QStringLiteral("rechts"), "Schalldruckpegelrechts1", &TForm1::Schalldruckpegelrechts1Click);
+    eintrag(manuell, QStringLiteral("rechts"), "Schalldruckpegelrechts1",
+            &TForm1::Schalldruckpegelrechts1Click);
 
     QMenu* spannung = Einstellungen1->addMenu(QStringLiteral("Kalibrierung über Mikrofonspannung"));
     spannung->setObjectName(QStringLiteral("Mikrofonspannung1"));
     Mikrofonspannung1 = spannung->menuAction();
     Mikrofonspannung1->setVisible(false);
-    eintrag(spannung, QStringLiteral("links"), "Mikrofonspannunglinks1", &TForm1::Mikrofonspannunglinks1Click);
-    eintrag(spannung, QStringLiteral("rechts"), "Mikrofonspannungrechts1", &TForm1::Mikrofonspannungrechts1Click);
+    eintrag(spannung, QStringLiteral("links"), "Mikrofonspannunglinks1",
+            &TForm1::Mikrofonspannunglinks1Click);
+    eintrag(spannung, QStringLiteral("rechts"), "Mikrofonspannungrechts1",
+            &TForm1::Mikrofonspannungrechts1Click);
     eintrag(spannung, QStringLiteral("Frequenzgang Mikrofon"), "FrequenzgangMikrofon1",
             &TForm1::FrequenzgangMikrofon1Click);
 
@@ -230,7 +238,8 @@ void TForm1::Hrtest1Click()
     Einstellungen_von_Festplatte_holen();
 }
 
-namespace {
+namespace
+{
 
 // Sets mode and ear, blocks the menu, prepares the measurement window and shows it.
 void Messfenster_oeffnen(TForm1* f, uint8_t modus, bool links, void (TForm2::*launcher)(uint8_t))
@@ -299,10 +308,11 @@ void TForm1::VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1Click()
 {
     // The confirmation is shown whatever the mixer allowed.
     SetMicrophoneVolumeMute(true);
-    dialoge().meldung(Symbol::Information, Knoepfe::Ok,
-                      QStringLiteral("Rückkopplung (direkte Mikrofonwiedergabe über Lautsprecher) erfolgreich "
-                                     "deaktiviert."),
-                      QString(), Antwort::Ok);
+    dialoge().meldung(
+        Symbol::Information, Knoepfe::Ok,
+        QStringLiteral("Rückkopplung (direkte Mikrofonwiedergabe über Lautsprecher) erfolgreich "
+                       "deaktiviert."),
+        QString(), Antwort::Ok);
 }
 
 void TForm1::MaximaleGesamtlautstrke1Click()
@@ -327,15 +337,22 @@ void TForm1::Optionen1Click()
     Form4->raise();
     Form4->activateWindow();
 }
-void TForm1::Lautstaerkelinks1Click() { Messfenster_oeffnen(this, 1, true, &TForm2::Form2_erscheint_Einstellungen); }
-void TForm1::Lautstaerkerechts1Click() { Messfenster_oeffnen(this, 1, false, &TForm2::Form2_erscheint_Einstellungen); }
+void TForm1::Lautstaerkelinks1Click()
+{
+    Messfenster_oeffnen(this, 1, true, &TForm2::Form2_erscheint_Einstellungen);
+}
+void TForm1::Lautstaerkerechts1Click()
+{
+    Messfenster_oeffnen(this, 1, false, &TForm2::Form2_erscheint_Einstellungen);
+}
 
 void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
 {
     if (Schallpegel_Einstellungen_holen1()) {
-        Informations_ausgabe(QStringLiteral("Die Einstellungsdatei des Schallpegelmessers\rwurde erfolgreich "
-                                            "eingelesen.\rSie können nun die automatische Kalibrierung durchführen."),
-                             QStringLiteral("Erfolgsmeldung"));
+        Informations_ausgabe(
+            QStringLiteral("Die Einstellungsdatei des Schallpegelmessers\rwurde erfolgreich "
+                           "eingelesen.\rSie können nun die automatische Kalibrierung durchführen."),
+            QStringLiteral("Erfolgsmeldung"));
         Autolinks1->setEnabled(true);
         Autorechts1->setEnabled(true);
         return;
@@ -348,7 +365,8 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     if (!wahl || !Datei_existiert(wahl->pfad))
         return;
     const QString name = wahl->pfad;
-    const QString kopf = QStringLiteral("Datei \r") + name + QStringLiteral("\r") + QStringLiteral("kann nicht geöffnet werden.");
+    const QString kopf = QStringLiteral("Datei \r") + name + QStringLiteral("\r") +
+                         QStringLiteral("kann nicht geöffnet werden.");
     if (QFileInfo(name).suffix().toLower() != QLatin1String("mes")) {
         dialoge().meldung(Symbol::Information, Knoepfe::JaNein,
                           kopf + QStringLiteral(" Dies ist keine Einstellungsdatei des") +
@@ -361,20 +379,39 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     if (!Schallpegel_Einstellungen_holen2(name)) {
         Autolinks1->setEnabled(false);
         Autorechts1->setEnabled(false);
-        dialoge().meldung(Symbol::Information, Knoepfe::JaNein,
-                          kopf + QStringLiteral(" Falls Sie das Programm") +
-                              QStringLiteral(" \"Quarvel Vidizedazevadadev\" geöffnet haben, schließen Sie es") +
-                              QStringLiteral(" und versuchen anschließend die Einstellungsdatei nochmals zu öffnen"),
-                          QStringLiteral("Information"), Antwort::Ja);
+        dialoge().meldung(
+            Symbol::Information, Knoepfe::JaNein,
+            kopf + QStringLiteral(" Falls Sie das Programm") +
+                QStringLiteral(" \"Quarvel Vidizedazevadadev\" geöffnet haben, schließen Sie es") +
+                QStringLiteral(" und versuchen anschließend die Einstellungsdatei nochmals zu öffnen"),
+            QStringLiteral("Information"), Antwort::Ja);
     }
 }
 
-void TForm1::Autolinks1Click() { Messfenster_oeffnen(this, 4, true, &TForm2::Form2_erscheint_Auto1); }
-void TForm1::Autorechts1Click() { Messfenster_oeffnen(this, 4, false, &TForm2::Form2_erscheint_Auto1); }
-void TForm1::Schalldruckpegellinks1Click() { Messfenster_oeffnen(this, 3, true, &TForm2::Form2_erscheint_Schallpegel); }
-void TForm1::Schalldruckpegelrechts1Click() { Messfenster_oeffnen(this, 3, false, &TForm2::Form2_erscheint_Schallpegel); }
-void TForm1::Mikrofonspannunglinks1Click() { Messfenster_oeffnen(this, 2, true, &TForm2::Form2_erscheint_Spannung); }
-void TForm1::Mikrofonspannungrechts1Click() { Messfenster_oeffnen(this, 2, false, &TForm2::Form2_erscheint_Spannung); }
+void TForm1::Autolinks1Click()
+{
+    Messfenster_oeffnen(this, 4, true, &TForm2::Form2_erscheint_Auto1);
+}
+void TForm1::Autorechts1Click()
+{
+    Messfenster_oeffnen(this, 4, false, &TForm2::Form2_erscheint_Auto1);
+}
+void TForm1::Schalldruckpegellinks1Click()
+{
+    Messfenster_oeffnen(this, 3, true, &TForm2::Form2_erscheint_Schallpegel);
+}
+void TForm1::Schalldruckpegelrechts1Click()
+{
+    Messfenster_oeffnen(this, 3, false, &TForm2::Form2_erscheint_Schallpegel);
+}
+void TForm1::Mikrofonspannunglinks1Click()
+{
+    Messfenster_oeffnen(this, 2, true, &TForm2::Form2_erscheint_Spannung);
+}
+void TForm1::Mikrofonspannungrechts1Click()
+{
+    Messfenster_oeffnen(this, 2, false, &TForm2::Form2_erscheint_Spannung);
+}
 void TForm1::FrequenzgangMikrofon1Click()
 {
     if (!Form6)
@@ -404,10 +441,11 @@ void TForm1::Einstellungenladen1Click()
     if (!wahl || !Datei_existiert(wahl->pfad))
         return;
     const QString name = wahl->pfad;
-    const QString meldung =
-        QStringLiteral("Datei \r") + name + QStringLiteral("\r") + QStringLiteral("kann nicht geöffnet werden!!!");
+    const QString meldung = QStringLiteral("Datei \r") + name + QStringLiteral("\r") +
+                            QStringLiteral("kann nicht geöffnet werden!!!");
     if (QFileInfo(name).suffix().toLower() != QLatin1String("qvl")) {
-        dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"), Antwort::Ja);
+        dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"),
+                          Antwort::Ja);
         return;
     }
     // A file that cannot be read does not become the current settings file,
@@ -418,7 +456,8 @@ void TForm1::Einstellungenladen1Click()
         Vergleich_Grundeinstellungen_Einstellungen();
     } else {
         string_zu_Dateiname1_6(vorher);
-        dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"), Antwort::Ja);
+        dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"),
+                          Antwort::Ja);
     }
     alle_wave_Dat_erz();
 }
@@ -430,7 +469,10 @@ void TForm1::Info1Click()
                          QStringLiteral("Info"));
 }
 
-void TForm1::Beenden1Click() { close(); }
+void TForm1::Beenden1Click()
+{
+    close();
+}
 
 void TForm1::closeEvent(QCloseEvent* e)
 {

@@ -9,7 +9,8 @@ class QAction;
 class QMenu;
 class QTimer;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -52,9 +53,9 @@ public:
 
     QAction* Autolinks1 = nullptr;
     QAction* Autorechts1 = nullptr;
-    QAction* Schalldruckpegel1 = nullptr;     // "Manuelle Kalibrierung "
-    QAction* Mikrofonspannung1 = nullptr;     // "Kalibrierung über Mikrofonspannung"
-    QMenu* Hrtest1 = nullptr;                 // "Vazozez"
+    QAction* Schalldruckpegel1 = nullptr; // "Manuelle Kalibrierung "
+    QAction* Mikrofonspannung1 = nullptr; // "Kalibrierung über Mikrofonspannung"
+    QMenu* Hrtest1 = nullptr;             // "Vazozez"
     QMenu* Testergebnisse1 = nullptr;
     QMenu* Einstellungen1 = nullptr;
     QAction* Info1 = nullptr;

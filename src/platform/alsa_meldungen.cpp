@@ -4,7 +4,8 @@
 
 #include <mutex>
 
-namespace {
+namespace
+{
 void alsa_still(const char*, int, const char*, int, const char*, ...) {}
 } // namespace
 

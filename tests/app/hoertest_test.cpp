@@ -8,11 +8,11 @@
 // that cannot open and a tone file that cannot be written.
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
+#include "app/frisches_heim.h"
 #include "app/programm.h"
 #include "app/unit1.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
-#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "platform/audio/simulierter_abspieler.h"
@@ -33,7 +33,8 @@
 #include <map>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // ---- The truth, stated independently of the program ----------------------
 
@@ -66,7 +67,10 @@ long double Form(bool pulsierend, long double t, long double f)
 }
 
 // The headphone: peak sound pressure in Pa at gain 65535 and sample 32768.
-long double Kopfhoerer_Pa(bool links, long double f) { return (links ? 1.5L : 1.8L) + f / 12000.0L; }
+long double Kopfhoerer_Pa(bool links, long double f)
+{
+    return (links ? 1.5L : 1.8L) + f / 12000.0L;
+}
 
 // What a sound level meter reads (RMS, Pa) for a tone of peak amplitude a at gain v.
 long double Messgeraet_Pa(bool links, long double f, long double a, long double v)
@@ -75,13 +79,25 @@ long double Messgeraet_Pa(bool links, long double f, long double a, long double 
 }
 
 // Start volume (group 3) and calibration volume (group 5) of each row.
-uint32_t V3(bool links, int zeile) { return links ? 24000 + 700 * uint32_t(zeile) : 40000 - 900 * uint32_t(zeile); }
-uint32_t V5(bool links, int zeile) { return links ? 30000 + 500 * uint32_t(zeile) : 20000 + 300 * uint32_t(zeile); }
+uint32_t V3(bool links, int zeile)
+{
+    return links ? 24000 + 700 * uint32_t(zeile) : 40000 - 900 * uint32_t(zeile);
+}
+uint32_t V5(bool links, int zeile)
+{
+    return links ? 30000 + 500 * uint32_t(zeile) : 20000 + 300 * uint32_t(zeile);
+}
 
 // Listener's threshold for a pure tone, in dB.
-double Hoerschwelle_dB(bool links, int zeile) { return 15.0 + 2.0 * zeile + (links ? 0.0 : 7.0); }
+double Hoerschwelle_dB(bool links, int zeile)
+{
+    return 15.0 + 2.0 * zeile + (links ? 0.0 : 7.0);
+}
 
-double dB(long double p) { return double(20.0L * std::log10(p / 0.00002L)); }
+double dB(long double p)
+{
+    return double(20.0L * std::log10(p / 0.00002L));
+}
 
 QByteArray lesen(const QString& pfad)
 {
@@ -95,13 +111,17 @@ bool schreiben(const QString& pfad, const QByteArray& inhalt)
     return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
 }
 
-QDateTime geaendert(const QString& pfad) { return QFileInfo(pfad).fileTime(QFileDevice::FileModificationTime); }
+QDateTime geaendert(const QString& pfad)
+{
+    return QFileInfo(pfad).fileTime(QFileDevice::FileModificationTime);
+}
 
 bool zuruecksetzen_Zeit(const QString& pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadWrite) &&
-           f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(12, 0), QTimeZone::utc()), QFileDevice::FileModificationTime);
+           f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(12, 0), QTimeZone::utc()),
+                         QFileDevice::FileModificationTime);
 }
 
 const QString Kopfhoerer_Text = QStringLiteral("Bitte schließen Sie einen Kopfhörer an.");
@@ -115,7 +135,8 @@ struct Tonart {
 
 } // namespace
 
-class Hoertest_Test : public QObject {
+class Hoertest_Test : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -153,7 +174,8 @@ private:
     bool ohr_leer(bool links) const
     {
         for (int i = 1; i <= 21; ++i)
-            if (ergebnis(links, i) != 0.0 || Hoertest_Druck_string[size_t(Druck_index(links, i))] != QLatin1String(" ") ||
+            if (ergebnis(links, i) != 0.0 ||
+                Hoertest_Druck_string[size_t(Druck_index(links, i))] != QLatin1String(" ") ||
                 Farben_Messung[links ? 1 : 2][i] != Farbe_Buttonface)
                 return false;
         return true;
@@ -213,7 +235,8 @@ void Hoertest_Test::einstellen(Tonart art, bool wave_immer_neu, bool dBA)
 {
     // A stored set of another kind is stale: deleted, each row is then
     // written when it is first played.
-    if (!wave_immer_neu && (art.zunehmend != gespeicherte_art_.zunehmend || art.pulsierend != gespeicherte_art_.pulsierend)) {
+    if (!wave_immer_neu &&
+        (art.zunehmend != gespeicherte_art_.zunehmend || art.pulsierend != gespeicherte_art_.pulsierend)) {
         alle_wave_loeschen();
         gespeicherte_art_ = art;
     }
@@ -286,17 +309,24 @@ void Hoertest_Test::pruefe_Gehoertes(bool links, int zeile, Tonart art, uint64_t
         const float ohr = stereo[2 * j + (links ? 0 : 1)];
         const float anderes = stereo[2 * j + (links ? 1 : 0)];
         if (std::fabs(ohr - soll) > 0.52L * lsb + 1e-7L)
-            QFAIL(qPrintable(QStringLiteral("row %1 frame %2: heard %3, tone law %4").arg(zeile).arg(frame + j).arg(ohr).arg(double(soll))));
+            QFAIL(qPrintable(QStringLiteral("row %1 frame %2: heard %3, tone law %4")
+                                 .arg(zeile)
+                                 .arg(frame + j)
+                                 .arg(ohr)
+                                 .arg(double(soll))));
         QCOMPARE(anderes, 0.0f);
         if (j < periode)
             spitze = std::max<long double>(spitze, std::fabs(ohr));
     }
     // The peak over one carrier period is the amplitude at the press, up to
     // the envelope's change within the period and the sampling of the peak.
-    const long double aenderung = std::exp(std::log(32700.0L) / (art.zunehmend ? 15.0L : 30.0L) * periode / 44100.0L);
-    const long double huelle = art.pulsierend ? (std::cos(8.0L * 3.14159265L * periode / 44100.0L) + 3.0L) / 4.0L : 1.0L;
+    const long double aenderung =
+        std::exp(std::log(32700.0L) / (art.zunehmend ? 15.0L : 30.0L) * periode / 44100.0L);
+    const long double huelle =
+        art.pulsierend ? (std::cos(8.0L * 3.14159265L * periode / 44100.0L) + 3.0L) / 4.0L : 1.0L;
     const long double abtastung = std::cos(3.14159265L * f / 44100.0L);
-    QVERIFY2(spitze <= a_jetzt * lsb * aenderung + lsb, qPrintable(QString::number(double(spitze / (a_jetzt * lsb)))));
+    QVERIFY2(spitze <= a_jetzt * lsb * aenderung + lsb,
+             qPrintable(QString::number(double(spitze / (a_jetzt * lsb)))));
     QVERIFY2(spitze >= a_jetzt * lsb * abtastung * huelle / aenderung - lsb,
              qPrintable(QString::number(double(spitze / (a_jetzt * lsb)))));
 }
@@ -352,15 +382,18 @@ void Hoertest_Test::schwellenWieDieWahrheit()
             QCOMPARE(aktive_Zeile, zeile);
             QCOMPARE(f2()->panel0(), QStringLiteral("Aktiv"));
             QVERIFY(player_.laeuft());
-            const QString erwartet = wave_immer_neu ? wave() + (links ? QStringLiteral("/Ton_l.wav") : QStringLiteral("/Ton_r.wav"))
-                                                    : (links ? Tondatei_links(zeile) : Tondatei_rechts(zeile));
+            const QString erwartet =
+                wave_immer_neu
+                    ? wave() + (links ? QStringLiteral("/Ton_l.wav") : QStringLiteral("/Ton_r.wav"))
+                    : (links ? Tondatei_links(zeile) : Tondatei_rechts(zeile));
             QCOMPARE(player_.gespielte_dateien(), QStringList{erwartet});
             // The tone's ear at its start volume, the other ear at 0, before the tone starts.
             const auto& aenderungen = player_.lautstaerke_aenderungen();
             QVERIFY(!aenderungen.empty());
             for (const auto& a : aenderungen)
                 QCOMPARE(links ? a.rechts : a.links, uint16_t(0));
-            QCOMPARE(links ? aenderungen.back().links : aenderungen.back().rechts, uint16_t(V3(links, zeile)));
+            QCOMPARE(links ? aenderungen.back().links : aenderungen.back().rechts,
+                     uint16_t(V3(links, zeile)));
 
             // Press a quarter frame after the reaction frame starts.
             player_.vorruecken((double(frame) + 0.25) / 44.1);
@@ -378,10 +411,13 @@ void Hoertest_Test::schwellenWieDieWahrheit()
                                                    .arg(dB(wahr_Pa))));
             // Shown as a level with one decimal in the ear's colour.
             const QLineEdit* e = f2()->Edit[size_t(zeile)];
-            QCOMPARE(e->text().trimmed(), QString::number(double(Pa_in_dB(p)), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')));
+            QCOMPARE(
+                e->text().trimmed(),
+                QString::number(double(Pa_in_dB(p)), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')));
             const QColor farbe = links ? QColor(255, 0, 0) : QColor(0, 0, 255);
             QCOMPARE(e->palette().color(QPalette::Base), farbe);
-            QCOMPARE(Farben_Messung[links ? 1 : 2][zeile], links ? Farbe_links_gemessen : Farbe_rechts_gemessen);
+            QCOMPARE(Farben_Messung[links ? 1 : 2][zeile],
+                     links ? Farbe_links_gemessen : Farbe_rechts_gemessen);
             QCOMPARE(f2()->panel0(), QStringLiteral("Bereit"));
         }
 
@@ -522,7 +558,7 @@ void Hoertest_Test::schliessenOhneUebernehmenVerwirftDasOhr()
     QCOMPARE(aktive_Zeile, 0);
     QCOMPARE(f2()->Button[8]->text(), QStringLiteral("Start"));
     QVERIFY(!f2()->Edit[8]->text().trimmed().isEmpty()); // it was stored and shown ...
-    QVERIFY(ohr_leer(true));                              // ... and then discarded with the ear
+    QVERIFY(ohr_leer(true));                             // ... and then discarded with the ear
     QCOMPARE(ergebnis(false, 6), rechts);
     // The main menu is free again.
     QVERIFY(programm_->hauptfenster()->Hrtest1->menuAction()->isEnabled());
@@ -563,7 +599,8 @@ void Hoertest_Test::kalibrierungLinksLoeschtNurLinks_data()
     QTest::newRow("Lautstärke, Abbrechen") << QStringLiteral("Lautstaerkelinks1") << true;
     QTest::newRow("Lautstärke, Fenster zu") << QStringLiteral("Lautstaerkelinks1") << false;
     QTest::newRow("manuelle Kalibrierung, Abbrechen") << QStringLiteral("Schalldruckpegellinks1") << true;
-    QTest::newRow("manuelle Kalibrierung, Fenster zu, Ton läuft") << QStringLiteral("Schalldruckpegellinks1") << false;
+    QTest::newRow("manuelle Kalibrierung, Fenster zu, Ton läuft")
+        << QStringLiteral("Schalldruckpegellinks1") << false;
     QTest::newRow("Mikrofonspannung, Fenster zu") << QStringLiteral("Mikrofonspannunglinks1") << false;
 }
 

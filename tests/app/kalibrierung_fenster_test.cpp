@@ -7,9 +7,9 @@
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
 #include "app/frequenzgang_unit.h"
+#include "app/frisches_heim.h"
 #include "app/optionen_unit.h"
 #include "app/unit1.h"
-#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/records_io.h"
 #include "core/shell/dialoge.h"
@@ -36,7 +36,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 QByteArray lesen(const QString& pfad)
 {
     QFile f(pfad);
@@ -45,7 +46,8 @@ QByteArray lesen(const QString& pfad)
 const QString Eingabefehler = QStringLiteral("Eingabefehler");
 } // namespace
 
-class Kalibrierung_Fenster_Test : public QObject {
+class Kalibrierung_Fenster_Test : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -124,7 +126,10 @@ void Kalibrierung_Fenster_Test::cleanupTestCase()
     heim_.reset();
 }
 
-void Kalibrierung_Fenster_Test::init() { dlg_.leeren(); }
+void Kalibrierung_Fenster_Test::init()
+{
+    dlg_.leeren();
+}
 
 void Kalibrierung_Fenster_Test::cleanup()
 {
@@ -221,7 +226,8 @@ void Kalibrierung_Fenster_Test::dezibeleingabe()
     form2_->Edit22Exit();
     QCOMPARE(dlg_.meldungen.size(), size_t(falsch ? 1 : 0));
     if (falsch) {
-        QCOMPARE(dlg_.meldungen[0].text, QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein"));
+        QCOMPARE(dlg_.meldungen[0].text,
+                 QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein"));
         QCOMPARE(dlg_.meldungen[0].titel, Eingabefehler);
         QCOMPARE(form2_->Edit[22]->text(), text); // not corrected
     }
@@ -309,8 +315,8 @@ void Kalibrierung_Fenster_Test::speichernNeinSchreibtNichts()
     form2_->EinstellungenSpeichern1->trigger();
     QVERIFY(form2_->isVisible());
     QCOMPARE(dlg_.meldungen.size(), size_t(1));
-    QCOMPARE(dlg_.meldungen[0].text,
-             QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad + QStringLiteral("\rüberschreiben?"));
+    QCOMPARE(dlg_.meldungen[0].text, QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad +
+                                         QStringLiteral("\rüberschreiben?"));
     QCOMPARE(dlg_.meldungen[0].titel, QStringLiteral("Information"));
     QCOMPARE(lesen(pfad), vorher);
     // Cancelling the dialog does nothing either.
@@ -452,8 +458,9 @@ void Kalibrierung_Fenster_Test::frequenzgangEingaben()
     QVERIFY(!form1_->Einstellungen1->menuAction()->isEnabled());
     QCOMPARE(form6_->StaticText[5]->text(), QStringLiteral("1000 Hz"));
     QCOMPARE(form6_->Edit[1]->text(), QStringLiteral("0,0"));
-    for (const auto& [text, falsch] : {std::pair{QStringLiteral("1.5"), false}, std::pair{QStringLiteral("-3"), false},
-                                       std::pair{QString(), true}, std::pair{QStringLiteral("abc"), true}}) {
+    for (const auto& [text, falsch] :
+         {std::pair{QStringLiteral("1.5"), false}, std::pair{QStringLiteral("-3"), false},
+          std::pair{QString(), true}, std::pair{QStringLiteral("abc"), true}}) {
         dlg_.leeren();
         form6_->Edit[2]->setText(text);
         form6_->EditExit(2);
@@ -537,9 +544,11 @@ void Kalibrierung_Fenster_Test::mischpultBefehle()
     QCOMPARE(dlg_.meldungen.size(), size_t(4));
     for (int k : {1, 2})
         QCOMPARE(dlg_.meldungen[size_t(k)].text,
-                 QStringLiteral("Rückkopplung (direkte Mikrofonwiedergabe über Lautsprecher) erfolgreich deaktiviert."));
-    QCOMPARE(dlg_.meldungen[3].text, QStringLiteral("Lautsprecher (Gesamtlautstärke) aktiviert.\rGesamtregler auf "
-                                                    "maximale Lautstärke eingestellt."));
+                 QStringLiteral(
+                     "Rückkopplung (direkte Mikrofonwiedergabe über Lautsprecher) erfolgreich deaktiviert."));
+    QCOMPARE(dlg_.meldungen[3].text,
+             QStringLiteral("Lautsprecher (Gesamtlautstärke) aktiviert.\rGesamtregler auf "
+                            "maximale Lautstärke eingestellt."));
     QCOMPARE(dlg_.meldungen[0].text, dlg_.meldungen[3].text);
 }
 

@@ -14,12 +14,12 @@
 // frequency-response window.
 #include "app/einstellungen_messungen.h"
 #include "app/frequenzgang_unit.h"
+#include "app/frisches_heim.h"
 #include "app/optionen_unit.h"
 #include "app/unit1.h"
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
-#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "core/tones/wave_volume.h"
@@ -40,7 +40,8 @@
 #include <map>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // ---- The truth -----------------------------------------------------------------
 
@@ -48,7 +49,10 @@ constexpr long double p0_Pa = 0.00002L;
 
 // The headphone: RMS sound pressure in Pa per unit of RMS full scale (a sample
 // value of 32768 at volume 65535 is 1).
-long double Kopfhoerer(bool links, long double f) { return (links ? 2.6L : 3.1L) * (1.0L + 0.3L * std::sin(f / 1500.0L)); }
+long double Kopfhoerer(bool links, long double f)
+{
+    return (links ? 2.6L : 3.1L) * (1.0L + 0.3L * std::sin(f / 1500.0L));
+}
 
 // Weighting curves of the meter (the analytic A and C curves, 0 dB at 1 kHz).
 long double A_Gewichtung(long double f)
@@ -68,11 +72,17 @@ long double C_Gewichtung(long double f)
 }
 
 // The listener's threshold in dB re 20 uPa.
-long double Schwelle_dB(bool links, int zeile) { return 8.0L + 1.7L * zeile + (links ? 0.0L : 4.5L); }
+long double Schwelle_dB(bool links, int zeile)
+{
+    return 8.0L + 1.7L * zeile + (links ? 0.0L : 4.5L);
+}
 
 // The measuring microphone: volts per Pa at 1 kHz and its response in dB.
 constexpr long double Mikrofon_V_pro_Pa = 0.0125L;
-long double Mikrofon_G(int zeile) { return zeile == 5 ? 0.0L : std::round(20.0L * std::sin(zeile * 0.7L)) / 10.0L; }
+long double Mikrofon_G(int zeile)
+{
+    return zeile == 5 ? 0.0L : std::round(20.0L * std::sin(zeile * 0.7L)) / 10.0L;
+}
 
 // Tone law of the hearing test: peak amplitude (sample units) t s into the tone.
 long double Amplitude(bool zunehmend, long double t)
@@ -89,7 +99,10 @@ long double Zeitpunkt(bool zunehmend, long double a)
     return zunehmend ? 15.0L * std::log(a) / ln_voll : 30.0L * std::log(32700.0L / a) / ln_voll;
 }
 
-QString Text(long double x, int stellen) { return QString::number(double(x), 'f', stellen).replace('.', ','); }
+QString Text(long double x, int stellen)
+{
+    return QString::number(double(x), 'f', stellen).replace('.', ',');
+}
 
 struct Tonart {
     bool zunehmend;
@@ -99,7 +112,8 @@ struct Tonart {
 
 } // namespace
 
-class Kalibrierung_Reise_Test : public QObject {
+class Kalibrierung_Reise_Test : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -246,8 +260,10 @@ void Kalibrierung_Reise_Test::manuell_kalibrieren(bool links)
         // The meter, switched to the unit the user chose for this row.
         const int einheit = i % 3;
         const long double f = Frequenz(i);
-        const long double L = 20.0L * std::log10(gemessener_Druck(links, i) / p0_Pa) +
-                              (einheit == 1 ? A_Gewichtung(f) : einheit == 2 ? C_Gewichtung(f) : 0.0L);
+        const long double L =
+            20.0L * std::log10(gemessener_Druck(links, i) / p0_Pa) + (einheit == 1   ? A_Gewichtung(f)
+                                                                      : einheit == 2 ? C_Gewichtung(f)
+                                                                                     : 0.0L);
         QLineEdit* e = form2_->Edit[size_t(i)];
         QVERIFY(!e->isReadOnly());
         e->clear();
@@ -358,7 +374,8 @@ void Kalibrierung_Reise_Test::pruefen(const Tonart& art, const QString& weg)
             const long double f = Frequenz(i);
             const long double fehler_dB = 20.0L * std::log10(p / p0_Pa) - Schwelle_dB(links, i);
             const long double fehler_dBA = Pa_in_dBA(p, f) - (Schwelle_dB(links, i) + A_Gewichtung(f));
-            schlimmster = std::max({schlimmster, double(std::fabs(fehler_dB)), double(std::fabs(fehler_dBA))});
+            schlimmster =
+                std::max({schlimmster, double(std::fabs(fehler_dB)), double(std::fabs(fehler_dBA))});
             QVERIFY2(std::fabs(fehler_dB) <= 0.05L && std::fabs(fehler_dBA) <= 0.05L,
                      qPrintable(QStringLiteral("%1 %2 ear, row %3 (%4 Hz): %5 dB, %6 dB(A) off")
                                     .arg(weg, links ? QStringLiteral("left") : QStringLiteral("right"))

@@ -1,9 +1,9 @@
 // The main window: caption, size, its menu with the hidden entries, the menu
 // blocking pair, loading a settings file and importing the meter's settings
 // through the recorded dialogs, and a start of the whole program.
+#include "app/frisches_heim.h"
 #include "app/programm.h"
 #include "app/unit1.h"
-#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/records_io.h"
 #include "core/settings/schallpegel.h"
@@ -21,7 +21,8 @@
 #include <cstring>
 #include <memory>
 
-namespace {
+namespace
+{
 
 QByteArray lesen(const QString& pfad)
 {
@@ -57,7 +58,8 @@ QStringList sichtbare_texte(const QList<QAction*>& aktionen)
 
 } // namespace
 
-class Hauptfenster_Test : public QObject {
+class Hauptfenster_Test : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -78,7 +80,10 @@ private slots:
     void programmstartMitFrischemHeimordner();
 
 private:
-    QString ordner() const { return QDir::cleanPath(heim_->path()) + QStringLiteral("/Grundeinstellungen_Quarvel_Hoertest/"); }
+    QString ordner() const
+    {
+        return QDir::cleanPath(heim_->path()) + QStringLiteral("/Grundeinstellungen_Quarvel_Hoertest/");
+    }
     QString standard_qvl() const { return ordner() + QStringLiteral("Einstellungen_Hoertest_1_6.qvl"); }
     QAction* aktion(const char* name) const { return form_->findChild<QAction*>(QString::fromLatin1(name)); }
     QAction* aktion_mit_text(const QString& text) const
@@ -145,13 +150,14 @@ void Hauptfenster_Test::titelUndGroesse()
 void Hauptfenster_Test::sichtbareMenueeintraege()
 {
     QCOMPARE(sichtbare_texte(form_->menuBar()->actions()),
-             (QStringList{QStringLiteral("Vazozez"), QStringLiteral("Testergebnisse"), QStringLiteral("Einstellungen"),
-                          QStringLiteral("Info")}));
+             (QStringList{QStringLiteral("Vazozez"), QStringLiteral("Testergebnisse"),
+                          QStringLiteral("Einstellungen"), QStringLiteral("Info")}));
     QCOMPARE(sichtbare_texte(form_->Hrtest1->actions()),
              (QStringList{QStringLiteral("Linkes Ohr"), QStringLiteral("Rechtes Ohr")}));
-    QCOMPARE(sichtbare_texte(form_->Testergebnisse1->actions()),
-             (QStringList{QStringLiteral("Schaubilder"), QStringLiteral("Tabelle Ergebnisse"),
-                          QStringLiteral("Tabelle Normhörschwelle"), QStringLiteral("Tabelle 0-dB(A)-Werte")}));
+    QCOMPARE(
+        sichtbare_texte(form_->Testergebnisse1->actions()),
+        (QStringList{QStringLiteral("Schaubilder"), QStringLiteral("Tabelle Ergebnisse"),
+                     QStringLiteral("Tabelle Normhörschwelle"), QStringLiteral("Tabelle 0-dB(A)-Werte")}));
     QCOMPARE(sichtbare_texte(form_->Einstellungen1->actions()),
              (QStringList{QStringLiteral("Optionen"), QStringLiteral("Anfangs- bzw. Endlautstärke "),
                           QStringLiteral("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"),
@@ -162,15 +168,16 @@ void Hauptfenster_Test::sichtbareMenueeintraege()
         const char* name;
         const char* text;
     };
-    for (const Eintrag& e : {Eintrag{"HoertestLinkesOhr1", "Linkes Ohr"}, Eintrag{"HoertestRechtesOhr1", "Rechtes Ohr"},
-                             Eintrag{"Schaubild1", "Schaubilder"}, Eintrag{"abelle1", "Tabelle Ergebnisse"},
-                             Eintrag{"Optionen1", "Optionen"}, Eintrag{"Lautstaerkelinks1", "links"},
-                             Eintrag{"Lautstaerkerechts1", "rechts"},
-                             Eintrag{"EinstellungenQuarvelSchallpegelmesserladen1",
-                                     "Einstellungen \"Quarvel Vidizedazevadadev\" laden"},
-                             Eintrag{"Autolinks1", "links"}, Eintrag{"Autorechts1", "rechts"},
-                             Eintrag{"Schalldruckpegellinks1", "links"}, Eintrag{"Schalldruckpegelrechts1", "rechts"},
-                             Eintrag{"Einstellungenladen1", "Einstellungen laden"}, Eintrag{"Info1", "Info"}}) {
+    for (const Eintrag& e :
+         {Eintrag{"HoertestLinkesOhr1", "Linkes Ohr"}, Eintrag{"HoertestRechtesOhr1", "Rechtes Ohr"},
+          Eintrag{"Schaubild1", "Schaubilder"}, Eintrag{"abelle1", "Tabelle Ergebnisse"},
+          Eintrag{"Optionen1", "Optionen"}, Eintrag{"Lautstaerkelinks1", "links"},
+          Eintrag{"Lautstaerkerechts1", "rechts"},
+          Eintrag{"EinstellungenQuarvelSchallpegelmesserladen1",
+                  "Einstellungen \"Quarvel Vidizedazevadadev\" laden"},
+          Eintrag{"Autolinks1", "links"}, Eintrag{"Autorechts1", "rechts"},
+          Eintrag{"Schalldruckpegellinks1", "links"}, Eintrag{"Schalldruckpegelrechts1", "rechts"},
+          Eintrag{"Einstellungenladen1", "Einstellungen laden"}, Eintrag{"Info1", "Info"}}) {
         QAction* a = aktion(e.name);
         QVERIFY2(a, e.name);
         QCOMPARE(a->text(), QString::fromUtf8(e.text));
@@ -265,7 +272,8 @@ void Hauptfenster_Test::einstellungenLadenAndereEndung()
 void Hauptfenster_Test::einstellungenLadenKaputteDatei()
 {
     const QByteArray vorher = lesen(standard_qvl());
-    for (const QByteArray& inhalt : {QByteArray(), QByteArray("Das ist keine Einstellungsdatei."), vorher.left(9256)}) {
+    for (const QByteArray& inhalt :
+         {QByteArray(), QByteArray("Das ist keine Einstellungsdatei."), vorher.left(9256)}) {
         dlg_.leeren();
         const QString pfad = heim_->filePath(QStringLiteral("kaputt.qvl"));
         QVERIFY(schreiben(pfad, inhalt));
@@ -328,9 +336,10 @@ void Hauptfenster_Test::messgeraetImportFehlgeschlagenSchaltetAus()
     QCOMPARE(dlg_.meldungen.size(), size_t(1));
     QCOMPARE(dlg_.letzter_text(),
              QStringLiteral("Datei \r") + kaputt +
-                 QStringLiteral("\rkann nicht geöffnet werden. Falls Sie das Programm \"Quarvel Vidizedazevadadev\" "
-                                "geöffnet haben, schließen Sie es und versuchen anschließend die Einstellungsdatei "
-                                "nochmals zu öffnen"));
+                 QStringLiteral(
+                     "\rkann nicht geöffnet werden. Falls Sie das Programm \"Quarvel Vidizedazevadadev\" "
+                     "geöffnet haben, schließen Sie es und versuchen anschließend die Einstellungsdatei "
+                     "nochmals zu öffnen"));
     QCOMPARE(dlg_.meldungen.back().titel, QStringLiteral("Information"));
 
     // Another extension: told so, nothing read.
@@ -339,9 +348,10 @@ void Hauptfenster_Test::messgeraetImportFehlgeschlagenSchaltetAus()
     dlg_.dateiwahlen.push_back({falsch, 1});
     form_->EinstellungenQuarvelSchallpegelmesserladen1Click();
     QCOMPARE(dlg_.meldungen.size(), size_t(2));
-    QCOMPARE(dlg_.letzter_text(), QStringLiteral("Datei \r") + falsch +
-                                      QStringLiteral("\rkann nicht geöffnet werden. Dies ist keine Einstellungsdatei "
-                                                     "des \"Quarvel Schallpegelmessers\""));
+    QCOMPARE(dlg_.letzter_text(),
+             QStringLiteral("Datei \r") + falsch +
+                 QStringLiteral("\rkann nicht geöffnet werden. Dies ist keine Einstellungsdatei "
+                                "des \"Quarvel Schallpegelmessers\""));
     QVERIFY(!form_->Autolinks1->isEnabled());
 }
 
@@ -351,7 +361,8 @@ void Hauptfenster_Test::programmstartMitFrischemHeimordner()
     Einstellungen_zuruecksetzen();
     QTemporaryDir frisch;
     qputenv("HOME", QFile::encodeName(frisch.path()));
-    const QString o = QDir::cleanPath(frisch.path()) + QStringLiteral("/Grundeinstellungen_Quarvel_Hoertest/");
+    const QString o =
+        QDir::cleanPath(frisch.path()) + QStringLiteral("/Grundeinstellungen_Quarvel_Hoertest/");
 
     Programm programm;
     dialoge_setzen(&dlg_); // messages are recorded, never shown

@@ -6,10 +6,10 @@
 // is shown.
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
+#include "app/frisches_heim.h"
 #include "app/programm.h"
 #include "app/unit1.h"
 #include "core/results/hoertest_druck.h"
-#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "platform/audio/simulierter_abspieler.h"
@@ -28,11 +28,13 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // A player that notes the status line at the moment a tone file is opened,
 // i.e. while the tone is being prepared.
-class Beobachtender_Abspieler : public Simulierter_Abspieler {
+class Beobachtender_Abspieler : public Simulierter_Abspieler
+{
 public:
     QStringList status_beim_oeffnen;
     bool oeffnen(const QString& pfad) override
@@ -45,7 +47,8 @@ public:
 
 // Notes whether the measurement window was already visible when the notice
 // window of the tone-file generation appeared.
-class Zeigen_Beobachter : public QObject {
+class Zeigen_Beobachter : public QObject
+{
 public:
     int gezeigt = 0;
     bool messfenster_sichtbar = false;
@@ -69,7 +72,8 @@ const QColor Gruen(0, 128, 0);
 
 } // namespace
 
-class Messfenster_Modi_Test : public QObject {
+class Messfenster_Modi_Test : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -194,16 +198,20 @@ void Messfenster_Modi_Test::fensterJeModusUndOhr_data()
         const QString kanal = links ? QStringLiteral("Linker Kanal: ") : QStringLiteral("Rechter Kanal: ");
         const char* ohr = links ? "links" : "rechts";
         QTest::addRow("Hörtest %s", ohr) << 0 << links
-                                        << (links ? QStringLiteral("Hörschwelle: Linkes Ohr") : QStringLiteral("Hörschwelle: Rechtes Ohr"))
-                                        << QStringLiteral("Schallpegel in dB");
-        QTest::addRow("Lautstärke %s", ohr) << 1 << links << kanal + QStringLiteral("Anfangs- bzw. Endlautstärke")
-                                           << QStringLiteral("Schallpegel in dB(A)");
-        QTest::addRow("Mikrofonspannung %s", ohr) << 2 << links << kanal + QStringLiteral("Kalibrierung über Mikrofonspannung")
-                                                 << QStringLiteral("Spannung in mV");
-        QTest::addRow("manuell %s", ohr) << 3 << links << kanal + QStringLiteral("Manuelle Kalibrierung")
-                                        << QStringLiteral("Schallpegel");
-        QTest::addRow("automatisch %s", ohr) << 4 << links << kanal + QStringLiteral("Automatische Kalibrierung")
-                                            << QStringLiteral("Schallpegel");
+                                         << (links ? QStringLiteral("Hörschwelle: Linkes Ohr")
+                                                   : QStringLiteral("Hörschwelle: Rechtes Ohr"))
+                                         << QStringLiteral("Schallpegel in dB");
+        QTest::addRow("Lautstärke %s", ohr)
+            << 1 << links << kanal + QStringLiteral("Anfangs- bzw. Endlautstärke")
+            << QStringLiteral("Schallpegel in dB(A)");
+        QTest::addRow("Mikrofonspannung %s", ohr)
+            << 2 << links << kanal + QStringLiteral("Kalibrierung über Mikrofonspannung")
+            << QStringLiteral("Spannung in mV");
+        QTest::addRow("manuell %s", ohr)
+            << 3 << links << kanal + QStringLiteral("Manuelle Kalibrierung") << QStringLiteral("Schallpegel");
+        QTest::addRow("automatisch %s", ohr)
+            << 4 << links << kanal + QStringLiteral("Automatische Kalibrierung")
+            << QStringLiteral("Schallpegel");
     }
 }
 
@@ -246,7 +254,8 @@ void Messfenster_Modi_Test::fensterJeModusUndOhr()
     QCOMPARE(f->StartKalibrierung1->text(), QStringLiteral("Start Kalibrierung"));
     QCOMPARE(f->EinstellungenSpeichern1->isEnabled(), modus != 4);
     if (modus != 2)
-        QCOMPARE(f->EinstellungenSpeichern1->text(), modus == 0 ? QStringLiteral("Übernehmen") : QStringLiteral("Speichern"));
+        QCOMPARE(f->EinstellungenSpeichern1->text(),
+                 modus == 0 ? QStringLiteral("Übernehmen") : QStringLiteral("Speichern"));
     QVERIFY(f->Abbrechen2->isVisible() && f->Abbrechen2->isEnabled());
     QCOMPARE(f->Abbrechen2->text(), QStringLiteral("Abbrechen"));
 
@@ -288,7 +297,8 @@ void Messfenster_Modi_Test::fensterJeModusUndOhr()
             // The calibration kind of the mode, of this ear; greyed, black text.
             const int art = modus == 1 ? 5 : modus == 2 ? 4 : 6;
             QCOMPARE(f->Edit[size_t(i)]->text(), Spannung_string(Einstellungen, art, ohr, i).text());
-            QVERIFY(f->Edit[size_t(i)]->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base));
+            QVERIFY(f->Edit[size_t(i)]->palette().color(QPalette::Base) !=
+                    QApplication::palette().color(QPalette::Base));
             QCOMPARE(f->Edit[size_t(i)]->palette().color(QPalette::Text), QColor(Qt::black));
         } else {
             QVERIFY(f->Edit[size_t(i)]->text().isEmpty());
@@ -342,10 +352,12 @@ void Messfenster_Modi_Test::zeileLaeuftStatusUndSteuerung_data()
     QTest::newRow("Hörtest") << 0 << 5 << Pulsierend_abnehmend;
     QTest::newRow("Lautstärke") << 1 << 8 << QStringLiteral("Lautstärke einstellen");
     QTest::newRow("Mikrofonspannung, Zeile 5")
-        << 2 << 5 << QStringLiteral("Lautstärke einstellen, Mikrofonspannung und Schallpegel messen und eingeben");
+        << 2 << 5
+        << QStringLiteral("Lautstärke einstellen, Mikrofonspannung und Schallpegel messen und eingeben");
     QTest::newRow("Mikrofonspannung, Zeile 8")
         << 2 << 8 << QStringLiteral("Lautstärke einstellen, Mikrofonspannung messen und eingeben");
-    QTest::newRow("manuell") << 3 << 8 << QStringLiteral("Lautstärke einstellen, Schalldruckpegel messen und eingeben");
+    QTest::newRow("manuell") << 3 << 8
+                             << QStringLiteral("Lautstärke einstellen, Schalldruckpegel messen und eingeben");
 }
 
 void Messfenster_Modi_Test::zeileLaeuftStatusUndSteuerung()
@@ -371,7 +383,8 @@ void Messfenster_Modi_Test::zeileLaeuftStatusUndSteuerung()
     QVERIFY(!f->EinstellungenSpeichern1->isEnabled());
     QVERIFY(f->Abbrechen2->isEnabled());
     // The running row's edit in the window colour; writable only where a value is entered.
-    QCOMPARE(f->Edit[size_t(zeile)]->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+    QCOMPARE(f->Edit[size_t(zeile)]->palette().color(QPalette::Base),
+             QApplication::palette().color(QPalette::Base));
     QCOMPARE(f->Edit[size_t(zeile)]->isReadOnly(), modus != 2 && modus != 3);
     QCOMPARE(f->Edit[22]->isReadOnly(), !(modus == 2 && zeile == 5));
     if (modus == 3) {
@@ -379,8 +392,9 @@ void Messfenster_Modi_Test::zeileLaeuftStatusUndSteuerung()
         QVERIFY(!f->ComboBox[size_t(zeile) + 1]->isEnabled());
     }
     // The volume bars appear with the row's volume in modes 1 to 3.
-    for (QWidget* w : std::initializer_list<QWidget*>{f->TrackBar1, f->TrackBar2, f->StaticText22, f->StaticText32,
-                                                      f->StaticText23, f->Label1, f->Label2, f->Label3})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f->TrackBar1, f->TrackBar2, f->StaticText22, f->StaticText32,
+                                         f->StaticText23, f->Label1, f->Label2, f->Label3})
         QCOMPARE(w->isVisible(), modus != 0);
     uint16_t gl = 0, gr = 1;
     player_.lautstaerke(gl, gr);
@@ -423,11 +437,12 @@ void Messfenster_Modi_Test::hoertestStatusJeTonart()
         bool pulsierend, zunehmend;
         const char* text;
     };
-    for (const Fall& fall : {Fall{false, false, "Einstellungen: Nicht pulsierend, Amplitude exponentiell abnehmend"},
-                             Fall{false, true, "Einstellungen: Nicht pulsierend, Amplitude exponentiell zunehmend"},
-                             Fall{true, true,
-                                  "Einstellungen: Pulsierender Ton (Amplitudenmodulation mit 4 Hz), Amplitude "
-                                  "exponentiell zunehmend"}}) {
+    for (const Fall& fall :
+         {Fall{false, false, "Einstellungen: Nicht pulsierend, Amplitude exponentiell abnehmend"},
+          Fall{false, true, "Einstellungen: Nicht pulsierend, Amplitude exponentiell zunehmend"},
+          Fall{true, true,
+               "Einstellungen: Pulsierender Ton (Amplitudenmodulation mit 4 Hz), Amplitude "
+               "exponentiell zunehmend"}}) {
         Einstellungen.wave_immer_neu = 1;
         Einstellungen.pulsierend = fall.pulsierend;
         Einstellungen.zunehmend = fall.zunehmend;

@@ -6,9 +6,9 @@
 // made; closing the program in the middle of a generation.
 #include "app/alle_wave.h"
 #include "app/einstellungen_messungen.h"
+#include "app/frisches_heim.h"
 #include "app/programm.h"
 #include "app/unit1.h"
-#include "app/frisches_heim.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "platform/audio/simulierter_abspieler.h"
@@ -27,7 +27,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 QByteArray lesen(const QString& pfad)
 {
@@ -49,9 +50,13 @@ bool alt_machen(const QString& pfad)
     return f.open(QIODevice::ReadWrite) && f.setFileTime(Alte_Zeit, QFileDevice::FileModificationTime);
 }
 
-QDateTime geaendert(const QString& pfad) { return QFileInfo(pfad).fileTime(QFileDevice::FileModificationTime); }
+QDateTime geaendert(const QString& pfad)
+{
+    return QFileInfo(pfad).fileTime(QFileDevice::FileModificationTime);
+}
 
-const QString Erfolg = QStringLiteral("Die Wave-Dateien für den Vazozez \rwurden erfolgreich erzeugt\rund abgespeichert.");
+const QString Erfolg =
+    QStringLiteral("Die Wave-Dateien für den Vazozez \rwurden erfolgreich erzeugt\rund abgespeichert.");
 const QString Schreibfehler_Text =
     QStringLiteral("Datenträger ist schreibgeschützt oder Datei wird von einem anderen Programm verwendet.");
 
@@ -61,7 +66,8 @@ constexpr int Hoe_Freq_geaendert = 351;
 
 } // namespace
 
-class Tondateien_Erzeugung_Test : public QObject {
+class Tondateien_Erzeugung_Test : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -111,7 +117,10 @@ void Tondateien_Erzeugung_Test::cleanupTestCase()
     heim_.reset();
 }
 
-void Tondateien_Erzeugung_Test::init() { dlg_.leeren(); }
+void Tondateien_Erzeugung_Test::init()
+{
+    dlg_.leeren();
+}
 
 void Tondateien_Erzeugung_Test::pruefe_Merker_geloescht()
 {

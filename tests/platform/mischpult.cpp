@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-class Mischpult_Test : public ::testing::Test {
+class Mischpult_Test : public ::testing::Test
+{
 protected:
     void SetUp() override { Mischpult_einsetzen(&pult); }
     void TearDown() override

@@ -12,15 +12,18 @@
 #include <cstdlib>
 #include <cstring>
 
-class ALSA_Mischpult_Test : public ::testing::Test {
+class ALSA_Mischpult_Test : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
         if (!pult.vorhanden()) {
             const char* ci = std::getenv("CI");
             if (ci && std::strcmp(ci, "true") == 0)
-                FAIL() << "no ALSA mixer with a Master control in CI: start tools/audio-server.sh with XDG_RUNTIME_DIR set";
-            GTEST_SKIP() << "no ALSA mixer with a Master control (start tools/audio-server.sh with XDG_RUNTIME_DIR set)";
+                FAIL() << "no ALSA mixer with a Master control in CI: start tools/audio-server.sh with "
+                          "XDG_RUNTIME_DIR set";
+            GTEST_SKIP() << "no ALSA mixer with a Master control (start tools/audio-server.sh with "
+                            "XDG_RUNTIME_DIR set)";
         }
         ASSERT_TRUE(pult.Gesamtlautstaerke_lesen(vorher_));
         ASSERT_TRUE(pult.Gesamtschalter_lesen(vorher_stumm_));

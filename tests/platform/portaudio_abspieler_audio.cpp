@@ -21,12 +21,16 @@
 #include <thread>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr double Rate = 44100.0;
 using Uhr = std::chrono::steady_clock;
 
-double ms(Uhr::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double ms(Uhr::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 // Records the default input in stereo int16 into a buffer reserved beforehand.
 class Mitschnitt
@@ -52,8 +56,8 @@ public:
         p.channelCount = 2;
         p.sampleFormat = paInt16;
         p.suggestedLatency = info->defaultLowInputLatency;
-        return Pa_OpenStream(&strom_, &p, nullptr, Rate, paFramesPerBufferUnspecified, paClipOff, rueckruf, this) ==
-                   paNoError &&
+        return Pa_OpenStream(&strom_, &p, nullptr, Rate, paFramesPerBufferUnspecified, paClipOff, rueckruf,
+                             this) == paNoError &&
                Pa_StartStream(strom_) == paNoError;
     }
     void anhalten()
@@ -118,14 +122,16 @@ protected:
         if (!Ausgabegeraet_vorhanden() || !Eingabegeraet_vorhanden()) {
             const char* ci = std::getenv("CI");
             if (ci && std::string(ci) == "true")
-                FAIL() << "no audio server reachable in CI: start tools/audio-server.sh with XDG_RUNTIME_DIR set";
-            GTEST_SKIP() << "no audio server reachable (start tools/audio-server.sh with XDG_RUNTIME_DIR set)";
+                FAIL() << "no audio server reachable in CI: start tools/audio-server.sh with XDG_RUNTIME_DIR "
+                          "set";
+            GTEST_SKIP()
+                << "no audio server reachable (start tools/audio-server.sh with XDG_RUNTIME_DIR set)";
         }
         ASSERT_TRUE(ordner.isValid());
     }
 
     // Runs the event loop until `bedingung` holds; false after `max_ms`.
-    template<class B> static bool warten_bis(B bedingung, int max_ms)
+    template <class B> static bool warten_bis(B bedingung, int max_ms)
     {
         const auto t0 = Uhr::now();
         while (!bedingung()) {
@@ -197,8 +203,8 @@ TEST_P(PortAudioAbspielerOhr, GainIsLinearWhilePlayingAndTheOtherChannelIsSilent
     const double leise = median(gedaempft);
     ASSERT_GT(voll, 20000.0); // the tone was recorded at about full scale
     EXPECT_NEAR(voll, 32700.0 / std::sqrt(2.0), 0.01 * 32700.0 / std::sqrt(2.0));
-    std::printf("  gain 65535 against 6554: %.3f dB apart (expected %.3f dB)\n", 20.0 * std::log10(voll / leise),
-                20.0 * std::log10(65535.0 / 6554.0));
+    std::printf("  gain 65535 against 6554: %.3f dB apart (expected %.3f dB)\n",
+                20.0 * std::log10(voll / leise), 20.0 * std::log10(65535.0 / 6554.0));
     EXPECT_NEAR(20.0 * std::log10(voll / leise), 20.0, 0.2);
     // After the change to volume 0 the ear's channel falls silent and stays so.
     size_t erste_stille = r3;
@@ -259,8 +265,8 @@ TEST_F(PortAudioAbspieler, PositionAdvancesAtTheRealTimeRateAndFreezesAtStop)
     }
     std::sort(vorlauf.begin(), vorlauf.end());
     const double latenz_ms = p.ausgabelatenz_s() * 1000.0;
-    std::printf("  handed over runs %.1f ms ahead of the heard position (output latency %.1f ms)\n", vorlauf[25],
-                latenz_ms);
+    std::printf("  handed over runs %.1f ms ahead of the heard position (output latency %.1f ms)\n",
+                vorlauf[25], latenz_ms);
     EXPECT_GE(vorlauf[25], 0.75 * latenz_ms);
 
     const double vor_stopp = p.position_ms();
@@ -344,8 +350,8 @@ TEST_F(PortAudioAbspieler, LoopingConstantToneHasNoDipOrJumpAtTheLoopPoint)
         int sprung = 0;
         for (size_t i = von + 1; i < bis; ++i)
             sprung = std::max(sprung, std::abs(int(m.links(i)) - int(m.links(i - 1))));
-        std::printf("  loop point %zu: smallest 10-ms RMS %.1f of %.1f, largest step %d of at most %d\n", k, kleinst,
-                    soll, sprung, sprung_erlaubt);
+        std::printf("  loop point %zu: smallest 10-ms RMS %.1f of %.1f, largest step %d of at most %d\n", k,
+                    kleinst, soll, sprung, sprung_erlaubt);
         EXPECT_GT(kleinst, 0.98 * soll) << "the level dips at loop point " << k;
         EXPECT_LE(sprung, sprung_erlaubt) << "the tone jumps at loop point " << k;
     }

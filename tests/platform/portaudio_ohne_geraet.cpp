@@ -13,7 +13,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 TEST(PortAudioOhneGeraet, PlayerRefusesQuietlyAndKeepsItsVolume)
 {

@@ -1,7 +1,7 @@
 // The simulated tone player: its clock, position, loop, end notice, volume
 // records and failures, which the window tests rely on to know the truth.
-#include "core/tones/kvwave.h"
 #include "platform/audio/simulierter_abspieler.h"
+#include "core/tones/kvwave.h"
 
 #include <QTemporaryDir>
 
@@ -9,7 +9,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 class SimulierterAbspieler : public ::testing::Test
 {

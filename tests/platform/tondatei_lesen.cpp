@@ -1,8 +1,8 @@
 // Reading tone files: the program's own files, the common 44-byte variant,
 // and every kind of damaged or foreign file refused without reading past
 // the file's end.
-#include "core/tones/kvwave.h"
 #include "platform/audio/tondatei_lesen.h"
+#include "core/tones/kvwave.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,7 +13,8 @@
 #include <functional>
 #include <random>
 
-namespace {
+namespace
+{
 
 QByteArray lesen(const QString& pfad)
 {
@@ -28,8 +29,14 @@ void schreiben(const QString& pfad, const QByteArray& d)
     ASSERT_EQ(f.write(d), d.size());
 }
 
-void setze16(QByteArray& d, int pos, uint16_t v) { qToLittleEndian(v, d.data() + pos); }
-void setze32(QByteArray& d, int pos, uint32_t v) { qToLittleEndian(v, d.data() + pos); }
+void setze16(QByteArray& d, int pos, uint16_t v)
+{
+    qToLittleEndian(v, d.data() + pos);
+}
+void setze32(QByteArray& d, int pos, uint32_t v)
+{
+    qToLittleEndian(v, d.data() + pos);
+}
 
 class TondateiLesen : public ::testing::Test
 {
@@ -90,13 +97,15 @@ TEST_F(TondateiLesen, AcceptsTheShortFormatBlockAndSkipsForeignBlocks)
     EXPECT_EQ(inhalt.samples[0], 32700);
 }
 
-struct Verfaelschung
-{
+struct Verfaelschung {
     const char* name;
     std::function<void(QByteArray&)> tun;
 };
 
-void PrintTo(const Verfaelschung& v, std::ostream* os) { *os << v.name; }
+void PrintTo(const Verfaelschung& v, std::ostream* os)
+{
+    *os << v.name;
+}
 
 class TondateiAbgelehnt : public TondateiLesen, public ::testing::WithParamInterface<Verfaelschung>
 {

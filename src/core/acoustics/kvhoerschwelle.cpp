@@ -26,7 +26,8 @@ int32_t Tabelle_Hoerschwelle_letzte_Zeile = 0, Tabelle_Hoerschwelle_letzte_Zeile
 int32_t Tabelle_Null_dBA_erste_Zeile = 0, Tabelle_Null_dBA_erste_Zeile2 = 0;
 int32_t Tabelle_Null_dBA_letzte_Zeile = 0, Tabelle_Null_dBA_letzte_Zeile2 = 0;
 
-namespace {
+namespace
+{
 
 constexpr int n_Knoten = Hoerschwelle_Anzahl_Stuetzstellen;
 constexpr int32_t f_unten = 20;
@@ -36,23 +37,26 @@ constexpr int32_t Teilung_Zeile = 200; // first row of the 10-Hz grid
 
 // Threshold of hearing T_f of ISO 226:2003 at the one-third-octave frequencies.
 constexpr std::array<long double, n_Knoten> ISO_Frequenzen = {
-    20.0L,   25.0L,   31.5L,   40.0L,   50.0L,   63.0L,   80.0L,   100.0L,  125.0L,  160.0L,
-    200.0L,  250.0L,  315.0L,  400.0L,  500.0L,  630.0L,  800.0L,  1000.0L, 1250.0L, 1600.0L,
+    20.0L,   25.0L,   31.5L,   40.0L,   50.0L,   63.0L,   80.0L,   100.0L,   125.0L,  160.0L,
+    200.0L,  250.0L,  315.0L,  400.0L,  500.0L,  630.0L,  800.0L,  1000.0L,  1250.0L, 1600.0L,
     2000.0L, 2500.0L, 3150.0L, 4000.0L, 5000.0L, 6300.0L, 8000.0L, 10000.0L, 12500.0L};
 constexpr std::array<long double, n_Knoten> ISO_Hoerschwelle = {
-    78.5L, 68.7L, 59.5L, 51.1L, 44.0L, 37.5L, 31.5L, 26.5L, 22.1L, 17.9L,
-    14.4L, 11.4L, 8.6L,  6.2L,  4.4L,  3.0L,  2.2L,  2.4L,  3.5L,  1.7L,
-    -1.3L, -4.2L, -6.0L, -5.4L, -1.5L, 6.0L,  12.6L, 13.9L, 12.3L};
+    78.5L, 68.7L, 59.5L, 51.1L, 44.0L, 37.5L, 31.5L, 26.5L, 22.1L, 17.9L, 14.4L, 11.4L, 8.6L,  6.2L, 4.4L,
+    3.0L,  2.2L,  2.4L,  3.5L,  1.7L,  -1.3L, -4.2L, -6.0L, -5.4L, -1.5L, 6.0L,  12.6L, 13.9L, 12.3L};
 
 bool Tabellen_fertig = false;
 
 bool Spline_bereit()
 {
     return Hoerschwelle_Stuetzfrequenzen.size() == size_t(n_Knoten) + 1 &&
-           Hoerschwelle_Stuetzwerte.size() == size_t(n_Knoten) + 1 && Hoerschwelle_y2.size() == size_t(n_Knoten) + 1;
+           Hoerschwelle_Stuetzwerte.size() == size_t(n_Knoten) + 1 &&
+           Hoerschwelle_y2.size() == size_t(n_Knoten) + 1;
 }
 
-int32_t Letzte_Zeile(int32_t f_oben) { return Teilung_Zeile + (f_oben - Teilung_Zeile) / 10; }
+int32_t Letzte_Zeile(int32_t f_oben)
+{
+    return Teilung_Zeile + (f_oben - Teilung_Zeile) / 10;
+}
 
 } // namespace
 
@@ -152,8 +156,9 @@ void Hoerschwelle_Tabellen_erzeugen()
 
 void Hoerschwelle_Tabellen_freigeben()
 {
-    for (auto* v : {&Hoerschwelle_Stuetzfrequenzen, &Hoerschwelle_Stuetzwerte, &Hoerschwelle_y2, &Hoerschwelle_Kurve,
-                    &Hoerschwelle_Kurve2, &Null_dBA_Kurve, &Null_dBA_Kurve2, &Tabelle_Null_dBA, &Tabelle_Hoerschwelle})
+    for (auto* v :
+         {&Hoerschwelle_Stuetzfrequenzen, &Hoerschwelle_Stuetzwerte, &Hoerschwelle_y2, &Hoerschwelle_Kurve,
+          &Hoerschwelle_Kurve2, &Null_dBA_Kurve, &Null_dBA_Kurve2, &Tabelle_Null_dBA, &Tabelle_Hoerschwelle})
         std::vector<long double>().swap(*v);
     std::vector<int32_t>().swap(Tabelle_Frequenz);
     Tabellen_fertig = false;

@@ -36,17 +36,20 @@ extern std::vector<long double> Tabelle_Hoerschwelle;
 // Bounds of the tabulated curves (frequencies in Hz) and of the tables (row
 // indices; the first used row is that of 20 Hz). Each bound is kept twice,
 // one copy for the chart windows and one for the table windows.
-extern int32_t Hoerschwelle_untere_Grenze, Hoerschwelle_untere_Grenze2; // 20
-extern int32_t Hoerschwelle_obere_Grenze, Hoerschwelle_obere_Grenze2;   // 12500
-extern int32_t Null_dBA_untere_Grenze, Null_dBA_untere_Grenze2;         // 20
-extern int32_t Null_dBA_obere_Grenze, Null_dBA_obere_Grenze2;           // 20000
-extern int32_t Tabelle_Hoerschwelle_erste_Zeile, Tabelle_Hoerschwelle_erste_Zeile2; // 20
+extern int32_t Hoerschwelle_untere_Grenze, Hoerschwelle_untere_Grenze2;               // 20
+extern int32_t Hoerschwelle_obere_Grenze, Hoerschwelle_obere_Grenze2;                 // 12500
+extern int32_t Null_dBA_untere_Grenze, Null_dBA_untere_Grenze2;                       // 20
+extern int32_t Null_dBA_obere_Grenze, Null_dBA_obere_Grenze2;                         // 20000
+extern int32_t Tabelle_Hoerschwelle_erste_Zeile, Tabelle_Hoerschwelle_erste_Zeile2;   // 20
 extern int32_t Tabelle_Hoerschwelle_letzte_Zeile, Tabelle_Hoerschwelle_letzte_Zeile2; // 1430
-extern int32_t Tabelle_Null_dBA_erste_Zeile, Tabelle_Null_dBA_erste_Zeile2;       // 20
-extern int32_t Tabelle_Null_dBA_letzte_Zeile, Tabelle_Null_dBA_letzte_Zeile2;     // 2180
+extern int32_t Tabelle_Null_dBA_erste_Zeile, Tabelle_Null_dBA_erste_Zeile2;           // 20
+extern int32_t Tabelle_Null_dBA_letzte_Zeile, Tabelle_Null_dBA_letzte_Zeile2;         // 2180
 
 // Frequency of reference table row r.
-constexpr int32_t Tabellenzeile_Frequenz(int32_t r) { return r < 200 ? r : 10 * r - 1800; }
+constexpr int32_t Tabellenzeile_Frequenz(int32_t r)
+{
+    return r < 200 ? r : 10 * r - 1800;
+}
 
 // Writes the 29 knots (20 Hz .. 12500 Hz) into the knot arrays.
 void ISO226_2003_Hoerschwelle();

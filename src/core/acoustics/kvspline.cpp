@@ -2,15 +2,16 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 bool Felder_reichen(const Spline_Feld& x, const Spline_Feld& y, int n)
 {
     return n >= 2 && x.size() >= size_t(n) + 1 && y.size() >= size_t(n) + 1;
 }
 } // namespace
 
-void spline_kubisch(const Spline_Feld& x, const Spline_Feld& y, Spline_Feld& y2, bool natuerlich, long double yp1,
-                    long double ypn, int n)
+void spline_kubisch(const Spline_Feld& x, const Spline_Feld& y, Spline_Feld& y2, bool natuerlich,
+                    long double yp1, long double ypn, int n)
 {
     if (n < 0)
         n = 0;
@@ -47,8 +48,8 @@ void spline_kubisch(const Spline_Feld& x, const Spline_Feld& y, Spline_Feld& y2,
         y2[k] = y2[k] * y2[k + 1] + u[k];
 }
 
-long double Werte_spline(const Spline_Feld& x, const Spline_Feld& y, const Spline_Feld& y2, int n, long double f,
-                         bool& fehler)
+long double Werte_spline(const Spline_Feld& x, const Spline_Feld& y, const Spline_Feld& y2, int n,
+                         long double f, bool& fehler)
 {
     fehler = false;
     if (!Felder_reichen(x, y, n) || y2.size() < size_t(n) + 1) {

@@ -10,11 +10,20 @@
 
 // ---- Conversions ----------------------------------------------------------
 
-long double Dezibel_in_Pa(long double L, long double p_ref) { return p_ref * std::exp(L * ln10_durch_20); }
+long double Dezibel_in_Pa(long double L, long double p_ref)
+{
+    return p_ref * std::exp(L * ln10_durch_20);
+}
 
-long double Pa_in_Dezibel(long double p, long double p_ref) { return std::log(p / p_ref) / ln10_durch_20; }
+long double Pa_in_Dezibel(long double p, long double p_ref)
+{
+    return std::log(p / p_ref) / ln10_durch_20;
+}
 
-long double dB_in_Pa(long double L) { return Dezibel_in_Pa(L, p0); }
+long double dB_in_Pa(long double L)
+{
+    return Dezibel_in_Pa(L, p0);
+}
 
 long double Pa_in_dB(long double p)
 {
@@ -37,11 +46,20 @@ long double p0A(long double f)
     return t / a;
 }
 
-long double dBA_in_Pa(long double L, long double f) { return Dezibel_in_Pa(L, p0A(f)); }
+long double dBA_in_Pa(long double L, long double f)
+{
+    return Dezibel_in_Pa(L, p0A(f));
+}
 
-long double Pa_in_dBA(long double p, long double f) { return Pa_in_Dezibel(p, p0A(f)); }
+long double Pa_in_dBA(long double p, long double f)
+{
+    return Pa_in_Dezibel(p, p0A(f));
+}
 
-long double Null_dBA(long double f) { return Pa_in_Dezibel(p0A(f), p0); }
+long double Null_dBA(long double f)
+{
+    return Pa_in_Dezibel(p0A(f), p0);
+}
 
 // C-weighting (corner frequencies 20.6 and 12200 Hz).
 long double p0C(long double f)
@@ -50,7 +68,10 @@ long double p0C(long double f)
     return (a + 424.36L) * 1.3344746686e-13L * (a + 148840000.0L) / a;
 }
 
-long double dBC_in_Pa(long double L, long double f) { return Dezibel_in_Pa(L, p0C(f)); }
+long double dBC_in_Pa(long double L, long double f)
+{
+    return Dezibel_in_Pa(L, p0C(f));
+}
 
 // ---- Microphone conversion factors ---------------------------------------
 
@@ -70,11 +91,18 @@ void Umrechnungsfaktoren_U_p(int i, hilfarray& faktoren, const hilfarray& gang, 
 
 // ---- Calibration -> start pressure ---------------------------------------
 
-namespace {
+namespace
+{
 
-int Ohr(bool links) { return links ? 0 : 1; }
+int Ohr(bool links)
+{
+    return links ? 0 : 1;
+}
 
-bool Zeile_gueltig(int i) { return i >= 1 && i <= Zeilen; }
+bool Zeile_gueltig(int i)
+{
+    return i >= 1 && i <= Zeilen;
+}
 
 // Volume of the given group; a 0 is replaced by 1 in the record so that the
 // start pressure never divides by zero.
@@ -165,8 +193,8 @@ QString Anfangspegel_text(double druck, long double f)
     return extendedzustring(4, 1, L);
 }
 
-double Eine_Messung_in_Anfangslautstaerke(int i, bool links, const uint32_t (&volumes)[22], Einstellungstyp& e,
-                                          QString& text)
+double Eine_Messung_in_Anfangslautstaerke(int i, bool links, const uint32_t (&volumes)[22],
+                                          Einstellungstyp& e, QString& text)
 {
     if (!Zeile_gueltig(i)) {
         text = Anfangspegel_text(0.0, 1000.0L);
@@ -230,8 +258,12 @@ void Hoertest_Druck_berechnen(bool links, int i, double t_s, std::array<double, 
 
 // ---- Levels and texts for the results displays -----------------------------
 
-namespace {
-double Auf_eine_Stelle(long double x) { return static_cast<double>(Rundenauf(-1, x)); }
+namespace
+{
+double Auf_eine_Stelle(long double x)
+{
+    return static_cast<double>(Rundenauf(-1, x));
+}
 } // namespace
 
 Dezibel_Ergebnis Hoertest_Dezibel_berechnen(const std::array<double, 43>& druck, const Freqarray& frequenzen,
@@ -282,8 +314,8 @@ Dezibel_Ergebnis Hoertest_Dezibel_berechnen(const std::array<double, 43>& druck,
 
 bool Auto1_Lautstaerke(int32_t vol, int32_t vol_max, int32_t& vol_neu, double L_ist, double L_soll)
 {
-    const long double x = static_cast<long double>(vol) * std::exp((static_cast<long double>(L_soll) - L_ist) *
-                                                                   ln10_durch_20);
+    const long double x =
+        static_cast<long double>(vol) * std::exp((static_cast<long double>(L_soll) - L_ist) * ln10_durch_20);
     if (std::isnan(x)) {
         vol_neu = vol < 1 ? 1 : (vol > vol_max ? vol_max : vol);
         return false;

@@ -71,8 +71,8 @@ QString Anfangspegel_text(double druck, long double f);
 // Start level of tone i at the measurement window's working volumes: the
 // voltage form when e.Eichung is Span_nung, else the sound-level form.
 // Returns the pressure; text = its dB(A) text (Anfangspegel_text).
-double Eine_Messung_in_Anfangslautstaerke(int i, bool links, const uint32_t (&volumes)[22], Einstellungstyp& e,
-                                          QString& text);
+double Eine_Messung_in_Anfangslautstaerke(int i, bool links, const uint32_t (&volumes)[22],
+                                          Einstellungstyp& e, QString& text);
 // Recomputes kinds 3 and 5 of Spannung1 (start pressures) and their dB(A)
 // texts for one ear of the given settings record from the calibration values
 // and the start volumes (group 3): first kind 3 for rows 1..21, then kind 5.

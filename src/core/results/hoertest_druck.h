@@ -25,7 +25,10 @@ inline constexpr int32_t Farbe_rechts_gemessen = RGB(0, 0, 255); // 0xFF0000
 // The system's button-face colour, the colour of a row without a result.
 inline constexpr int32_t Farbe_Buttonface = RGB(240, 240, 240);
 
-inline int Druck_index(bool links, int zeile) { return (links ? 0 : 21) + zeile; }
+inline int Druck_index(bool links, int zeile)
+{
+    return (links ? 0 : 21) + zeile;
+}
 
 // Clears the pressures and texts of one ear.
 void Druck_string_null(bool links);

@@ -24,13 +24,17 @@ int32_t Tondauer_hundertstel = 3000;
 uint32_t Lautstaerke_links[6][22]{};
 uint32_t Lautstaerke_rechts[6][22]{};
 
-namespace {
+namespace
+{
 
-constexpr uint16_t Standard_Frequenzen[Zeilen] = {50,   100,  200,  500,  1000,  1500,  2000,
-                                                  2500, 3000, 3500, 4000, 4500,  5000,  6000,
+constexpr uint16_t Standard_Frequenzen[Zeilen] = {50,   100,  200,   500,   1000,  1500,  2000,
+                                                  2500, 3000, 3500,  4000,  4500,  5000,  6000,
                                                   7000, 8000, 10000, 12000, 14000, 16000, 18000};
 
-void Tondauer_setzen() { Tondauer_hundertstel = Einstellungen.zunehmend ? 1500 : 3000; }
+void Tondauer_setzen()
+{
+    Tondauer_hundertstel = Einstellungen.zunehmend ? 1500 : 3000;
+}
 
 } // namespace
 
@@ -50,12 +54,16 @@ void Optionen_Grundeinstellung()
     Grundeinstellungen.wave_immer_neu = 0;
     Grundeinstellungen.Eichung = Schall_messer;
     Grundeinstellungen.Freq_welche_geaendert.fill(1);
-    std::copy(std::begin(Standard_Frequenzen), std::end(Standard_Frequenzen), Grundeinstellungen.Frequenzen.begin());
+    std::copy(std::begin(Standard_Frequenzen), std::end(Standard_Frequenzen),
+              Grundeinstellungen.Frequenzen.begin());
     for (auto& ohr : Grundeinstellungen.Schallmesser)
         ohr.fill(1);
 }
 
-void Optionen_Grundeinstellung1_4() { Einstellungen1_4.Auto = 1; }
+void Optionen_Grundeinstellung1_4()
+{
+    Einstellungen1_4.Auto = 1;
+}
 
 void Frequenzgang_Grundeinstellung()
 {
@@ -82,7 +90,8 @@ void Grundeinstellungen_von_Festplatte_holen()
 {
     bool geladen = false;
     QByteArray daten;
-    if (Datei_lesen(Grundeinstellungsdatei, sizeof(Grundeinstellungstyp) + sizeof(Grundeinstellungstyp1_6), daten)) {
+    if (Datei_lesen(Grundeinstellungsdatei, sizeof(Grundeinstellungstyp) + sizeof(Grundeinstellungstyp1_6),
+                    daten)) {
         Grundeinstellungstyp g{};
         if (lesen(g, daten)) {
             if (g.Version.gleich(Version_1_6)) {
@@ -148,7 +157,8 @@ void Einstellungen_in_Grundeinstellungen()
     Grundeinstellungen.Schallmesser = Einstellungen.Schallmesser;
 }
 
-namespace {
+namespace
+{
 
 // The working volumes follow the start volumes of a loaded file.
 void Arbeitslautstaerken_uebernehmen()
@@ -304,15 +314,30 @@ void string_zu_Langer_Dateiname(Langer_Dateiname_typ& r, const QString& s)
     r.ende = n;
 }
 
-QString Dateiname1_6_zu_string() { return Langer_Dateiname_zu_string(Grundeinstellungen1_6); }
+QString Dateiname1_6_zu_string()
+{
+    return Langer_Dateiname_zu_string(Grundeinstellungen1_6);
+}
 
-void string_zu_Dateiname1_6(const QString& s) { string_zu_Langer_Dateiname(Grundeinstellungen1_6, s); }
+void string_zu_Dateiname1_6(const QString& s)
+{
+    string_zu_Langer_Dateiname(Grundeinstellungen1_6, s);
+}
 
-QString Wave_ordner() { return Einstellungsordner + QStringLiteral("wave"); }
+QString Wave_ordner()
+{
+    return Einstellungsordner + QStringLiteral("wave");
+}
 
-QString Tondatei_links(int zeile) { return Tondatei_links(Wave_ordner(), zeile); }
+QString Tondatei_links(int zeile)
+{
+    return Tondatei_links(Wave_ordner(), zeile);
+}
 
-QString Tondatei_rechts(int zeile) { return Tondatei_rechts(Wave_ordner(), zeile); }
+QString Tondatei_rechts(int zeile)
+{
+    return Tondatei_rechts(Wave_ordner(), zeile);
+}
 
 void alle_wave_loeschen()
 {

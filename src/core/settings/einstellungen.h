@@ -41,7 +41,10 @@ inline constexpr int Groesse_Einstellungsdatei = 9260;
 inline constexpr int Groesse_Grundeinstellungsdatei = 10548;
 
 // Frequency of row i (1..21) of the current settings.
-inline uint16_t Frequenz(int zeile) { return Einstellungen.Frequenzen[zeile - 1]; }
+inline uint16_t Frequenz(int zeile)
+{
+    return Einstellungen.Frequenzen[zeile - 1];
+}
 
 // Defaults.
 void Optionen_Grundeinstellung();

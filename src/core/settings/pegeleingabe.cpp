@@ -37,7 +37,8 @@ bool Dezibeleingabe_richtig(const QString& text)
     return ok && d >= Kleinster_Pegel_1000Hz && d <= Groesster_Pegel_1000Hz;
 }
 
-namespace {
+namespace
+{
 
 // Stores a text (30 characters); when it is a number, gives the number and
 // stores the text with a decimal comma.
@@ -85,7 +86,8 @@ void Messfenster_in_Einstellungen(Einstellungstyp& e, const Messfenster_Eingaben
     }
     if (ein.modus >= 2 && ein.modus <= 4)
         for (int i = 1; i <= Zeilen; ++i)
-            Zahltext_speichern(Spannung_string(e, s, ohr, i), ein.werte[size_t(i - 1)], Spannung(e, s, ohr, i));
+            Zahltext_speichern(Spannung_string(e, s, ohr, i), ein.werte[size_t(i - 1)],
+                               Spannung(e, s, ohr, i));
     for (int i = 1; i <= Zeilen; ++i)
         (ein.links ? Links_Volume(e, v, i) : Rechts_Volume(e, v, i)) = lautstaerken[i];
     if (ein.modus == 3 || ein.modus == 4)

@@ -15,7 +15,8 @@
 #include <array>
 #include <cstdint>
 
-inline const QString Text_Dezibel_Eingabefehler = QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein");
+inline const QString Text_Dezibel_Eingabefehler =
+    QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein");
 inline constexpr double Kleinster_Pegel_1000Hz = 0.0;
 inline constexpr double Groesster_Pegel_1000Hz = 120.0;
 
@@ -26,10 +27,10 @@ int Lautstaerkegruppe(uint8_t modus);
 bool Dezibeleingabe_richtig(const QString& text);
 
 struct Messfenster_Eingaben {
-    uint8_t modus = 1;                   // 1..4
-    bool links = true;                   // ear
-    std::array<QString, Zeilen> werte;   // Edit1..Edit21
-    QString pegel_1000;                  // Edit22 (mode 2)
+    uint8_t modus = 1;                       // 1..4
+    bool links = true;                       // ear
+    std::array<QString, Zeilen> werte;       // Edit1..Edit21
+    QString pegel_1000;                      // Edit22 (mode 2)
     std::array<int32_t, Zeilen> einheiten{}; // ComboBox1..21: 0 dB, 1 dB(A), 2 dB(C) (modes 3, 4)
 };
 

@@ -52,10 +52,10 @@ inline constexpr const char* Datei_nicht_vorhanden = "Datei_nicht_vorhanden";
 enum Eichungstyp : uint8_t { Span_nung = 0, Schall_messer = 1 };
 
 using Versions_typ = Kurztext<50>;
-using hilfarray = std::array<double, Zeilen>;                         // rows 1..21
-using volume_array = std::array<std::array<uint32_t, Zeilen>, 3>;     // groups 3..5, rows 1..21
-using Einstellarray = std::array<hilfarray, 2>;                       // ear 0..1
-using Einstell_2_array = std::array<Einstellarray, 4>;                // kinds 3..6
+using hilfarray = std::array<double, Zeilen>;                     // rows 1..21
+using volume_array = std::array<std::array<uint32_t, Zeilen>, 3>; // groups 3..5, rows 1..21
+using Einstellarray = std::array<hilfarray, 2>;                   // ear 0..1
+using Einstell_2_array = std::array<Einstellarray, 4>;            // kinds 3..6
 using hilfarray_string = std::array<Kurztext<30>, Zeilen>;
 using Einstell_2_array_string = std::array<std::array<hilfarray_string, 2>, 4>;
 using Freqarray = std::array<uint16_t, Zeilen>;
@@ -120,7 +120,7 @@ struct Langer_Dateiname_typ {
     int32_t ende;
     char Dateiname[Laenge_Dateiname_lang];
 };
-using Grundeinstellungstyp1_6 = Langer_Dateiname_typ;          // ende_Dateiname1_6
+using Grundeinstellungstyp1_6 = Langer_Dateiname_typ;              // ende_Dateiname1_6
 using Schallpegel_Grundeinstellungtyp1_7_1 = Langer_Dateiname_typ; // ende_Dateiname1_7_1
 using Schallpegel_Einstellungentyp1_7_1 = Langer_Dateiname_typ;    // ende_Dateiname, Ansage_Dateiname
 
@@ -306,11 +306,20 @@ static_assert(offsetof(Schallpegel_Einstellungentyp1_9, Geraet_Kanal_einstellen)
 
 // Accessors with the program's own indices.
 // kind 3..6, ear 0 = left / 1 = right, row 1..21
-inline double& Spannung(Einstellungstyp& e, int art, int ohr, int zeile) { return e.Spannung1[art - 3][ohr][zeile - 1]; }
+inline double& Spannung(Einstellungstyp& e, int art, int ohr, int zeile)
+{
+    return e.Spannung1[art - 3][ohr][zeile - 1];
+}
 inline Kurztext<30>& Spannung_string(Einstellungstyp& e, int art, int ohr, int zeile)
 {
     return e.Spannung1_string[art - 3][ohr][zeile - 1];
 }
 // group 3..5, row 1..21
-inline uint32_t& Links_Volume(Einstellungstyp& e, int gruppe, int zeile) { return e.Links_Volume1[gruppe - 3][zeile - 1]; }
-inline uint32_t& Rechts_Volume(Einstellungstyp& e, int gruppe, int zeile) { return e.Rechts_Volume1[gruppe - 3][zeile - 1]; }
+inline uint32_t& Links_Volume(Einstellungstyp& e, int gruppe, int zeile)
+{
+    return e.Links_Volume1[gruppe - 3][zeile - 1];
+}
+inline uint32_t& Rechts_Volume(Einstellungstyp& e, int gruppe, int zeile)
+{
+    return e.Rechts_Volume1[gruppe - 3][zeile - 1];
+}

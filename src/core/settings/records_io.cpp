@@ -38,10 +38,12 @@ void Extended10::setzen(long double x)
     std::memcpy(bytes, &x, 10);
 }
 
-namespace {
+namespace
+{
 
 // Writes fields at fixed offsets into a zero-filled image.
-class Schreiber {
+class Schreiber
+{
 public:
     explicit Schreiber(int groesse) : b_(groesse, '\0') {}
     QByteArray ergebnis() const { return b_; }
@@ -68,7 +70,8 @@ private:
 };
 
 // Reads fields at fixed offsets; the caller has checked the size.
-class Leser {
+class Leser
+{
 public:
     explicit Leser(const QByteArray& b) : b_(b) {}
     template <typename T> void zahl(size_t off, T& v) const { roh(off, &v, sizeof v); }
@@ -150,10 +153,16 @@ template <typename S, typename G> void grundfelder(S& s, G& g)
         s.zahlen(376 + o * 84, g.Schallmesser[o]);
 }
 
-bool genug(const QByteArray& d, size_t n) { return size_t(d.size()) >= n; }
+bool genug(const QByteArray& d, size_t n)
+{
+    return size_t(d.size()) >= n;
+}
 
 // Flags are bytes; anything but 0 is taken as 1.
-void flag_bereinigen(uint8_t& b) { b = b ? 1 : 0; }
+void flag_bereinigen(uint8_t& b)
+{
+    b = b ? 1 : 0;
+}
 
 // The tone-option flags that the settings and the base settings share.
 template <typename R> void flags_bereinigen(R& r)

@@ -18,10 +18,12 @@ Schallpegel_Einstellungentyp1_9 Schallpegel_Einstellungen1_9{};
 
 std::function<void()> Bass_Geraet_Kanal_einstellen;
 
-namespace {
+namespace
+{
 
 // Reads consecutive values from a file image; every read checks the rest.
-class Folge {
+class Folge
+{
 public:
     explicit Folge(const QByteArray& d) : d_(d) {}
     bool ok() const { return ok_; }
@@ -68,7 +70,8 @@ constexpr qint64 Hoechste_Dateigroesse = 16 * 1024 * 1024;
 
 QString Pfad_Grundeinstellungen_Messgeraet()
 {
-    return Dokumente_pfad + QStringLiteral("Grundeinstellungen_Quarvel_Schallpegelmesser/Grundeinstellungen.sch");
+    return Dokumente_pfad +
+           QStringLiteral("Grundeinstellungen_Quarvel_Schallpegelmesser/Grundeinstellungen.sch");
 }
 
 bool version_ist(const Kurztext<50>& v, const char* nummer)
@@ -93,9 +96,15 @@ Schallpegel_Bloecke Schallpegel_Bloecke_fuer(const Kurztext<50>& v)
     return b;
 }
 
-QString Dateiname1_7_1_zu_string() { return Langer_Dateiname_zu_string(Schallpegel_Grundeinstellungen1_7_1); }
+QString Dateiname1_7_1_zu_string()
+{
+    return Langer_Dateiname_zu_string(Schallpegel_Grundeinstellungen1_7_1);
+}
 
-void string_zu_Dateiname1_7_1(const QString& s) { string_zu_Langer_Dateiname(Schallpegel_Grundeinstellungen1_7_1, s); }
+void string_zu_Dateiname1_7_1(const QString& s)
+{
+    string_zu_Langer_Dateiname(Schallpegel_Grundeinstellungen1_7_1, s);
+}
 
 bool Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen()
 {
@@ -151,7 +160,8 @@ bool Schallpegel_Einstellungen_von_Festplatte_holen(const QString& pfad)
     f.satz(kopf);
     kvFFT_Tabellen t = FFT_Tabellen;
     const size_t bins = size_t(t.N / 2) + 1;
-    for (auto* v : {&t.W_dB_fast, &t.W_dB_slow, &t.W_dBA_fast, &t.W_dBA_slow, &t.Weitere1, &t.Weitere2, &t.Weitere3})
+    for (auto* v :
+         {&t.W_dB_fast, &t.W_dB_slow, &t.W_dBA_fast, &t.W_dBA_slow, &t.Weitere1, &t.Weitere2, &t.Weitere3})
         v->assign(bins, 0.0L);
     for (size_t j = 0; j < bins && f.ok(); ++j) {
         t.W_dB_fast[j] = f.extended();
@@ -203,4 +213,7 @@ bool Schallpegel_Einstellungen_holen1()
            Schallpegel_Einstellungen_von_Festplatte_holen(Dateiname1_7_1_zu_string());
 }
 
-bool Schallpegel_Einstellungen_holen2(const QString& pfad) { return Schallpegel_Einstellungen_von_Festplatte_holen(pfad); }
+bool Schallpegel_Einstellungen_holen2(const QString& pfad)
+{
+    return Schallpegel_Einstellungen_von_Festplatte_holen(pfad);
+}

@@ -4,7 +4,8 @@
 
 #include <cerrno>
 
-namespace {
+namespace
+{
 
 // One iconv conversion over a whole buffer. Input that cannot be converted is
 // replaced by '?' and skipped, so the conversion always ends.

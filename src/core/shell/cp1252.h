@@ -8,4 +8,7 @@
 // Characters that code page 1252 cannot hold become '?'.
 QByteArray nach_cp1252(const QString& text);
 QString von_cp1252(const char* bytes, int laenge);
-inline QString von_cp1252(const QByteArray& bytes) { return von_cp1252(bytes.constData(), int(bytes.size())); }
+inline QString von_cp1252(const QByteArray& bytes)
+{
+    return von_cp1252(bytes.constData(), int(bytes.size()));
+}

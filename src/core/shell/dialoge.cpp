@@ -1,6 +1,7 @@
 #include "core/shell/dialoge.h"
 
-namespace {
+namespace
+{
 Aufzeichnende_Dialoge& rueckfall()
 {
     static Aufzeichnende_Dialoge d;
@@ -9,12 +10,18 @@ Aufzeichnende_Dialoge& rueckfall()
 Dialoge* aktuelle = nullptr;
 } // namespace
 
-Dialoge& dialoge() { return aktuelle ? *aktuelle : rueckfall(); }
+Dialoge& dialoge()
+{
+    return aktuelle ? *aktuelle : rueckfall();
+}
 
-void dialoge_setzen(Dialoge* d) { aktuelle = d; }
+void dialoge_setzen(Dialoge* d)
+{
+    aktuelle = d;
+}
 
 Antwort Aufzeichnende_Dialoge::meldung(Symbol symbol, Knoepfe knoepfe, const QString& text,
-                                        const QString& titel, Antwort standard)
+                                       const QString& titel, Antwort standard)
 {
     meldungen.push_back({symbol, knoepfe, text, titel});
     if (antworten.empty())

@@ -18,10 +18,10 @@ enum class Antwort { Ok, Ja, Nein, Abbrechen };
 struct Dateidialog {
     QString titel;
     QString filter;
-    int filter_index = 1;       // 1-based, as the filter list counts
-    QString standard_endung;    // without dot, added when the name has none
-    QString verzeichnis;        // initial folder
-    QString dateiname;          // preset name
+    int filter_index = 1;    // 1-based, as the filter list counts
+    QString standard_endung; // without dot, added when the name has none
+    QString verzeichnis;     // initial folder
+    QString dateiname;       // preset name
 };
 
 // What the user chose in a file dialog.
@@ -30,7 +30,8 @@ struct Dateiwahl {
     int filter_index = 1;
 };
 
-class Dialoge {
+class Dialoge
+{
 public:
     virtual ~Dialoge() = default;
     // A modal message box. "\r" in the text is a line break.
@@ -47,7 +48,8 @@ void dialoge_setzen(Dialoge* d);
 
 // Records every question and answers from queues; used by tests and as the
 // fallback before a window system exists.
-class Aufzeichnende_Dialoge : public Dialoge {
+class Aufzeichnende_Dialoge : public Dialoge
+{
 public:
     struct Eintrag {
         Symbol symbol;
@@ -57,7 +59,7 @@ public:
     };
     std::vector<Eintrag> meldungen;
     std::vector<Dateidialog> dateidialoge;
-    std::deque<Antwort> antworten;                    // empty: the default button
+    std::deque<Antwort> antworten;     // empty: the default button
     std::deque<Dateiwahl> dateiwahlen; // empty queue or empty path: cancelled
 
     Antwort meldung(Symbol symbol, Knoepfe knoepfe, const QString& text, const QString& titel,

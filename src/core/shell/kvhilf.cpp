@@ -1,8 +1,8 @@
 #include "core/shell/kvhilf.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <charconv>
@@ -132,11 +132,20 @@ QString Rundenzustring(int breite, int stelle, long double x)
     return extendedzustring(breite, stellen, Rundenauf(stelle, x));
 }
 
-QString Leerzeichen(int n) { return n > 0 ? QString(n, QLatin1Char(' ')) : QString(); }
+QString Leerzeichen(int n)
+{
+    return n > 0 ? QString(n, QLatin1Char(' ')) : QString();
+}
 
-QString Nullen(int n) { return n > 0 ? QString(n, QLatin1Char('0')) : QString(); }
+QString Nullen(int n)
+{
+    return n > 0 ? QString(n, QLatin1Char('0')) : QString();
+}
 
-QString Nullen_auffuellen_links(const QString& s, int n) { return Nullen(n - int(s.size())) + s; }
+QString Nullen_auffuellen_links(const QString& s, int n)
+{
+    return Nullen(n - int(s.size())) + s;
+}
 
 QString exepfad()
 {
@@ -173,7 +182,8 @@ bool Datei_existiert(const QString& n)
     return i.exists() && !i.isDir();
 }
 
-namespace {
+namespace
+{
 
 // True when another open file description in any visible process holds the
 // file (device and inode) open for writing. This plays the part of the
@@ -201,7 +211,8 @@ bool anderswo_zum_schreiben_offen(dev_t dev, ino_t ino, int eigener_fd)
                 continue;
             if (selbst == name && std::atoi(f->d_name) == eigener_fd)
                 continue;
-            struct stat st {};
+            struct stat st {
+            };
             const std::string link = fd_ordner + "/" + f->d_name;
             if (stat(link.c_str(), &st) != 0 || st.st_dev != dev || st.st_ino != ino)
                 continue;
@@ -239,7 +250,8 @@ bool Datei_frei(const QString& n)
     if (fd < 0)
         return false;
     bool frei = true;
-    struct stat st {};
+    struct stat st {
+    };
     if (fstat(fd, &st) != 0)
         frei = false;
     else if (anderswo_zum_schreiben_offen(st.st_dev, st.st_ino, fd))

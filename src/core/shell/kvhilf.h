@@ -8,8 +8,14 @@
 #include <cstdint>
 
 // Colour value in the layout 00BBGGRR.
-constexpr int32_t RGB(uint8_t r, uint8_t g, uint8_t b) { return int32_t(r) + 256 * int32_t(g) + 65536 * int32_t(b); }
-constexpr int32_t max_int(int32_t a, int32_t b) { return a > b ? a : b; }
+constexpr int32_t RGB(uint8_t r, uint8_t g, uint8_t b)
+{
+    return int32_t(r) + 256 * int32_t(g) + 65536 * int32_t(b);
+}
+constexpr int32_t max_int(int32_t a, int32_t b)
+{
+    return a > b ? a : b;
+}
 
 // x rounded to a multiple of 10^stelle (ties to even); |x / 10^stelle| >= 1e18 stays as it is.
 long double Rundenauf(int stelle, long double x);
@@ -28,10 +34,16 @@ int32_t StringzuInteger(const QString& s, bool& ok, bool& nicht_ganz);
 
 // x with `stellen` decimals, right-aligned to at least `breite` characters, decimal comma.
 QString extendedzustring(int breite, int stellen, long double x);
-inline void extendedzustring(int breite, int stellen, QString& s, long double x) { s = extendedzustring(breite, stellen, x); }
+inline void extendedzustring(int breite, int stellen, QString& s, long double x)
+{
+    s = extendedzustring(breite, stellen, x);
+}
 // Rundenauf(stelle, x) with max(0, -stelle) decimals.
 QString Rundenzustring(int breite, int stelle, long double x);
-inline void Rundenzustring(int breite, int stelle, QString& s, long double x) { s = Rundenzustring(breite, stelle, x); }
+inline void Rundenzustring(int breite, int stelle, QString& s, long double x)
+{
+    s = Rundenzustring(breite, stelle, x);
+}
 
 QString Leerzeichen(int n);
 QString Nullen(int n);

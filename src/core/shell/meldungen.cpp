@@ -12,4 +12,7 @@ void Informations_ausgabe(const QString& meldung, const QString& titel)
     dialoge().meldung(Symbol::Information, Knoepfe::Ok, meldung, titel, Antwort::Ok);
 }
 
-void Fehler_bei_abspeichern() { Fehler_ausgabe(Text_Fehler_bei_abspeichern, QStringLiteral("Problem")); }
+void Fehler_bei_abspeichern()
+{
+    Fehler_ausgabe(Text_Fehler_bei_abspeichern, QStringLiteral("Problem"));
+}

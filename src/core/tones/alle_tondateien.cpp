@@ -8,7 +8,8 @@
 #include <system_error>
 #include <thread>
 
-namespace {
+namespace
+{
 
 QString mit_schraegstrich(const QString& ordner)
 {
@@ -47,12 +48,14 @@ void Zeilen_verteilen(const std::function<void(int)>& arbeit, std::atomic<bool>*
 
 QString Tondatei_links(const QString& wave_ordner, int zeile)
 {
-    return mit_schraegstrich(wave_ordner) + QStringLiteral("abn_l") + QString::number(zeile) + QStringLiteral(".wav");
+    return mit_schraegstrich(wave_ordner) + QStringLiteral("abn_l") + QString::number(zeile) +
+           QStringLiteral(".wav");
 }
 
 QString Tondatei_rechts(const QString& wave_ordner, int zeile)
 {
-    return mit_schraegstrich(wave_ordner) + QStringLiteral("abn_r") + QString::number(zeile) + QStringLiteral(".wav");
+    return mit_schraegstrich(wave_ordner) + QStringLiteral("abn_r") + QString::number(zeile) +
+           QStringLiteral(".wav");
 }
 
 bool alle_Tondateien_erzeugen(const QString& wave_ordner, const std::array<uint16_t, 21>& frequenzen,
@@ -73,7 +76,8 @@ bool alle_Tondateien_erzeugen(const QString& wave_ordner, const std::array<uint1
     std::mutex melden;
     Zeilen_verteilen(
         [&](int zeile) {
-            const Tonrechner rechner(zunehmend, pulsierend, k, static_cast<float>(frequenzen[zeile - 1]), false);
+            const Tonrechner rechner(zunehmend, pulsierend, k, static_cast<float>(frequenzen[zeile - 1]),
+                                     false);
             uint64_t zeile_langsam = 0;
             const bool gut = Wave_Paar_schreiben(
                 N, Tondatei_links(wave_ordner, zeile), Tondatei_rechts(wave_ordner, zeile),
@@ -104,8 +108,9 @@ bool alle_Tondateien_Nullen_schreiben(const QString& wave_ordner, int32_t Tondau
     std::atomic<bool> alle_gut{true};
     Zeilen_verteilen(
         [&](int zeile) {
-            if (!Wave_Paar_schreiben(static_cast<uint32_t>(Tondauer_hundertstel), Tondatei_links(wave_ordner, zeile),
-                                     Tondatei_rechts(wave_ordner, zeile), nullptr))
+            if (!Wave_Paar_schreiben(static_cast<uint32_t>(Tondauer_hundertstel),
+                                     Tondatei_links(wave_ordner, zeile), Tondatei_rechts(wave_ordner, zeile),
+                                     nullptr))
                 alle_gut = false;
         },
         nullptr);

@@ -8,7 +8,8 @@
 #include <cmath>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // 2 pi and 8 pi, correctly rounded to long double.
 constexpr long double zwei_pi = 6.283185307179586476925286766559005768L;
@@ -102,9 +103,9 @@ bool erzeuge_wave_stereo_l_r(bool zunehmend, bool pulsierend, uint32_t N, float 
     long double k = 0;
     Hochzahl_von_abnehmend(static_cast<int32_t>(N), k);
     const Tonrechner rechner(zunehmend, pulsierend, k, f, konstant);
-    return Wave_Paar_schreiben(N, Datei_links, Datei_rechts, [&](uint32_t n0, uint32_t anzahl, int16_t* ziel) {
-        rechner.berechnen(n0, anzahl, ziel);
-    });
+    return Wave_Paar_schreiben(
+        N, Datei_links, Datei_rechts,
+        [&](uint32_t n0, uint32_t anzahl, int16_t* ziel) { rechner.berechnen(n0, anzahl, ziel); });
 }
 
 bool erzeuge_wave_stereo_l_r_woertlich(bool zunehmend, bool pulsierend, uint32_t N, float f,
@@ -117,13 +118,14 @@ bool erzeuge_wave_stereo_l_r_woertlich(bool zunehmend, bool pulsierend, uint32_t
         return false;
     long double k = 0;
     Hochzahl_von_abnehmend(static_cast<int32_t>(N), k);
-    return Wave_Paar_schreiben(N, Datei_links, Datei_rechts, [&](uint32_t n0, uint32_t anzahl, int16_t* ziel) {
-        Tonsamples_woertlich(zunehmend, pulsierend, n0, anzahl, k, f, konstant, ziel);
-    });
+    return Wave_Paar_schreiben(
+        N, Datei_links, Datei_rechts, [&](uint32_t n0, uint32_t anzahl, int16_t* ziel) {
+            Tonsamples_woertlich(zunehmend, pulsierend, n0, anzahl, k, f, konstant, ziel);
+        });
 }
 
-bool erzeuge_wave_stereo_konstant_l_r(uint32_t N, const QString& Datei_links, const QString& Datei_rechts, float f,
-                                      bool neu_erzeugen)
+bool erzeuge_wave_stereo_konstant_l_r(uint32_t N, const QString& Datei_links, const QString& Datei_rechts,
+                                      float f, bool neu_erzeugen)
 {
     if (!neu_erzeugen && beide_vorhanden(Datei_links, Datei_rechts))
         return true;
@@ -133,14 +135,15 @@ bool erzeuge_wave_stereo_konstant_l_r(uint32_t N, const QString& Datei_links, co
     std::vector<int16_t> sekunde(Wave_Abtastrate);
     const Tonrechner rechner(false, false, 1.0L, f, true);
     rechner.berechnen(0, Wave_Abtastrate, sekunde.data());
-    return Wave_Paar_schreiben(N, Datei_links, Datei_rechts, [&](uint32_t n0, uint32_t anzahl, int16_t* ziel) {
-        uint32_t j = n0 % Wave_Abtastrate;
-        for (uint32_t i = 0; i < anzahl; ++i) {
-            ziel[i] = sekunde[j];
-            if (++j == Wave_Abtastrate)
-                j = 0;
-        }
-    });
+    return Wave_Paar_schreiben(N, Datei_links, Datei_rechts,
+                               [&](uint32_t n0, uint32_t anzahl, int16_t* ziel) {
+                                   uint32_t j = n0 % Wave_Abtastrate;
+                                   for (uint32_t i = 0; i < anzahl; ++i) {
+                                       ziel[i] = sekunde[j];
+                                       if (++j == Wave_Abtastrate)
+                                           j = 0;
+                                   }
+                               });
 }
 
 void SetWaveVolume(uint16_t links, uint16_t rechts)

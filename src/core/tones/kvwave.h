@@ -67,8 +67,8 @@ bool erzeuge_wave_stereo_l_r_woertlich(bool zunehmend, bool pulsierend, uint32_t
 // repeated, so for whole-numbered f the seconds join without a phase jump.
 // The file holds N * 441 frames, as its header says (the last second is cut
 // short when N is not a multiple of 100).
-bool erzeuge_wave_stereo_konstant_l_r(uint32_t N, const QString& Datei_links, const QString& Datei_rechts, float f,
-                                      bool neu_erzeugen);
+bool erzeuge_wave_stereo_konstant_l_r(uint32_t N, const QString& Datei_links, const QString& Datei_rechts,
+                                      float f, bool neu_erzeugen);
 
 // Output volume of the tone player, 0..65535 per channel.
 // packed = links + rechts * 65536; passed on to WaveVolume_hilf.

@@ -54,7 +54,8 @@
 // Of the 27.8 million samples of the default set about 2 * 1e-4 of them fall
 // into the margin and are evaluated literally.
 
-namespace {
+namespace
+{
 
 constexpr long double zwei_pi = 6.283185307179586476925286766559005768L;
 constexpr uint32_t Rate = 44100;
@@ -108,18 +109,19 @@ Tonrechner::Tonrechner(bool zunehmend, bool pulsierend, long double k, float f, 
     const long double vorzeichen = zunehmend_ ? 1.0L : -1.0L;
     const long double faktor = zunehmend_ ? 1.0L : 32700.0L;
     for (uint32_t i = 0; i < grob_anzahl; ++i)
-        grob_[i] = static_cast<double>(std::exp(vorzeichen * k * static_cast<long double>(1024u * i) / Rate) * faktor);
+        grob_[i] = static_cast<double>(std::exp(vorzeichen * k * static_cast<long double>(1024u * i) / Rate) *
+                                       faktor);
     for (uint32_t j = 0; j < 1024; ++j)
         fein_[j] = static_cast<double>(std::exp(vorzeichen * k * static_cast<long double>(j) / Rate));
-    groesstes_x_ = static_cast<double>(betrag_k * (static_cast<long double>(grob_anzahl) * 1024 + 1024) / Rate);
+    groesstes_x_ =
+        static_cast<double>(betrag_k * (static_cast<long double>(grob_anzahl) * 1024 + 1024) / Rate);
     tafel_ende_ = grob_anzahl == 0 ? 0 : tafel_ende;
 }
 
 double Tonrechner::Rand(uint64_t letzter_Frame) const
 {
     const long double phase = zwei_pi * (static_cast<long double>(f_) + 4) * letzter_Frame / Rate;
-    const long double e =
-        32700 * (4.1L * u * phase + 8 * u * groesstes_x_ + 1e-15L) + 0x1p-37L;
+    const long double e = 32700 * (4.1L * u * phase + 8 * u * groesstes_x_ + 1e-15L) + 0x1p-37L;
     return static_cast<double>(std::max(1e-4L, 64 * e));
 }
 
@@ -165,7 +167,8 @@ uint64_t Tonrechner::Abschnitt(uint32_t n0, uint32_t anzahl, int16_t* ziel, doub
     return langsam;
 }
 
-uint64_t Tonrechner::berechnen(uint32_t n0, uint32_t anzahl, int16_t* ziel, std::vector<uint32_t>* langsame) const
+uint64_t Tonrechner::berechnen(uint32_t n0, uint32_t anzahl, int16_t* ziel,
+                               std::vector<uint32_t>* langsame) const
 {
     const uint64_t ende = uint64_t(n0) + anzahl;
     if (!schnell_) {
@@ -199,7 +202,8 @@ uint64_t Tonrechner::berechnen(uint32_t n0, uint32_t anzahl, int16_t* ziel, std:
         // Frames below the limit but beyond the tables: literal.
         const uint64_t bis = std::min<uint64_t>(ende, grenze_);
         for (; n < bis; ++n) {
-            ziel[n - n0] = links_digitalisieren(zunehmend_, pulsierend_, static_cast<uint32_t>(n), k_, f_, 0, false);
+            ziel[n - n0] =
+                links_digitalisieren(zunehmend_, pulsierend_, static_cast<uint32_t>(n), k_, f_, 0, false);
             ++langsam;
             if (langsame)
                 langsame->push_back(static_cast<uint32_t>(n));
@@ -210,15 +214,15 @@ uint64_t Tonrechner::berechnen(uint32_t n0, uint32_t anzahl, int16_t* ziel, std:
     return langsam;
 }
 
-uint64_t Tonsamples_berechnen(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k, float f,
-                              bool konstant, int16_t* ziel)
+uint64_t Tonsamples_berechnen(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k,
+                              float f, bool konstant, int16_t* ziel)
 {
     const Tonrechner r(zunehmend, pulsierend, k, f, konstant);
     return r.berechnen(n0, anzahl, ziel);
 }
 
-void Tonsamples_woertlich(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k, float f,
-                          bool konstant, int16_t* ziel)
+void Tonsamples_woertlich(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k,
+                          float f, bool konstant, int16_t* ziel)
 {
     for (uint32_t i = 0; i < anzahl; ++i)
         ziel[i] = links_digitalisieren(zunehmend, pulsierend, n0 + i, k, f, 0, konstant);

@@ -20,7 +20,8 @@ public:
     // Returns how many of them needed the literal evaluation; their frame
     // numbers are appended to `langsame` when given. Safe to call from several
     // threads at once on the same object.
-    uint64_t berechnen(uint32_t n0, uint32_t anzahl, int16_t* ziel, std::vector<uint32_t>* langsame = nullptr) const;
+    uint64_t berechnen(uint32_t n0, uint32_t anzahl, int16_t* ziel,
+                       std::vector<uint32_t>* langsame = nullptr) const;
 
     // Distance from a half-integer below which a sample of the frames up to
     // `letzter_Frame` is evaluated literally.
@@ -39,20 +40,20 @@ private:
     bool schnell_ = false;
     long double k_;
     float f_;
-    uint32_t f_rest_ = 0;       // f mod 44100
-    uint32_t grenze_ = 0;       // first frame with the fixed end amplitude
-    uint32_t tafel_ende_ = 0;   // first frame beyond the amplitude tables
-    double jenseits_ = 0;       // amplitude from that frame on
-    double groesstes_x_ = 0;    // largest |exponent| in the tables
-    std::vector<double> grob_;  // amplitude at frames 1024 * i (times 32700 when falling)
-    std::vector<double> fein_;  // factor for frames i = 0..1023 after that
+    uint32_t f_rest_ = 0;      // f mod 44100
+    uint32_t grenze_ = 0;      // first frame with the fixed end amplitude
+    uint32_t tafel_ende_ = 0;  // first frame beyond the amplitude tables
+    double jenseits_ = 0;      // amplitude from that frame on
+    double groesstes_x_ = 0;   // largest |exponent| in the tables
+    std::vector<double> grob_; // amplitude at frames 1024 * i (times 32700 when falling)
+    std::vector<double> fein_; // factor for frames i = 0..1023 after that
 };
 
 // One block with a Tonrechner made for it; returns the number of literally
 // evaluated samples.
-uint64_t Tonsamples_berechnen(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k, float f,
-                              bool konstant, int16_t* ziel);
+uint64_t Tonsamples_berechnen(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k,
+                              float f, bool konstant, int16_t* ziel);
 
 // The literal evaluation of the same block, links_digitalisieren per sample.
-void Tonsamples_woertlich(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k, float f,
-                          bool konstant, int16_t* ziel);
+void Tonsamples_woertlich(bool zunehmend, bool pulsierend, uint32_t n0, uint32_t anzahl, long double k,
+                          float f, bool konstant, int16_t* ziel);

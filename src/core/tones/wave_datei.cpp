@@ -12,13 +12,17 @@
 
 static_assert(std::endian::native == std::endian::little, "frames are assembled as little-endian words");
 
-namespace {
+namespace
+{
 std::atomic<uint32_t> temp_zaehler{0};
 }
 
 Sichere_Datei::Sichere_Datei(const QString& ziel) : ziel_(QFile::encodeName(ziel)) {}
 
-Sichere_Datei::~Sichere_Datei() { verwerfen(); }
+Sichere_Datei::~Sichere_Datei()
+{
+    verwerfen();
+}
 
 void Sichere_Datei::verwerfen()
 {

@@ -2,10 +2,17 @@
 
 #include <atomic>
 
-namespace {
+namespace
+{
 std::atomic<Wellenlautstaerke*> eingesetzt{nullptr};
 }
 
-void Wellenlautstaerke_einsetzen(Wellenlautstaerke* w) { eingesetzt.store(w); }
+void Wellenlautstaerke_einsetzen(Wellenlautstaerke* w)
+{
+    eingesetzt.store(w);
+}
 
-Wellenlautstaerke* Wellenlautstaerke_eingesetzt() { return eingesetzt.load(); }
+Wellenlautstaerke* Wellenlautstaerke_eingesetzt()
+{
+    return eingesetzt.load();
+}

@@ -12,14 +12,14 @@
 #include <cmath>
 #include <thread>
 
-namespace {
+namespace
+{
 constexpr double Rate = 44100.0;
 }
 
 // Everything the audio callback touches. The file's frames and their count
 // only change while the stream is stopped.
-struct PortAudio_Abspieler::Zustand
-{
+struct PortAudio_Abspieler::Zustand {
     std::shared_ptr<PortAudio_Sitzung> sitzung = PortAudio_Sitzung::holen();
     PaStream* strom = nullptr;
     double latenz = 0;
@@ -38,10 +38,10 @@ struct PortAudio_Abspieler::Zustand
     // The last buffer, published by the callback under a sequence counter
     // (odd while it writes) and read by the window thread.
     std::atomic<uint32_t> seq{0};
-    std::atomic<int64_t> s0{0};    // stream frame of the buffer's first frame
-    std::atomic<int64_t> s1{0};    // frames handed over after this buffer
-    std::atomic<uint32_t> c0{0};   // file frame of the buffer's first frame
-    std::atomic<double> dac{0};    // when that first frame reaches the output
+    std::atomic<int64_t> s0{0};  // stream frame of the buffer's first frame
+    std::atomic<int64_t> s1{0};  // frames handed over after this buffer
+    std::atomic<uint32_t> c0{0}; // file frame of the buffer's first frame
+    std::atomic<double> dac{0};  // when that first frame reaches the output
     std::atomic<bool> schleife{false};
     std::atomic<int64_t> ende{-1}; // stream frame where the file ended
 
@@ -60,7 +60,8 @@ struct PortAudio_Abspieler::Zustand
     }
 };
 
-namespace {
+namespace
+{
 
 int rueckruf(const void*, void* ausgabe, unsigned long anzahl, const PaStreamCallbackTimeInfo* zeit,
              PaStreamCallbackFlags, void* nutzer)
@@ -234,7 +235,10 @@ void PortAudio_Abspieler::schliessen()
     eingefroren_ms_ = 0;
 }
 
-QString PortAudio_Abspieler::datei() const { return datei_; }
+QString PortAudio_Abspieler::datei() const
+{
+    return datei_;
+}
 
 PortAudio_Abspieler::Lage PortAudio_Abspieler::lage() const
 {
@@ -339,13 +343,25 @@ void PortAudio_Abspieler::wiederholen_setzen(bool an)
         ende_timer_stellen();
 }
 
-bool PortAudio_Abspieler::wiederholen() const { return z_->wiederholen.load(); }
+bool PortAudio_Abspieler::wiederholen() const
+{
+    return z_->wiederholen.load();
+}
 
-void PortAudio_Abspieler::benachrichtigen_setzen(bool an) { benachrichtigen_ = an; }
+void PortAudio_Abspieler::benachrichtigen_setzen(bool an)
+{
+    benachrichtigen_ = an;
+}
 
-bool PortAudio_Abspieler::benachrichtigen() const { return benachrichtigen_; }
+bool PortAudio_Abspieler::benachrichtigen() const
+{
+    return benachrichtigen_;
+}
 
-bool PortAudio_Abspieler::laeuft() const { return spielt_ && !lage().ende_gehoert && !strom_tot(); }
+bool PortAudio_Abspieler::laeuft() const
+{
+    return spielt_ && !lage().ende_gehoert && !strom_tot();
+}
 
 void PortAudio_Abspieler::lautstaerke_setzen(uint16_t links, uint16_t rechts)
 {
@@ -359,6 +375,12 @@ void PortAudio_Abspieler::lautstaerke(uint16_t& links, uint16_t& rechts) const
     rechts = uint16_t(v >> 16);
 }
 
-int64_t PortAudio_Abspieler::uebergebene_frames() const { return z_->s1.load(std::memory_order_acquire); }
+int64_t PortAudio_Abspieler::uebergebene_frames() const
+{
+    return z_->s1.load(std::memory_order_acquire);
+}
 
-double PortAudio_Abspieler::ausgabelatenz_s() const { return z_->latenz; }
+double PortAudio_Abspieler::ausgabelatenz_s() const
+{
+    return z_->latenz;
+}

@@ -57,8 +57,7 @@ public:
     struct Zustand;
 
 private:
-    struct Lage
-    {
+    struct Lage {
         double frame = 0;          // heard frame within the file
         bool ende_gehoert = false; // the file's end has been heard
     };

@@ -16,7 +16,8 @@
 
 #include <mutex>
 
-namespace {
+namespace
+{
 
 // PortAudio's JACK host API (and ALSA's jack device) try to reach a JACK
 // server, and the JACK library prints every failure on stderr. Its message

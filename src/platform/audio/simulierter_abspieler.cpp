@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 constexpr double Frames_pro_ms = 44.1;
 }
 
@@ -50,9 +51,15 @@ void Simulierter_Abspieler::schliessen()
     eingefroren_ms_ = 0;
 }
 
-QString Simulierter_Abspieler::datei() const { return datei_; }
+QString Simulierter_Abspieler::datei() const
+{
+    return datei_;
+}
 
-double Simulierter_Abspieler::laenge_ms() const { return inhalt_.frames() / Frames_pro_ms; }
+double Simulierter_Abspieler::laenge_ms() const
+{
+    return inhalt_.frames() / Frames_pro_ms;
+}
 
 double Simulierter_Abspieler::frame_jetzt() const
 {
@@ -82,13 +89,25 @@ void Simulierter_Abspieler::wiederholen_setzen(bool an)
     wiederholen_ = an;
 }
 
-bool Simulierter_Abspieler::wiederholen() const { return wiederholen_; }
+bool Simulierter_Abspieler::wiederholen() const
+{
+    return wiederholen_;
+}
 
-void Simulierter_Abspieler::benachrichtigen_setzen(bool an) { benachrichtigen_ = an; }
+void Simulierter_Abspieler::benachrichtigen_setzen(bool an)
+{
+    benachrichtigen_ = an;
+}
 
-bool Simulierter_Abspieler::benachrichtigen() const { return benachrichtigen_; }
+bool Simulierter_Abspieler::benachrichtigen() const
+{
+    return benachrichtigen_;
+}
 
-bool Simulierter_Abspieler::laeuft() const { return spielt_; }
+bool Simulierter_Abspieler::laeuft() const
+{
+    return spielt_;
+}
 
 void Simulierter_Abspieler::lautstaerke_setzen(uint16_t links, uint16_t rechts)
 {

@@ -23,8 +23,7 @@ class Simulierter_Abspieler : public Abspieler
 {
     Q_OBJECT
 public:
-    struct Lautstaerke_Aenderung
-    {
+    struct Lautstaerke_Aenderung {
         double zeit_ms;
         uint16_t links;
         uint16_t rechts;

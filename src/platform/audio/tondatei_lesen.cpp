@@ -5,9 +5,13 @@
 #include <bit>
 #include <cstring>
 
-namespace {
+namespace
+{
 
-uint16_t le16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t le16(const unsigned char* p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 uint32_t le32(const unsigned char* p)
 {

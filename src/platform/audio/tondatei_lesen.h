@@ -11,8 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-struct Tondatei_Inhalt
-{
+struct Tondatei_Inhalt {
     // Interleaved frames: left, right, left, right, ...
     std::vector<int16_t> samples;
     uint32_t frames() const { return static_cast<uint32_t>(samples.size() / 2); }

@@ -9,19 +9,21 @@
 #include <functional>
 #include <utility>
 
-namespace {
+namespace
+{
 
 // Opens the card's mixer, finds the named simple element, runs `schritt` on
 // it and closes the mixer whatever happened.
-bool mit_element(const std::string& karte, const char* name, const std::function<bool(snd_mixer_elem_t*)>& schritt)
+bool mit_element(const std::string& karte, const char* name,
+                 const std::function<bool(snd_mixer_elem_t*)>& schritt)
 {
     ALSA_Meldungen_stillen();
     snd_mixer_t* mixer = nullptr;
     if (snd_mixer_open(&mixer, 0) < 0 || !mixer)
         return false;
     bool ok = false;
-    if (snd_mixer_attach(mixer, karte.c_str()) >= 0 && snd_mixer_selem_register(mixer, nullptr, nullptr) >= 0 &&
-        snd_mixer_load(mixer) >= 0) {
+    if (snd_mixer_attach(mixer, karte.c_str()) >= 0 &&
+        snd_mixer_selem_register(mixer, nullptr, nullptr) >= 0 && snd_mixer_load(mixer) >= 0) {
         snd_mixer_selem_id_t* id = nullptr;
         if (snd_mixer_selem_id_malloc(&id) >= 0) {
             snd_mixer_selem_id_set_index(id, 0);
@@ -38,7 +40,8 @@ bool mit_element(const std::string& karte, const char* name, const std::function
 bool schalter_setzen(const std::string& karte, const char* name, bool stumm)
 {
     return mit_element(karte, name, [stumm](snd_mixer_elem_t* e) {
-        return snd_mixer_selem_has_playback_switch(e) && snd_mixer_selem_set_playback_switch_all(e, stumm ? 0 : 1) >= 0;
+        return snd_mixer_selem_has_playback_switch(e) &&
+               snd_mixer_selem_set_playback_switch_all(e, stumm ? 0 : 1) >= 0;
     });
 }
 
@@ -52,8 +55,9 @@ bool ALSA_Mischpult::Gesamtlautstaerke_lesen(uint16_t& wert)
         long min = 0;
         long max = 0;
         long v = 0;
-        if (!snd_mixer_selem_has_playback_volume(e) || snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0 ||
-            max <= min || snd_mixer_selem_get_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, &v) < 0)
+        if (!snd_mixer_selem_has_playback_volume(e) ||
+            snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0 || max <= min ||
+            snd_mixer_selem_get_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, &v) < 0)
             return false;
         const double anteil = double(v - min) / double(max - min);
         wert = uint16_t(std::lround(std::clamp(anteil, 0.0, 1.0) * 65535.0));
@@ -66,8 +70,8 @@ bool ALSA_Mischpult::Gesamtlautstaerke_setzen(uint16_t wert)
     return mit_element(karte_, "Master", [wert](snd_mixer_elem_t* e) {
         long min = 0;
         long max = 0;
-        if (!snd_mixer_selem_has_playback_volume(e) || snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0 ||
-            max <= min)
+        if (!snd_mixer_selem_has_playback_volume(e) ||
+            snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0 || max <= min)
             return false;
         const long v = min + std::lround(double(max - min) * wert / 65535.0);
         return snd_mixer_selem_set_playback_volume_all(e, v) >= 0;
@@ -86,11 +90,20 @@ bool ALSA_Mischpult::Gesamtschalter_lesen(bool& stumm)
     });
 }
 
-bool ALSA_Mischpult::Gesamtschalter_setzen(bool stumm) { return schalter_setzen(karte_, "Master", stumm); }
+bool ALSA_Mischpult::Gesamtschalter_setzen(bool stumm)
+{
+    return schalter_setzen(karte_, "Master", stumm);
+}
 
-bool ALSA_Mischpult::Wiedergabeleitung_stumm(bool stumm) { return schalter_setzen(karte_, "PCM", stumm); }
+bool ALSA_Mischpult::Wiedergabeleitung_stumm(bool stumm)
+{
+    return schalter_setzen(karte_, "PCM", stumm);
+}
 
-bool ALSA_Mischpult::Mikrofon_Mithoeren_stumm(bool stumm) { return schalter_setzen(karte_, "Mic", stumm); }
+bool ALSA_Mischpult::Mikrofon_Mithoeren_stumm(bool stumm)
+{
+    return schalter_setzen(karte_, "Mic", stumm);
+}
 
 bool ALSA_Mischpult::vorhanden()
 {

@@ -8,7 +8,8 @@
 
 #include <string>
 
-class ALSA_Mischpult : public Mischpult {
+class ALSA_Mischpult : public Mischpult
+{
 public:
     // "default": the default card (on desktops its mixer is the sound server's).
     explicit ALSA_Mischpult(std::string karte = "default");

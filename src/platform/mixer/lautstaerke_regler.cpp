@@ -5,12 +5,19 @@
 
 #include <atomic>
 
-namespace {
+namespace
+{
 std::atomic<Mischpult*> eingesetzt{nullptr};
 } // namespace
 
-void Mischpult_einsetzen(Mischpult* m) { eingesetzt.store(m); }
-Mischpult* Mischpult_eingesetzt() { return eingesetzt.load(); }
+void Mischpult_einsetzen(Mischpult* m)
+{
+    eingesetzt.store(m);
+}
+Mischpult* Mischpult_eingesetzt()
+{
+    return eingesetzt.load();
+}
 
 uint32_t GetWaveVolume()
 {

@@ -8,7 +8,8 @@
 // "stumm" = true mutes (switch off), false opens the path (switch on).
 #include <cstdint>
 
-class Mischpult {
+class Mischpult
+{
 public:
     virtual ~Mischpult() = default;
     virtual bool Gesamtlautstaerke_lesen(uint16_t& wert) = 0;

@@ -3,7 +3,8 @@
 // of the calls that reached each of them.
 #include "platform/mixer/mischpult.h"
 
-class Simuliertes_Mischpult : public Mischpult {
+class Simuliertes_Mischpult : public Mischpult
+{
 public:
     // Which controls the simulated card has.
     bool hat_gesamtlautstaerke = true;
@@ -16,8 +17,8 @@ public:
     bool wiedergabe_stumm = true;
     bool mikrofon_stumm = false;
 
-    int aufrufe = 0;        // every call
-    int gesetzt = 0;        // calls that changed a control
+    int aufrufe = 0; // every call
+    int gesetzt = 0; // calls that changed a control
 
     bool Gesamtlautstaerke_lesen(uint16_t& wert) override;
     bool Gesamtlautstaerke_setzen(uint16_t wert) override;

@@ -51,12 +51,12 @@ TEST(Spline, UnbrauchbareKnoten)
 
 TEST(Hoerschwelle, KnotenwerteExakt)
 {
-    const std::array<long double, 29> f = {20,   25,   31.5L, 40,   50,   63,   80,   100,  125,  160,
-                                           200,  250,  315,   400,  500,  630,  800,  1000, 1250, 1600,
+    const std::array<long double, 29> f = {20,   25,   31.5L, 40,   50,   63,   80,   100,   125,  160,
+                                           200,  250,  315,   400,  500,  630,  800,  1000,  1250, 1600,
                                            2000, 2500, 3150,  4000, 5000, 6300, 8000, 10000, 12500};
-    const std::array<long double, 29> L = {78.5L, 68.7L, 59.5L, 51.1L, 44.0L, 37.5L, 31.5L, 26.5L, 22.1L, 17.9L,
-                                           14.4L, 11.4L, 8.6L,  6.2L,  4.4L,  3.0L,  2.2L,  2.4L,  3.5L,  1.7L,
-                                           -1.3L, -4.2L, -6.0L, -5.4L, -1.5L, 6.0L,  12.6L, 13.9L, 12.3L};
+    const std::array<long double, 29> L = {
+        78.5L, 68.7L, 59.5L, 51.1L, 44.0L, 37.5L, 31.5L, 26.5L, 22.1L, 17.9L, 14.4L, 11.4L, 8.6L,  6.2L, 4.4L,
+        3.0L,  2.2L,  2.4L,  3.5L,  1.7L,  -1.3L, -4.2L, -6.0L, -5.4L, -1.5L, 6.0L,  12.6L, 13.9L, 12.3L};
     for (size_t k = 0; k < f.size(); ++k)
         EXPECT_EQ(Hoerschwelle_Funktion(f[k]), L[k]) << double(f[k]) << " Hz";
     EXPECT_EQ(Hoerschwelle_Stuetzfrequenzen[0], 0.0L);
@@ -67,7 +67,8 @@ TEST(Hoerschwelle, KnotenwerteExakt)
     EXPECT_GT(zwischen, -7.0L);
 }
 
-class Tabellen : public ::testing::Test {
+class Tabellen : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite() { Hoerschwelle_Tabellen_erzeugen(); }
 };

@@ -11,11 +11,15 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double dB_pro_Lauf = 90.29096; // 20 log10(32700): the tone law's whole range
 
-double Pegel_unter_Start(double druck, double start) { return double(Pa_in_Dezibel(start, druck)); }
+double Pegel_unter_Start(double druck, double start)
+{
+    return double(Pa_in_Dezibel(start, druck));
+}
 
 } // namespace
 
@@ -68,7 +72,8 @@ TEST(Pegelumrechnung, Mikrofonfaktoren)
 
 // ---- Start pressures from a hand-made settings record ------------------------
 
-class Anfangsdruck : public ::testing::Test {
+class Anfangsdruck : public ::testing::Test
+{
 protected:
     Einstellungstyp e{};
 
@@ -173,7 +178,8 @@ TEST_F(Anfangsdruck, SpannungskalibrierungUndFensterform)
 
 // ---- Threshold law ----------------------------------------------------------
 
-class Schwelle : public ::testing::Test {
+class Schwelle : public ::testing::Test
+{
 protected:
     std::array<double, 43> druck{};
     std::array<QString, 43> texte;
@@ -220,7 +226,8 @@ TEST_F(Schwelle, OhrKalibrierungUndText)
     const double rechts = Nach(false, 10.0, false);
     EXPECT_EQ(druck[21 + 3], rechts);
     EXPECT_EQ(druck[3], 0.0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^0,\\d{8}$")).match(texte[24]).hasMatch()) << texte[24].toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^0,\\d{8}$")).match(texte[24]).hasMatch())
+        << texte[24].toStdString();
     EXPECT_EQ(texte[24], extendedzustring(0, 8, rechts));
 
     Einstellungen.Eichung = Span_nung; // kind 3: a quarter of the pressure
@@ -239,11 +246,11 @@ TEST(Dezibel_berechnen, GemessenNichtGemessenUndBreiten)
         f[i - 1] = 1000;
     f[1] = 100;
     f[20] = 16000;
-    druck[1] = double(dB_in_Pa(23.44));   // left row 1 at 1000 Hz
-    druck[2] = double(dB_in_Pa(50.0));    // left row 2 at 100 Hz
-    druck[3] = 1e-15;                     // exactly the limit: not measured
-    druck[22] = double(dB_in_Pa(-3.26));  // right row 1
-    druck[42] = double(dB_in_Pa(5.0));    // right row 21 at 16000 Hz
+    druck[1] = double(dB_in_Pa(23.44));  // left row 1 at 1000 Hz
+    druck[2] = double(dB_in_Pa(50.0));   // left row 2 at 100 Hz
+    druck[3] = 1e-15;                    // exactly the limit: not measured
+    druck[22] = double(dB_in_Pa(-3.26)); // right row 1
+    druck[42] = double(dB_in_Pa(5.0));   // right row 21 at 16000 Hz
 
     const Dezibel_Ergebnis breit = Hoertest_Dezibel_berechnen(druck, f, false);
     EXPECT_TRUE(breit.gemessen_links[1]);

@@ -12,7 +12,8 @@
 
 #include <cmath>
 
-class Eingaben_Test : public Einstellungs_Test {
+class Eingaben_Test : public Einstellungs_Test
+{
 protected:
     void SetUp() override
     {

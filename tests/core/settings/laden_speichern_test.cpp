@@ -14,7 +14,8 @@
 
 using namespace testumgebung;
 
-namespace {
+namespace
+{
 
 const QString Gold_qvl = QStringLiteral(VAZOZEZ_TEST_DATA "/Einstellungen_Standard.qvl");
 const QString Gold_hoe = QStringLiteral(VAZOZEZ_TEST_DATA "/Grundeinstellungen_Standard.hoe");
@@ -30,7 +31,8 @@ QByteArray zufall(int n, unsigned saat)
 
 } // namespace
 
-class Laden : public Einstellungs_Test {
+class Laden : public Einstellungs_Test
+{
 protected:
     // A valid settings file image with the defaults.
     QByteArray standard() const { return lesen_datei(Gold_qvl); }
@@ -70,8 +72,8 @@ TEST_F(Laden, AndereVersionOhneSchwanzScheitert)
 {
     Programmstart_Daten();
     // Only the exact "Vazozez Version 1.2" marks the short old format.
-    for (const char* version : {"Vazozez Version 1.6", "Vazozez Version 1.5", "vazozez version 1.2", "Vazozez Version 1.2 ",
-                                "Vazozez Version 1."}) {
+    for (const char* version : {"Vazozez Version 1.6", "Vazozez Version 1.5", "vazozez version 1.2",
+                                "Vazozez Version 1.2 ", "Vazozez Version 1."}) {
         SCOPED_TRACE(version);
         QByteArray b = standard().left(9256);
         kurztext_setzen(b, 0, version);
@@ -195,14 +197,15 @@ TEST_F(Laden, LangePfadeHoechstensZehntausendZeichen)
     setzen<int32_t>(g, G_ende_Dateiname, 99999);
     ASSERT_TRUE(schreiben_datei(hoe(), g));
     Grundeinstellungen_von_Festplatte_holen();
-    EXPECT_EQ(Dateiname1_6_zu_string(), QStringLiteral("Datei_nicht_vorhanden") + QString(10000 - 21, QLatin1Char('A')));
+    EXPECT_EQ(Dateiname1_6_zu_string(),
+              QStringLiteral("Datei_nicht_vorhanden") + QString(10000 - 21, QLatin1Char('A')));
 }
 
 TEST_F(Laden, KurztextLaengeWirdAufDieKapazitaetBegrenzt)
 {
     QByteArray b = standard();
-    setzen<uint8_t>(b, 0, 255);                          // Version: string[50]
-    setzen<uint8_t>(b, Off_Frequenzen_string, 200);      // string[30]
+    setzen<uint8_t>(b, 0, 255);                            // Version: string[50]
+    setzen<uint8_t>(b, Off_Frequenzen_string, 200);        // string[30]
     setzen<uint8_t>(b, off_spannung_string(6, 1, 21), 31); // last string[30] before 7112
     Einstellungstyp e{};
     ASSERT_TRUE(lesen(e, b));
@@ -246,7 +249,8 @@ TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
         string_zu_Dateiname1_6(ablegen(QStringLiteral("kaputt.qvl"), f.inhalt));
         EXPECT_FALSE(Einstellungen_von_Festplatte_holen());
         EXPECT_EQ(Dateiname1_6_zu_string(), ordner() + QStringLiteral("kaputt.qvl"));
-        EXPECT_EQ(lesen_datei(ordner() + QStringLiteral("kaputt.qvl")), f.inhalt) << "a failed load writes nothing";
+        EXPECT_EQ(lesen_datei(ordner() + QStringLiteral("kaputt.qvl")), f.inhalt)
+            << "a failed load writes nothing";
         EXPECT_TRUE(dlg.meldungen.empty());
     }
 
@@ -354,8 +358,9 @@ TEST_F(Laden, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
     EXPECT_EQ(QDir(ordner()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
     ASSERT_EQ(dlg.meldungen.size(), 2u);
     for (const auto& m : dlg.meldungen) {
-        EXPECT_EQ(m.text, QStringLiteral("Datenträger ist schreibgeschützt oder Datei wird von einem anderen Programm "
-                                         "verwendet."));
+        EXPECT_EQ(m.text, QStringLiteral(
+                              "Datenträger ist schreibgeschützt oder Datei wird von einem anderen Programm "
+                              "verwendet."));
         EXPECT_EQ(m.titel, QStringLiteral("Problem"));
         EXPECT_EQ(m.symbol, Symbol::Warnung);
         EXPECT_EQ(m.knoepfe, Knoepfe::Ok);

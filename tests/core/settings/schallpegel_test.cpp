@@ -11,7 +11,8 @@
 
 using namespace testumgebung;
 
-namespace {
+namespace
+{
 
 constexpr int N = 4096;
 constexpr int S = 12;
@@ -19,7 +20,10 @@ constexpr int Bins = N / 2 + 1;
 constexpr int Mes_Kopf_und_Bins = 456 + Bins * 70;
 
 // Value k (0..6) of bin j in the file.
-long double bin_wert(int j, int k) { return j * 7 + k + 0.5L; }
+long double bin_wert(int j, int k)
+{
+    return j * 7 + k + 0.5L;
+}
 
 QByteArray block_1_2()
 {
@@ -116,7 +120,8 @@ QByteArray sch_bild(const char* version, const QString& kurzpfad, const QString&
 
 } // namespace
 
-class Messgeraet : public Einstellungs_Test {
+class Messgeraet : public Einstellungs_Test
+{
 protected:
     void SetUp() override
     {
@@ -151,7 +156,8 @@ protected:
 
     QString sch_pfad() const
     {
-        return Dokumente_pfad + QStringLiteral("Grundeinstellungen_Quarvel_Schallpegelmesser/Grundeinstellungen.sch");
+        return Dokumente_pfad +
+               QStringLiteral("Grundeinstellungen_Quarvel_Schallpegelmesser/Grundeinstellungen.sch");
     }
 
     void sch_ablegen(const QByteArray& inhalt) const
@@ -203,7 +209,8 @@ TEST(MessgeraetVersionen, TabelleDerErweiterungsbloecke)
 
 TEST_F(Messgeraet, Version15LiestNurDieBloecke12Und15)
 {
-    ASSERT_TRUE(Schallpegel_Einstellungen_von_Festplatte_holen(mes_ablegen(mes_bild("Vidizedazevadadev Version 1.5"))));
+    ASSERT_TRUE(Schallpegel_Einstellungen_von_Festplatte_holen(
+        mes_ablegen(mes_bild("Vidizedazevadadev Version 1.5"))));
     EXPECT_TRUE(Schallpegel_Einstellungen.Version.gleich("Vidizedazevadadev Version 1.5"));
     EXPECT_EQ(Schallpegel_Einstellungen.Max_Anzahl_Zeilen, 1234);
     EXPECT_EQ(Schallpegel_Einstellungen.dB_untersteuert, -12.5);
@@ -259,7 +266,8 @@ TEST_F(Messgeraet, Version171LiestBisZumLangenAnsagepfad)
 
 TEST_F(Messgeraet, UnbekannteVersionLiestKeinenBlock)
 {
-    ASSERT_TRUE(Schallpegel_Einstellungen_von_Festplatte_holen(mes_ablegen(mes_bild("Vidizedazevadadev Version 3.0"))));
+    ASSERT_TRUE(Schallpegel_Einstellungen_von_Festplatte_holen(
+        mes_ablegen(mes_bild("Vidizedazevadadev Version 3.0"))));
     EXPECT_TRUE(Schallpegel_Einstellungen.Version.gleich("Vidizedazevadadev Version 3.0"));
     EXPECT_EQ(FFT_Tabellen.W_dB_fast[7], bin_wert(7, 0));
     EXPECT_EQ(Schallpegel_Einstellungen1_2.Anzahl_Loops, 99);
@@ -310,7 +318,8 @@ TEST_F(Messgeraet, AbgeschnitteneEinstellungsdateiAendertNichts)
 
 TEST_F(Messgeraet, AlteGrundeinstellungenNennenDieEinstellungsdateiImKurzenFeld)
 {
-    const QString mes = mes_ablegen(mes_bild("Vidizedazevadadev Version 1.2"), QStringLiteral("Kalibrierung ä.mes"));
+    const QString mes =
+        mes_ablegen(mes_bild("Vidizedazevadadev Version 1.2"), QStringLiteral("Kalibrierung ä.mes"));
     sch_ablegen(sch_bild("Vidizedazevadadev Version 1.6", mes));
     ASSERT_TRUE(Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen());
     EXPECT_EQ(Dateiname1_7_1_zu_string(), mes);
@@ -351,8 +360,9 @@ TEST_F(Messgeraet, AbgeschnitteneGrundeinstellungenAendernNichts)
 
     const QByteArray alt = sch_bild("Vidizedazevadadev Version 1.6", QStringLiteral("/a.mes"));
     const QByteArray neu = sch_bild(Meter_Version_1_7_1, QString(), QStringLiteral("/b.mes"));
-    for (const QByteArray& kaputt : {QByteArray(), alt.left(306), alt.left(307 + 10 * 100), alt.left(alt.size() - 1),
-                                     neu.left(neu.size() - 1), neu.left(neu.size() - 10004)}) {
+    for (const QByteArray& kaputt :
+         {QByteArray(), alt.left(306), alt.left(307 + 10 * 100), alt.left(alt.size() - 1),
+          neu.left(neu.size() - 1), neu.left(neu.size() - 10004)}) {
         SCOPED_TRACE(kaputt.size());
         sch_ablegen(kaputt);
         EXPECT_FALSE(Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen());

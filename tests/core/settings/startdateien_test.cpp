@@ -12,7 +12,8 @@
 
 using namespace testumgebung;
 
-namespace {
+namespace
+{
 
 const QString Gold_qvl = QStringLiteral(VAZOZEZ_TEST_DATA "/Einstellungen_Standard.qvl");
 const QString Gold_hoe = QStringLiteral(VAZOZEZ_TEST_DATA "/Grundeinstellungen_Standard.hoe");
@@ -25,7 +26,8 @@ void standard_einstellungen_pruefen(const QByteArray& q)
     for (int i = 1; i <= 21; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(wert<uint16_t>(q, Off_Frequenzen + (i - 1) * 2), Standardfrequenzen[i - 1]);
-        EXPECT_EQ(kurztext(q, Off_Frequenzen_string + (i - 1) * 31), QByteArray::number(Standardfrequenzen[i - 1]));
+        EXPECT_EQ(kurztext(q, Off_Frequenzen_string + (i - 1) * 31),
+                  QByteArray::number(Standardfrequenzen[i - 1]));
         for (int g = 3; g <= 5; ++g) {
             EXPECT_EQ(wert<uint32_t>(q, off_volume(Off_Rechts_Volume, g, i)), 10u);
             EXPECT_EQ(wert<uint32_t>(q, off_volume(Off_Links_Volume, g, i)), 10u);

@@ -16,7 +16,8 @@
 #include <cstdint>
 #include <cstring>
 
-namespace testumgebung {
+namespace testumgebung
+{
 
 inline QByteArray lesen_datei(const QString& pfad)
 {
@@ -94,12 +95,18 @@ constexpr int Off_Eichung = 9083;
 constexpr int Off_Schallmesser = 9084;
 constexpr int Off_Auto = 9256;
 // kind 3..6, ear 0..1, row 1..21
-constexpr int off_spannung(int art, int ohr, int zeile) { return Off_Spannung + ((art - 3) * 2 + ohr) * 168 + (zeile - 1) * 8; }
+constexpr int off_spannung(int art, int ohr, int zeile)
+{
+    return Off_Spannung + ((art - 3) * 2 + ohr) * 168 + (zeile - 1) * 8;
+}
 constexpr int off_spannung_string(int art, int ohr, int zeile)
 {
     return Off_Spannung_string + (((art - 3) * 2 + ohr) * 21 + (zeile - 1)) * 31;
 }
-constexpr int off_volume(int basis, int gruppe, int zeile) { return basis + (gruppe - 3) * 84 + (zeile - 1) * 4; }
+constexpr int off_volume(int basis, int gruppe, int zeile)
+{
+    return basis + (gruppe - 3) * 84 + (zeile - 1) * 4;
+}
 
 // Offsets of the base settings file.
 constexpr int G_Dateiname = 51;
@@ -114,13 +121,15 @@ constexpr int G_Schallmesser = 376;
 constexpr int G_ende_Dateiname = 544;
 constexpr int G_Dateiname_lang = 548;
 
-inline constexpr uint16_t Standardfrequenzen[21] = {50,   100,  200,  500,  1000, 1500,  2000,  2500,  3000,  3500, 4000,
-                                                    4500, 5000, 6000, 7000, 8000, 10000, 12000, 14000, 16000, 18000};
+inline constexpr uint16_t Standardfrequenzen[21] = {50,   100,  200,   500,   1000,  1500,  2000,
+                                                    2500, 3000, 3500,  4000,  4500,  5000,  6000,
+                                                    7000, 8000, 10000, 12000, 14000, 16000, 18000};
 
 } // namespace testumgebung
 
 // Every test runs with its own empty home folder and fresh shared records.
-class Einstellungs_Test : public ::testing::Test {
+class Einstellungs_Test : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -9,7 +9,8 @@
 
 using namespace testumgebung;
 
-class Vergleich : public Einstellungs_Test {
+class Vergleich : public Einstellungs_Test
+{
 protected:
     void SetUp() override
     {

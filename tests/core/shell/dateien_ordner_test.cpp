@@ -13,7 +13,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 void schreiben(const QString& pfad, const QByteArray& inhalt)
 {
@@ -23,9 +24,11 @@ void schreiben(const QString& pfad, const QByteArray& inhalt)
 }
 
 // Sets an environment variable for one test and restores it afterwards.
-class Umgebung {
+class Umgebung
+{
 public:
-    Umgebung(const char* name, const QByteArray& wert) : name_(name), alt_(qgetenv(name)), hatte_(qEnvironmentVariableIsSet(name))
+    Umgebung(const char* name, const QByteArray& wert)
+        : name_(name), alt_(qgetenv(name)), hatte_(qEnvironmentVariableIsSet(name))
     {
         qputenv(name, wert);
     }
@@ -128,7 +131,8 @@ TEST(Dateien, VerzeichnisAnlegenNurEineEbene)
 
 TEST(Dateien, DateinameUndVerzeichnis)
 {
-    const QString p = QStringLiteral("/home/nutzer/Grundeinstellungen_Quarvel_Hoertest/Einstellungen_Hoertest_1_6.qvl");
+    const QString p =
+        QStringLiteral("/home/nutzer/Grundeinstellungen_Quarvel_Hoertest/Einstellungen_Hoertest_1_6.qvl");
     EXPECT_EQ(Dateiname_ohne_Verzeichnis(p), QStringLiteral("Einstellungen_Hoertest_1_6.qvl"));
     EXPECT_EQ(Verzeichnis_von_Datei(p), QStringLiteral("/home/nutzer/Grundeinstellungen_Quarvel_Hoertest/"));
     EXPECT_EQ(Dateiname_ohne_Verzeichnis(QStringLiteral("nur.qvl")), QStringLiteral("nur.qvl"));
@@ -143,7 +147,9 @@ TEST(Dateien, Programmordner)
     const QString p = exepfad();
     ASSERT_TRUE(p.endsWith(QLatin1Char('/')));
     EXPECT_TRUE(Verzeichnis_existiert(p));
-    EXPECT_EQ(QFileInfo(p).canonicalFilePath(), QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2));
+    EXPECT_EQ(
+        QFileInfo(p).canonicalFilePath(),
+        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2));
 }
 
 TEST(Dateien, DokumentenordnerOderHeimordner)
@@ -176,7 +182,8 @@ TEST(Cp1252, UmlauteHinUndZurueck)
 TEST(Cp1252, NichtDarstellbareZeichenWerdenFragezeichen)
 {
     EXPECT_EQ(nach_cp1252(QStringLiteral("a中b")), QByteArray("a?b"));
-    EXPECT_EQ(nach_cp1252(QString::fromUtf8("x\xF0\x9F\x8E\xB5y")), QByteArray("x?y")) << "one mark for a surrogate pair";
+    EXPECT_EQ(nach_cp1252(QString::fromUtf8("x\xF0\x9F\x8E\xB5y")), QByteArray("x?y"))
+        << "one mark for a surrogate pair";
     // Bytes without a character in the code page.
     EXPECT_EQ(von_cp1252(QByteArray("a\x81z", 3)), QStringLiteral("a?z"));
     // Every byte converts to something and the length stays.

@@ -41,7 +41,8 @@ TEST(Zahlentexte, StringzuDoubleNimmtKommaUndPunkt)
 TEST(Zahlentexte, StringzuDoubleScheitertUndLaesstDenWert)
 {
     // Only the first comma becomes a point, so two commas are no number.
-    for (const char* falsch : {"3,5,1", "", "   ", "abc", "3,5x", "1.2.3", "inf", "nan", "0x10", "+", "--1", "1e999"}) {
+    for (const char* falsch :
+         {"3,5,1", "", "   ", "abc", "3,5x", "1.2.3", "inf", "nan", "0x10", "+", "--1", "1e999"}) {
         double d = 42.0;
         bool ok = true;
         StringzuDouble(QString::fromLatin1(falsch), d, ok);
@@ -57,8 +58,9 @@ TEST(Zahlentexte, StringzuIntegerRundetZurGeradenZahl)
         int32_t wert;
         bool nicht_ganz;
     };
-    for (const Fall& f : {Fall{"2,5", 2, true}, Fall{"3,5", 4, true}, Fall{"-2.5", -2, true}, Fall{"7", 7, false},
-                          Fall{"7,0", 7, false}, Fall{"6,7", 7, true}, Fall{"-0,4", 0, true}}) {
+    for (const Fall& f :
+         {Fall{"2,5", 2, true}, Fall{"3,5", 4, true}, Fall{"-2.5", -2, true}, Fall{"7", 7, false},
+          Fall{"7,0", 7, false}, Fall{"6,7", 7, true}, Fall{"-0,4", 0, true}}) {
         bool ok = false;
         bool nicht_ganz = !f.nicht_ganz;
         EXPECT_EQ(StringzuInteger(QString::fromLatin1(f.text), ok, nicht_ganz), f.wert) << f.text;
@@ -111,8 +113,9 @@ TEST(Zahlentexte, ZerlegeInMantisseUndExponent)
         long double m;
         int e;
     };
-    for (const Fall& f : {Fall{250.0L, 2.5L, 2}, Fall{0.05L, 5.0L, -2}, Fall{0.5L, 5.0L, -1}, Fall{1.0L, 1.0L, 0},
-                          Fall{9.99L, 9.99L, 0}, Fall{1000.0L, 1.0L, 3}, Fall{0.00002L, 2.0L, -5}}) {
+    for (const Fall& f :
+         {Fall{250.0L, 2.5L, 2}, Fall{0.05L, 5.0L, -2}, Fall{0.5L, 5.0L, -1}, Fall{1.0L, 1.0L, 0},
+          Fall{9.99L, 9.99L, 0}, Fall{1000.0L, 1.0L, 3}, Fall{0.00002L, 2.0L, -5}}) {
         long double m = -1;
         int e = -99;
         Zerlege_in_Mantisse_Exponent(f.x, m, e);

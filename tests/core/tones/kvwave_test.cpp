@@ -13,7 +13,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 QByteArray lesen(const QString& pfad)
 {
@@ -103,10 +104,10 @@ TEST_F(Tondatei, FallenderReinerTonKopfUndErsterFrame)
     ASSERT_EQ(dl.size(), 5292046);
     ASSERT_EQ(dr.size(), 5292046);
 
-    const unsigned char kopf[46] = {'R', 'I', 'F', 'F', 0x06, 0xC0, 0x50, 0x00, 'W', 'A', 'V', 'E', 'f', 'm',
-                                    't', ' ', 18,   0,    0,    0,    1,    0,    2,   0,   0x44, 0xAC, 0,   0,
-                                    0x10, 0xB1, 0x02, 0x00, 4, 0,  16,   0,    0,    0,   'd', 'a',  't',  'a',
-                                    0xE0, 0xBF, 0x50, 0x00};
+    const unsigned char kopf[46] = {'R',  'I',  'F', 'F', 0x06, 0xC0, 0x50, 0x00, 'W',  'A', 'V', 'E',
+                                    'f',  'm',  't', ' ', 18,   0,    0,    0,    1,    0,   2,   0,
+                                    0x44, 0xAC, 0,   0,   0x10, 0xB1, 0x02, 0x00, 4,    0,   16,  0,
+                                    0,    0,    'd', 'a', 't',  'a',  0xE0, 0xBF, 0x50, 0x00};
     EXPECT_EQ(std::memcmp(dl.constData(), kopf, 46), 0);
     EXPECT_EQ(std::memcmp(dr.constData(), kopf, 46), 0);
     EXPECT_EQ(feld32(dl, 4), 5292038u);
@@ -213,16 +214,18 @@ TEST_F(Tondatei, SchreibfehlerGibtFalseUndKeineHalbeDatei)
 {
     const QString fehlt = pfad("fehlt/abn_l1.wav");
     const QString gut = pfad("abn_l1.wav");
-    EXPECT_FALSE(erzeuge_wave_stereo_l_r(false, false, 100, 1000, fehlt, pfad("fehlt/abn_r1.wav"), false, true));
+    EXPECT_FALSE(
+        erzeuge_wave_stereo_l_r(false, false, 100, 1000, fehlt, pfad("fehlt/abn_r1.wav"), false, true));
     EXPECT_FALSE(erzeuge_wave_stereo_konstant_l_r(100, fehlt, pfad("fehlt/abn_r1.wav"), 1000, true));
 
     // A path whose parent is a regular file (root is not stopped by file modes).
     QFile datei(pfad("keinordner"));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.close();
-    EXPECT_FALSE(erzeuge_wave_stereo_l_r(false, false, 100, 1000, gut, pfad("keinordner/abn_r1.wav"), false, true));
     EXPECT_FALSE(
-        erzeuge_wave_stereo_l_r_woertlich(false, false, 1, 1000, gut, pfad("keinordner/abn_r1.wav"), false, true));
+        erzeuge_wave_stereo_l_r(false, false, 100, 1000, gut, pfad("keinordner/abn_r1.wav"), false, true));
+    EXPECT_FALSE(erzeuge_wave_stereo_l_r_woertlich(false, false, 1, 1000, gut, pfad("keinordner/abn_r1.wav"),
+                                                   false, true));
 
     // The good left file was not put in place and no temporary file is left.
     const QStringList rest = QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden);
@@ -234,14 +237,17 @@ TEST_F(Tondatei, SchreibfehlerGibtFalseUndKeineHalbeDatei)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("alt");
     }
-    EXPECT_FALSE(erzeuge_wave_stereo_l_r(false, false, 100, 1000, gut, pfad("keinordner/abn_r1.wav"), false, true));
+    EXPECT_FALSE(
+        erzeuge_wave_stereo_l_r(false, false, 100, 1000, gut, pfad("keinordner/abn_r1.wav"), false, true));
     EXPECT_EQ(lesen(gut), QByteArray("alt"));
 
     // N whose size the header cannot hold.
-    EXPECT_FALSE(erzeuge_wave_stereo_l_r(false, false, Wave_groesstes_N + 1, 1000, gut, pfad("r.wav"), false, true));
+    EXPECT_FALSE(
+        erzeuge_wave_stereo_l_r(false, false, Wave_groesstes_N + 1, 1000, gut, pfad("r.wav"), false, true));
 }
 
-namespace {
+namespace
+{
 struct Aufzeichnende_Lautstaerke : Wellenlautstaerke {
     std::vector<std::pair<uint16_t, uint16_t>> gesetzt;
     void setzen(uint16_t links, uint16_t rechts) override { gesetzt.emplace_back(links, rechts); }

@@ -17,7 +17,8 @@
 #include <tuple>
 #include <vector>
 
-namespace {
+namespace
+{
 
 enum class Gesetz { fallend, steigend, konstant };
 
@@ -29,7 +30,9 @@ struct Fall {
 
 std::string name(const Fall& c)
 {
-    const char* g = c.gesetz == Gesetz::fallend ? "fallend" : c.gesetz == Gesetz::steigend ? "steigend" : "konstant";
+    const char* g = c.gesetz == Gesetz::fallend    ? "fallend"
+                    : c.gesetz == Gesetz::steigend ? "steigend"
+                                                   : "konstant";
     return std::string(g) + (c.pulsierend ? "_puls_" : "_rein_") + std::to_string(int(c.f));
 }
 
@@ -70,20 +73,19 @@ TEST_P(SchnellGleichWoertlich, StichprobenUeberDieGanzeDatei)
     EXPECT_EQ(anzahl, langsame.size());
     EXPECT_LT(anzahl, frames / 1000);
     for (uint32_t n : langsame)
-        ASSERT_EQ(alle[n], links_digitalisieren(zunehmend, c.pulsierend, n, k, c.f, int32_t(N), konstant)) << n;
+        ASSERT_EQ(alle[n], links_digitalisieren(zunehmend, c.pulsierend, n, k, c.f, int32_t(N), konstant))
+            << n;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tongesetze, SchnellGleichWoertlich,
-    ::testing::ValuesIn([] {
-        std::vector<Fall> faelle;
-        for (Gesetz g : {Gesetz::fallend, Gesetz::steigend, Gesetz::konstant})
-            for (bool puls : {false, true})
-                for (float f : {20.0f, 441.0f, 1000.0f, 7919.0f, 20000.0f})
-                    faelle.push_back({g, puls, f});
-        return faelle;
-    }()),
-    [](const ::testing::TestParamInfo<Fall>& i) { return name(i.param); });
+INSTANTIATE_TEST_SUITE_P(Tongesetze, SchnellGleichWoertlich, ::testing::ValuesIn([] {
+                             std::vector<Fall> faelle;
+                             for (Gesetz g : {Gesetz::fallend, Gesetz::steigend, Gesetz::konstant})
+                                 for (bool puls : {false, true})
+                                     for (float f : {20.0f, 441.0f, 1000.0f, 7919.0f, 20000.0f})
+                                         faelle.push_back({g, puls, f});
+                             return faelle;
+                         }()),
+                         [](const ::testing::TestParamInfo<Fall>& i) { return name(i.param); });
 
 TEST(Tonrechner, LangsamerWegWirdGebrauchtUndStimmt)
 {
@@ -138,10 +140,12 @@ TEST(Tonrechner, NichtGanzzahligeFrequenzWoertlich)
     EXPECT_EQ(erster_Unterschied(null, false, false, k, 0, false, 0, 3000), -1);
 }
 
-namespace {
+namespace
+{
 
-const std::array<uint16_t, 21> Frequenzen = {20,   100,  200,  500,  1000, 1500,  2000,  2500,  3000,  3500, 4000,
-                                             4500, 5000, 6000, 7000, 8000, 10000, 12000, 14000, 16000, 20000};
+const std::array<uint16_t, 21> Frequenzen = {20,   100,  200,   500,   1000,  1500,  2000,
+                                             2500, 3000, 3500,  4000,  4500,  5000,  6000,
+                                             7000, 8000, 10000, 12000, 14000, 16000, 20000};
 
 QByteArray lesen(const QString& pfad)
 {
