@@ -13,6 +13,8 @@ WERROR=ON
 if [ "${SANITIZE:-0}" = 1 ]; then SAN=ON; WERROR=OFF; fi
 GEN=()
 if command -v ninja >/dev/null 2>&1; then GEN=(-G Ninja); fi
+# A compiler cache, when installed, makes rebuilds in several work trees cheap.
+if command -v ccache >/dev/null 2>&1; then GEN+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
   cmake -S . -B "$BUILD_DIR" "${GEN[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAZOZEZ_SANITIZE=$SAN -DVAZOZEZ_WERROR=$WERROR
 fi
