@@ -1,8 +1,10 @@
 // The main window: caption, size, its menu with the hidden entries, the menu
 // blocking pair, loading a settings file and importing the meter's settings
 // through the recorded dialogs, and a start of the whole program.
+#include "app/alle_wave.h"
 #include "app/frisches_heim.h"
 #include "app/programm.h"
+#include "app/qt_dialoge.h"
 #include "app/unit1.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/records_io.h"
@@ -271,21 +273,33 @@ void Hauptfenster_Test::einstellungenLadenAndereEndung()
 
 void Hauptfenster_Test::einstellungenLadenKaputteDatei()
 {
+    // With the stored tone set in use: a load that took over the broken
+    // file's stale flags would start a generation, which saves the settings.
+    Einstellungen.wave_immer_neu = 0;
+    Einstellungen.Freq_geaendert = 0;
+    QVERIFY(Einstellungen_speichern_Festplatte());
+    QVERIFY(QDir().mkpath(Wave_ordner()));
     const QByteArray vorher = lesen(standard_qvl());
+    QByteArray anders = vorher;
+    const uint16_t f333 = 333;
+    std::memcpy(anders.data() + 7542 + 2, &f333, 2);
+    anders[8236] = 1; // Freq_geaendert
     for (const QByteArray& inhalt :
-         {QByteArray(), QByteArray("Das ist keine Einstellungsdatei."), vorher.left(9256)}) {
+         {QByteArray(), QByteArray("Das ist keine Einstellungsdatei."), anders.left(9256)}) {
         dlg_.leeren();
         const QString pfad = heim_->filePath(QStringLiteral("kaputt.qvl"));
         QVERIFY(schreiben(pfad, inhalt));
         dlg_.dateiwahlen.push_back({pfad, 1});
         form_->Einstellungenladen1Click();
+        QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
         QCOMPARE(dlg_.meldungen.size(), size_t(1));
         QCOMPARE(dlg_.letzter_text(), nicht_zu_oeffnen(pfad));
         QCOMPARE(dlg_.meldungen.front().titel, QStringLiteral("Information"));
         QCOMPARE(Dateiname1_6_zu_string(), standard_qvl());
         QCOMPARE(lesen(pfad), inhalt);
+        QCOMPARE(int(Frequenz(2)), 100);
+        QCOMPARE(lesen(standard_qvl()), vorher);
     }
-    QCOMPARE(lesen(standard_qvl()), vorher);
     // The next save goes to the previous file, not to the broken one.
     QVERIFY(Einstellungen_speichern_Festplatte());
     QCOMPARE(lesen(standard_qvl()).size(), 9260);

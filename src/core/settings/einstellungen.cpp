@@ -235,22 +235,28 @@ bool Einstellungen_von_Festplatte_holen()
 
     bool ok = true;
     if (!datei.isEmpty()) {
+        // Both records are read aside and taken over only when the whole file
+        // was read: a broken file leaves memory as it was, so that nothing
+        // saved afterwards (the tone generation saves the settings) carries
+        // its values into the previous file.
         QByteArray daten;
-        ok = Datei_lesen(datei, Groesse_Einstellungsdatei, daten);
         Einstellungstyp e{};
-        if (ok && lesen(e, daten)) {
+        Einstellungstyp1_4 e1_4{};
+        ok = Datei_lesen(datei, Groesse_Einstellungsdatei, daten) && lesen(e, daten);
+        const bool alt = ok && e.Version.gleich(Version_1_2);
+        if (ok && !alt)
+            ok = lesen(e1_4, daten.mid(sizeof(Einstellungstyp)));
+        if (ok) {
             Einstellungen = e;
-            Einstellungen.Eichung = Schall_messer;
-            Grundeinstellungen.Eichung = Schall_messer;
-            if (Einstellungen.Version.gleich(Version_1_2)) {
+            if (alt) {
                 Optionen_Grundeinstellung1_4();
                 Einstellungen.Version.setzen(QString::fromLatin1(Version_1_6));
             } else {
-                ok = lesen(Einstellungen1_4, daten.mid(sizeof(Einstellungstyp)));
+                Einstellungen1_4 = e1_4;
             }
+            Einstellungen.Eichung = Schall_messer;
+            Grundeinstellungen.Eichung = Schall_messer;
             Arbeitslautstaerken_uebernehmen();
-        } else {
-            ok = false;
         }
     } else {
         Einstellungen_neu_anlegen();

@@ -62,8 +62,8 @@ void Grundeinstellungen_in_Einstellungen();
 void Einstellungen_in_Grundeinstellungen();
 
 // Loads the current settings file (or creates the default one). False when
-// the file exists but cannot be read completely; the records then hold what
-// was read.
+// the file exists but cannot be read completely; the records in memory then
+// stay as they were.
 bool Einstellungen_von_Festplatte_holen();
 // Recomputes the start pressures and saves settings and base settings.
 // False (after the warning) when writing failed.

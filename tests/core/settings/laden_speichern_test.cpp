@@ -232,6 +232,10 @@ TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
 {
     Programmstart_Daten();
     const QByteArray gut = standard();
+    // Other values than those in memory, so that a partial take-over shows.
+    QByteArray anders = gut;
+    setzen<uint16_t>(anders, Off_Frequenzen + 2, 333);
+    setzen<uint32_t>(anders, off_volume(Off_Links_Volume, 3, 2), 4444);
     struct Fall {
         const char* name;
         QByteArray inhalt;
@@ -239,10 +243,13 @@ TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
     const Fall faelle[] = {
         {"leer", QByteArray()},
         {"text", QByteArray("Das ist keine Einstellungsdatei.\n")},
-        {"abgeschnitten", gut.left(5000)},
-        {"ohne letztes Byte", gut.left(9259)},
+        {"abgeschnitten", anders.left(5000)},
+        {"ohne letztes Byte", anders.left(9259)},
+        {"ohne Schwanz", anders.left(9256)},
         {"zufall", zufall(3000, 7)},
     };
+    const QByteArray im_speicher = bild(Einstellungen) + bild(Einstellungen1_4);
+    const uint32_t lautstaerke = Lautstaerke_links[3][2];
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         dlg.leeren();
@@ -252,6 +259,9 @@ TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
         EXPECT_EQ(lesen_datei(ordner() + QStringLiteral("kaputt.qvl")), f.inhalt)
             << "a failed load writes nothing";
         EXPECT_TRUE(dlg.meldungen.empty());
+        EXPECT_EQ(bild(Einstellungen) + bild(Einstellungen1_4), im_speicher)
+            << "a failed load takes over nothing";
+        EXPECT_EQ(Lautstaerke_links[3][2], lautstaerke);
     }
 
     // Too long: the first 9260 bytes are the settings.
