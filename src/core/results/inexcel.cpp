@@ -1,5 +1,6 @@
 #include "core/results/inexcel.h"
 
+#include "core/settings/dateien.h"
 #include "core/shell/cp1252.h"
 #include "core/shell/kvhilf.h"
 
@@ -115,7 +116,7 @@ bool TXLSExport::Endteil()
         stream.reset();
         return false;
     }
-    const bool ok = stream->commit();
+    const bool ok = Speicherdatei_abschliessen(*stream);
     stream.reset();
     return ok;
 }

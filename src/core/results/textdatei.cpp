@@ -1,9 +1,8 @@
 #include "core/results/textdatei.h"
 
+#include "core/settings/dateien.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
-
-#include <QSaveFile>
 
 QString Zeile_txt(const Gitter& format, const Gitter& daten, int zeile)
 {
@@ -47,19 +46,12 @@ bool Textzeilen_schreiben(const QStringList& zeilen, const QString& pfad)
 {
     if (!Datei_frei(pfad))
         return false;
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return false;
     QByteArray inhalt;
     for (const QString& z : zeilen) {
         inhalt += z.toUtf8();
         inhalt += "\r\n";
     }
-    if (datei.write(inhalt) != inhalt.size()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    return Datei_sicher_schreiben(pfad, inhalt);
 }
 
 bool Speichere_Stringgrid_als_txt(const Gitter& g, const QString& pfad)

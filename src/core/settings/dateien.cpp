@@ -23,10 +23,17 @@ bool Datei_sicher_schreiben(const QString& pfad, const QByteArray& daten)
     QSaveFile f(pfad);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    // Small files stay in the write buffer; flush here, because a failure of
-    // the flush inside commit() goes unnoticed and would replace the previous
-    // file with a truncated one (file size limit, full medium).
-    if (f.write(daten) != daten.size() || !f.flush()) {
+    if (f.write(daten) != daten.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return Speicherdatei_abschliessen(f);
+}
+
+bool Speicherdatei_abschliessen(QSaveFile& f)
+{
+    // Small files stay in the write buffer until here.
+    if (!f.flush()) {
         f.cancelWriting();
         return false;
     }

@@ -3,9 +3,17 @@
 #include <QByteArray>
 #include <QString>
 
+class QSaveFile;
+
 // Reads at most `hoechstens` bytes from the start of the file. False when it
 // cannot be opened or read.
 bool Datei_lesen(const QString& pfad, qint64 hoechstens, QByteArray& daten);
 // Writes the file through a temporary file in the same folder and a rename,
 // so that the previous file stays intact when anything fails.
 bool Datei_sicher_schreiben(const QString& pfad, const QByteArray& daten);
+// Puts a file written through QSaveFile in place: flushes and checks first,
+// because commit() does not notice a failed flush of a small file and would
+// replace the previous file with a truncated one (file size limit, full
+// medium). On any failure the writing is cancelled, the target stays as it
+// was, and the result is false.
+bool Speicherdatei_abschliessen(QSaveFile& f);

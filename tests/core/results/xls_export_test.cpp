@@ -1,15 +1,24 @@
 // Spreadsheet writer: the exact bytes of every record kind, and that a target
-// that is in use or cannot be created is reported and left as it was.
+// that is in use or cannot be created is reported and left as it was; both
+// export writers when the medium refuses the data.
 #include "core/results/gitter.h"
 #include "core/results/inexcel.h"
+#include "core/results/testergebnis_layout.h"
+#include "core/results/textdatei.h"
+#include "core/shell/dialoge.h"
+#include "core/shell/meldungen.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstring>
+#include <functional>
+#include <sys/resource.h>
 
 namespace
 {
@@ -134,4 +143,53 @@ TEST(TXLSExport, TargetNotFreeStaysUnchanged)
         x.Write(uint16_t(0), uint16_t(0), 1);
     }
     EXPECT_EQ(lesen(pfad), QByteArray("alter Inhalt"));
+}
+
+TEST(Exportdateien, FailedWriteIsReportedAndLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Aufzeichnende_Dialoge dlg;
+    dialoge_setzen(&dlg);
+    // Both files stay below the write buffer, where a failed write shows only
+    // when the buffer is flushed.
+    Gitter zwei_zeilen(6, 2);
+    zwei_zeilen.setzen(1, 0, QStringLiteral("Frequenz"));
+    const struct {
+        const char* name;
+        std::function<bool(const QString&)> schreiben;
+    } schreiber[] = {
+        {"alt.txt", [&](const QString& p) { return Speichere_Stringgrid_als_txt(zwei_zeilen, p); }},
+        {"alt.xls", [](const QString& p) { return Ergebnisse_Excel(Testergebnis_Angaben{}, p); }},
+    };
+    const QByteArray alt = "alter Inhalt";
+    for (const auto& w : schreiber) {
+        SCOPED_TRACE(w.name);
+        dlg.leeren();
+        const QString pfad = dir.filePath(QString::fromLatin1(w.name));
+        {
+            QFile f(pfad);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_EQ(f.write(alt), alt.size());
+        }
+        // Every write beyond 256 bytes fails, as on a full medium.
+        rlimit vorher{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        const auto alter_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit eng = vorher;
+        eng.rlim_cur = 256;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &eng), 0);
+        const bool ok = w.schreiben(pfad);
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, alter_handler);
+
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(lesen(pfad), alt);
+        ASSERT_EQ(dlg.meldungen.size(), 1u);
+        EXPECT_EQ(dlg.meldungen[0].text, Text_Fehler_bei_abspeichern);
+        EXPECT_EQ(dlg.meldungen[0].titel, QStringLiteral("Problem"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "no temporary file is left";
+    dialoge_setzen(nullptr);
 }
