@@ -1000,11 +1000,16 @@ void TForm2::Eine_Spannung_ausgeben(bool l, int zeile)
 
 void TForm2::showEvent(QShowEvent* e)
 {
-    Ton_gestoppt = true;
-    kvPlayer_unsichtbar();
-    Form2_schliesst = false;
-    Ergebnisse_uebernommen = false;
-    wechsel_->zuruecksetzen();
+    // Only a show by the program starts a new session of the window; the show
+    // that restores it from the task bar leaves a running tone as it is, so
+    // that "Stopp" still stops it.
+    if (!e->spontaneous()) {
+        Ton_gestoppt = true;
+        kvPlayer_unsichtbar();
+        Form2_schliesst = false;
+        Ergebnisse_uebernommen = false;
+        wechsel_->zuruecksetzen();
+    }
     QMainWindow::showEvent(e);
 }
 

@@ -300,6 +300,8 @@ void TForm1::abelle0dBAKurve1Click()
 void TForm1::Einstellungen1Click()
 {
     ErgebnisFenster_schliessen();
+    if (Form2)
+        Form2->Form2_Messung_neu();
     Schalldruckpegel1->setEnabled(true);
     Mikrofonspannung1->setEnabled(Einstellungen.Eichung == Span_nung);
 }

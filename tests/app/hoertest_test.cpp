@@ -152,6 +152,8 @@ private slots:
     void neuLeertNurDasAktuelleOhr();
     void schliessenOhneUebernehmenVerwirftDasOhr();
     void uebernehmenBehaeltDieErgebnisse();
+    void einstellungenMenueLeertDasAktuelleOhr();
+    void stoppNachWiederherstellen();
     void kalibrierungLinksLoeschtNurLinks_data();
     void kalibrierungLinksLoeschtNurLinks();
     void keinAusgabegeraet();
@@ -590,6 +592,43 @@ void Hoertest_Test::uebernehmenBehaeltDieErgebnisse()
     // Reopening and closing without "Übernehmen" now discards them.
     f2()->close();
     QVERIFY(ohr_leer(true));
+}
+
+void Hoertest_Test::einstellungenMenueLeertDasAktuelleOhr()
+{
+    einstellen({false, false}, false, false);
+    oeffnen(false);
+    messen(2, 7.0);
+    f2()->EinstellungenSpeichern1->trigger();
+    oeffnen(true);
+    messen(2, 5.0);
+    f2()->EinstellungenSpeichern1->trigger();
+    const double rechts = ergebnis(false, 2);
+    QVERIFY(ergebnis(true, 2) > 0.0);
+    // Opening the "Einstellungen" menu starts the last ear anew.
+    emit programm_->hauptfenster()->Einstellungen1->aboutToShow();
+    QVERIFY(ohr_leer(true));
+    QCOMPARE(ergebnis(false, 2), rechts);
+}
+
+void Hoertest_Test::stoppNachWiederherstellen()
+{
+    einstellen({false, false}, false, false);
+    oeffnen(true);
+    messen(6, 4.0);
+    const double einmal = ergebnis(true, 6);
+    // The same run once more, with the window minimised and restored meanwhile.
+    starten(6);
+    f2()->showMinimized();
+    f2()->showNormal();
+    QVERIFY(f2()->isVisible());
+    player_.vorruecken(4000.0);
+    stoppen(6);
+    QVERIFY(!player_.laeuft());
+    QCOMPARE(ergebnis(true, 6), einmal);
+    f2()->EinstellungenSpeichern1->trigger();
+    QCOMPARE(ergebnis(true, 6), einmal);
+    QVERIFY(dlg_.meldungen.empty());
 }
 
 void Hoertest_Test::kalibrierungLinksLoeschtNurLinks_data()
