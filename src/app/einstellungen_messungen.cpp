@@ -370,15 +370,19 @@ void TForm2::Form2aktiver_Edit_einschalten(int zeile)
 
 void TForm2::Farben_Messung_Zuweisung(int ohr)
 {
-    for (int i = 1; i <= Zeilen; ++i) {
-        const QColor c = farbe(Farben_Messung[ohr][i]);
-        const bool gemessen = Farben_Messung[ohr][i] != Farbe_Buttonface;
-        Edit_farbe(i, c, gemessen ? QColor(Qt::white) : QColor(Qt::black));
-        if (Form2_Modus == 3 || Form2_Modus == 4) {
-            QPalette p = ComboBox[size_t(i)]->palette();
-            p.setColor(QPalette::Button, c);
-            ComboBox[size_t(i)]->setPalette(p);
-        }
+    for (int i = 1; i <= Zeilen; ++i)
+        Zeilenfarbe_zuweisen(ohr, i);
+}
+
+void TForm2::Zeilenfarbe_zuweisen(int ohr, int zeile)
+{
+    const QColor c = farbe(Farben_Messung[ohr][zeile]);
+    const bool gemessen = Farben_Messung[ohr][zeile] != Farbe_Buttonface;
+    Edit_farbe(zeile, c, gemessen ? QColor(Qt::white) : QColor(Qt::black));
+    if (Form2_Modus == 3 || Form2_Modus == 4) {
+        QPalette p = ComboBox[size_t(zeile)]->palette();
+        p.setColor(QPalette::Button, c);
+        ComboBox[size_t(zeile)]->setPalette(p);
     }
 }
 
@@ -717,6 +721,9 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
                 Hoertest_Druck_berechnen(l, zeile, ZeitMediaplayer_s(), Hoertest_Druck,
                                          Hoertest_Druck_string);
                 Druck_ausgeben(l, zeile);
+            } else {
+                // Nothing measured: the row shows its stored result's colour again.
+                Zeilenfarbe_zuweisen(l ? 1 : 2, zeile);
             }
             Panel0(QStringLiteral("Bereit"));
             StatusBar_Text();
@@ -880,6 +887,7 @@ void TForm2::abspielen(const QString& datei)
             Form2Alle_Edits_aus_grau();
             Panel1(QStringLiteral(" "));
         } else {
+            Zeilenfarbe_zuweisen(links() ? 1 : 2, zeile);
             StatusBar_Text();
         }
         Panel0(QStringLiteral("Bereit"));

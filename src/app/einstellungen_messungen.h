@@ -60,6 +60,8 @@ public:
     void Form2Alle_Edits_aus_grau();
     void Form2aktiver_Edit_einschalten(int zeile);
     void Farben_Messung_Zuweisung(int ohr);
+    // The colour of one row of the ear (1 left, 2 right) from Farben_Messung.
+    void Zeilenfarbe_zuweisen(int ohr, int zeile);
     void kvPlayer_unsichtbar() {}
 
     void Einstellungen_in_Form2_schreiben();

@@ -702,12 +702,18 @@ void Hoertest_Test::keinAusgabegeraet()
     QCOMPARE(f2()->panel0(), QStringLiteral("Bereit"));
     QCOMPARE(ergebnis(true, 7), 0.0);
     QCOMPARE(ergebnis(true, 2), p2);
+    // Each row shows the colour of its result again: none, or the measured one.
+    QCOMPARE(f2()->Edit[7]->palette().color(QPalette::Base), QColor(240, 240, 240));
+    starten(2);
+    QCOMPARE(f2()->Button[2]->text(), QStringLiteral("Start"));
+    QCOMPARE(f2()->Edit[2]->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(ergebnis(true, 2), p2);
     // The program keeps running: with the headphone back, the row measures.
     QVERIFY(f2()->isVisible());
     player_.oeffnen_scheitern_lassen(false);
     messen(7, 5.0);
     QVERIFY(ergebnis(true, 7) > 0.0);
-    QCOMPARE(dlg_.meldungen.size(), size_t(1));
+    QCOMPARE(dlg_.meldungen.size(), size_t(2));
     f2()->EinstellungenSpeichern1->trigger();
     QCOMPARE(ergebnis(true, 2), p2);
 }
@@ -732,6 +738,7 @@ void Hoertest_Test::tondateiNichtSchreibbar()
     stoppen(9);
     QCOMPARE(ergebnis(true, 9), 0.0);
     QVERIFY(f2()->Edit[9]->text().trimmed().isEmpty());
+    QCOMPARE(f2()->Edit[9]->palette().color(QPalette::Base), QColor(240, 240, 240));
     QVERIFY(ergebnis(true, 2) > 0.0);
     QVERIFY(QDir().rmdir(Tondatei_links(9)));
 
