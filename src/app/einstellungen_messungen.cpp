@@ -398,10 +398,14 @@ void TForm2::Einstellungen_in_Form2_schreiben()
         if (Form2_Modus == 2)
             Edit[22]->setText(links() ? Einstellungen.db_1000Hz_l_string.text()
                                       : Einstellungen.db_1000Hz_r_string.text());
+        // A stored unit other than dB, dB(A) or dB(C) (the level taken as it
+        // stands) leaves the box empty; it stays stored unless the user picks
+        // a unit (Einstellungen_uebernehmen).
         if (Form2_Modus == 3 || Form2_Modus == 4)
-            for (int i = 1; i <= Zeilen; ++i)
-                ComboBox[size_t(i)]->setCurrentIndex(
-                    std::clamp<int>(Einstellungen.Schallmesser[size_t(e)][size_t(i - 1)], 0, 2));
+            for (int i = 1; i <= Zeilen; ++i) {
+                const int32_t einheit = Einstellungen.Schallmesser[size_t(e)][size_t(i - 1)];
+                ComboBox[size_t(i)]->setCurrentIndex(einheit >= 0 && einheit <= 2 ? einheit : -1);
+            }
     } else {
         Form2Alle_Edit_textweg();
         for (int i = 1; i <= Zeilen; ++i) {
@@ -630,7 +634,8 @@ void TForm2::Einstellungen_uebernehmen(Einstellungstyp& e, bool l)
     ein.links = l;
     for (int i = 1; i <= Zeilen; ++i) {
         ein.werte[size_t(i - 1)] = Edit[size_t(i)]->text();
-        ein.einheiten[size_t(i - 1)] = ComboBox[size_t(i)]->currentIndex();
+        const int einheit = ComboBox[size_t(i)]->currentIndex();
+        ein.einheiten[size_t(i - 1)] = einheit >= 0 ? einheit : e.Schallmesser[l ? 0 : 1][size_t(i - 1)];
     }
     ein.pegel_1000 = Edit[22]->text();
     const int v = ::Lautstaerkegruppe(Form2_Modus);

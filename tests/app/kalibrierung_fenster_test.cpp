@@ -65,6 +65,7 @@ private slots:
     void spannungMitPunktGespeichert();
     void vonRechtsUebernehmenDannAbbrechen();
     void speichernNeinSchreibtNichts();
+    void fremdeEinheitBleibtGespeichert();
 
     void optionenFrequenzpruefung_data();
     void optionenFrequenzpruefung();
@@ -326,6 +327,35 @@ void Kalibrierung_Fenster_Test::speichernNeinSchreibtNichts()
     QCOMPARE(dlg_.dateidialoge.back().verzeichnis, Verzeichnis_von_Datei(pfad));
     QCOMPARE(dlg_.dateidialoge.back().dateiname, Dateiname_ohne_Verzeichnis(pfad));
     QCOMPARE(dlg_.dateidialoge.back().standard_endung, QStringLiteral("qvl"));
+}
+
+void Kalibrierung_Fenster_Test::fremdeEinheitBleibtGespeichert()
+{
+    // A file whose units of rows 3 and 4 are none of dB, dB(A), dB(C): the
+    // level is then taken as it stands.
+    Einstellungen.Schallmesser[0][2] = 7;
+    Einstellungen.Schallmesser[0][3] = -1;
+    QVERIFY(Einstellungen_speichern_Festplatte());
+    const QString pfad = Dateiname1_6_zu_string();
+    const double druck3 = Spannung(Einstellungen, 5, 0, 3);
+    modus(3, true);
+    QCOMPARE(form2_->ComboBox[3]->currentIndex(), -1);
+    QCOMPARE(form2_->ComboBox[4]->currentIndex(), -1);
+    QCOMPARE(form2_->ComboBox[5]->currentIndex(), 1);
+    // Saved with only row 4's unit chosen: row 3 keeps its value.
+    form2_->ComboBox[4]->setCurrentIndex(2);
+    dlg_.dateiwahlen.push_back({pfad, 1});
+    dlg_.antworten.push_back(Antwort::Ja);
+    form2_->EinstellungenSpeichern1->trigger();
+    QVERIFY(!form2_->isVisible());
+    Einstellungstyp gelesen{};
+    QVERIFY(::lesen(gelesen, lesen(pfad).left(9256)));
+    QCOMPARE(gelesen.Schallmesser[0][2], 7);
+    QCOMPARE(gelesen.Schallmesser[0][3], 2);
+    QCOMPARE(gelesen.Schallmesser[0][4], 1);
+    QCOMPARE(Spannung(gelesen, 5, 0, 3), druck3);
+    Einstellungen.Schallmesser[0].fill(1);
+    QVERIFY(Einstellungen_speichern_Festplatte());
 }
 
 // ---- Options window -------------------------------------------------------------------
