@@ -474,6 +474,18 @@ void TForm2::Trackbars_zeigen(bool sichtbar)
     for (QWidget* w : std::initializer_list<QWidget*>{TrackBar1, TrackBar2, StaticText22, StaticText32,
                                                       StaticText23, Label1, Label2, Label3})
         w->setVisible(sichtbar);
+    Hoehe_anpassen();
+}
+
+void TForm2::Hoehe_anpassen()
+{
+    // The window takes the height of what it shows, so that no empty band
+    // stays where the volume bars were.
+    if (isMaximized() || isFullScreen())
+        return;
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    resize(width(), sizeHint().height());
 }
 
 void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
@@ -540,6 +552,7 @@ void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
     Edit[22]->setVisible(Form2_Modus == 2);
     if (auto_modus)
         EinstellungenSpeichern1->setEnabled(false);
+    Hoehe_anpassen();
 }
 
 void TForm2::Form2_erscheint_Einstellungen(uint8_t ohr)
@@ -589,6 +602,7 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
                                                       Label2, Label3, StaticText31, Edit[22]})
         w->setVisible(false);
     Farben_Messung_Zuweisung(ohr == 1 ? 1 : 2);
+    Hoehe_anpassen();
 }
 
 // ---- Menu -------------------------------------------------------------------------

@@ -158,6 +158,7 @@ private:
     void Launcher_Modi_1_bis_4(uint8_t links);
     void FormDeactivate();
     void Trackbars_zeigen(bool sichtbar);
+    void Hoehe_anpassen();
     void Edit_farbe(int i, const QColor& hintergrund, const QColor& schrift);
     void Trackbar_geaendert();
 

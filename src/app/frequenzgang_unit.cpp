@@ -67,6 +67,8 @@ void TForm6::Geometrie_Einstellungen()
         return l;
     };
     // Three bands of seven rows: a line of frequencies above a line of edits.
+    // The bands share the window's height evenly.
+    spalte->addStretch(1);
     for (int band = 0; band < 3; ++band) {
         auto* gitter = new QGridLayout;
         gitter->setColumnMinimumWidth(0, 90);
@@ -85,8 +87,8 @@ void TForm6::Geometrie_Einstellungen()
             gitter->addWidget(e, 1, s);
         }
         spalte->addLayout(gitter);
+        spalte->addStretch(1);
     }
-    spalte->addStretch();
     setCentralWidget(mitte);
 
     StatusBar1Panel0 = new QLabel(this);

@@ -367,6 +367,7 @@ void Messfenster_Modi_Test::zeileLaeuftStatusUndSteuerung()
     QFETCH(QString, status);
     oeffnen(modus, true);
     TForm2* f = f2();
+    const int hoehe = f->height();
     QTest::mouseClick(f->Button[size_t(zeile)], Qt::LeftButton);
     QVERIFY(player_.laeuft());
     QCOMPARE(player_.wiederholen(), modus != 0);
@@ -423,6 +424,8 @@ void Messfenster_Modi_Test::zeileLaeuftStatusUndSteuerung()
     QVERIFY(f->Edit[size_t(zeile)]->isReadOnly());
     for (QWidget* w : std::initializer_list<QWidget*>{f->TrackBar1, f->TrackBar2, f->StaticText23, f->Label1})
         QVERIFY(!w->isVisible());
+    // No empty band stays where the bars were.
+    QCOMPARE(f->height(), hoehe);
     if (modus == 0)
         QVERIFY(!f->Edit[size_t(zeile)]->text().isEmpty());
     f->Abbrechen2->trigger();
