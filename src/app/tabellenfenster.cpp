@@ -10,13 +10,61 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPrinter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QTextOption>
+
+namespace
+{
+
+// Draws a cell as the program's tables do: the background, then the text
+// from the cell's top edge without any inset, cut off at the cell's edges
+// (never shortened with "…"). The halves of a title split over two cells, the
+// left one right-aligned, so meet at the column boundary ("Normhör" +
+// "schwelle").
+class Zellenzeichner : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        const QWidget* w = opt.widget;
+        QStyle* stil = w ? w->style() : QApplication::style();
+        stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, w);
+        if (text.isEmpty())
+            return;
+        const QPalette::ColorGroup gruppe = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                            : (opt.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        const QPalette::ColorRole rolle =
+            (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
+        QTextOption satz(Qt::AlignTop | (opt.displayAlignment & Qt::AlignHorizontal_Mask));
+        satz.setWrapMode(QTextOption::NoWrap);
+        satz.setFlags(QTextOption::IncludeTrailingSpaces);
+        maler->save();
+        maler->setClipRect(opt.rect);
+        maler->setFont(opt.font);
+        maler->setPen(opt.palette.color(gruppe, rolle));
+        maler->drawText(QRectF(opt.rect), text, satz);
+        maler->restore();
+    }
+};
+
+} // namespace
 
 Tabellenfenster::Tabellenfenster(QWidget* parent) : QMainWindow(parent)
 {
     StringGrid1 = new QTableWidget(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setItemDelegate(new Zellenzeichner(StringGrid1));
+    StringGrid1->setWordWrap(false);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setShowGrid(false);
