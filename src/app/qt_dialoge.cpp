@@ -80,7 +80,13 @@ QStringList Qt_Filter(const QString& filter)
     for (int i = 0; i + 1 < teile.size(); i += 2) {
         QString muster = teile.at(i + 1);
         muster.replace(QLatin1Char(';'), QLatin1Char(' '));
-        aus << QStringLiteral("%1 (%2)").arg(teile.at(i), muster);
+        const QString& text = teile.at(i);
+        // A text that already names its pattern ("Exceldatei (*.xls)") is
+        // shown as it is; otherwise the dialog would show the pattern twice.
+        if (text.trimmed().endsWith(QStringLiteral("(%1)").arg(muster)))
+            aus << text.trimmed();
+        else
+            aus << QStringLiteral("%1 (%2)").arg(text, muster);
     }
     return aus;
 }

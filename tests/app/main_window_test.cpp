@@ -80,6 +80,8 @@ private slots:
     void einstellungenLadenOhneAktuelleDatei();
     void messgeraetImportFehlgeschlagenSchaltetAus();
     void programmstartMitFrischemHeimordner();
+    void dateifilterZeigenDasMusterEinmal_data();
+    void dateifilterZeigenDasMusterEinmal();
 
 private:
     QString ordner() const
@@ -394,6 +396,27 @@ void Hauptfenster_Test::programmstartMitFrischemHeimordner()
     f->close();
     QCoreApplication::processEvents();
     qputenv("HOME", QFile::encodeName(heim_->path()));
+}
+
+void Hauptfenster_Test::dateifilterZeigenDasMusterEinmal_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("qt");
+    QTest::newRow("Einstellungen") << QStringLiteral("Quarvel Vazozez (*.qvl)|*.qvl")
+                                   << QStringList{QStringLiteral("Quarvel Vazozez (*.qvl)")};
+    QTest::newRow("Tabellen") << QStringLiteral("Exceldatei (*.xls)|*.xls|Textdatei (*.txt)|*.txt")
+                              << QStringList{QStringLiteral("Exceldatei (*.xls)"),
+                                             QStringLiteral("Textdatei (*.txt)")};
+    QTest::newRow("Messgerät ohne Muster im Text")
+        << QStringLiteral("Vidizedazevadadev Einstellungen|*.mes")
+        << QStringList{QStringLiteral("Vidizedazevadadev Einstellungen (*.mes)")};
+}
+
+void Hauptfenster_Test::dateifilterZeigenDasMusterEinmal()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, qt);
+    QCOMPARE(Qt_Filter(filter), qt);
 }
 
 QTEST_MAIN(Hauptfenster_Test)
