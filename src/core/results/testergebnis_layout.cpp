@@ -7,7 +7,6 @@
 #include "core/shell/meldungen.h"
 
 #include <QDateTime>
-#include <QLocale>
 
 namespace
 {
@@ -96,10 +95,11 @@ Testergebnis_Angaben Testergebnis_Angaben_holen(bool schmal, const QString& name
     a.werte = Hoertest_Dezibel_berechnen(Hoertest_Druck, a.frequenzen, schmal);
     a.pulsierend = Einstellungen.pulsierend != 0;
     a.zunehmend = Einstellungen.zunehmend != 0;
+    // German short formats whatever the system language, like every other
+    // text of the program: "09.12.2026", "14:05:33".
     const QDateTime jetzt = QDateTime::currentDateTime();
-    const QLocale ort = QLocale::system();
-    a.datum = ort.toString(jetzt.date(), QLocale::ShortFormat);
-    a.uhrzeit = ort.toString(jetzt.time(), QLocale::ShortFormat);
+    a.datum = jetzt.date().toString(QStringLiteral("dd.MM.yyyy"));
+    a.uhrzeit = jetzt.time().toString(QStringLiteral("HH:mm:ss"));
     a.name = name;
     return a;
 }

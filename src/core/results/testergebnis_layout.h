@@ -22,7 +22,7 @@ struct Testergebnis_Angaben {
 
 // Levels from Hoertest_Druck at the frequencies of Einstellungen (narrow texts
 // for the text file when schmal), the tone settings, and the current date
-// and time in the system's short formats.
+// and time in the German short formats ("09.12.2026", "14:05:33").
 Testergebnis_Angaben Testergebnis_Angaben_holen(bool schmal, const QString& name);
 
 inline constexpr int Ergebnis_Spalten = 6;

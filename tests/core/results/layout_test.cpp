@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <set>
 
 namespace
@@ -183,6 +185,13 @@ TEST_F(Ergebnislayout, TextFileLayout)
 
 TEST_F(Ergebnislayout, NameAndPrintLayout)
 {
+    // Date and time in the German short formats, whatever the system language.
+    const Testergebnis_Angaben jetzt = Testergebnis_Angaben_holen(false, QString());
+    EXPECT_TRUE(QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4}$").match(jetzt.datum).hasMatch())
+        << jetzt.datum.toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(jetzt.uhrzeit).hasMatch())
+        << jetzt.uhrzeit.toStdString();
+
     const QString name = "Jürgen Ä. Müller";
     const auto a = angaben(false, name);
     const Blatt b = Ergebnisse_Excel_Blatt(a);
