@@ -144,6 +144,11 @@ void Tondateien_Erzeugung_Test::erzeugung_abwarten()
     QVERIFY(Form5 && Form5->isVisible());
     QCOMPARE(Form5->windowTitle(), QStringLiteral("Vazozez Vorbereitung"));
     QVERIFY(Form5->windowFlags() & Qt::WindowStaysOnTopHint);
+    // A fixed border with its title and no system buttons.
+    QVERIFY(Form5->windowFlags() & Qt::CustomizeWindowHint);
+    QVERIFY(!(Form5->windowFlags() & (Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                      Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint)));
+    QCOMPARE(Form5->minimumSize(), Form5->maximumSize());
     QCOMPARE(Form5->StaticText1->text(), QStringLiteral("Die für den Vazozez benötigten Wave-Dateien"));
     QCOMPARE(Form5->StaticText2->text(), QStringLiteral("werden erzeugt und abgespeichert."));
     QCOMPARE(Form5->StaticText3->text(), QStringLiteral("Dieser Vorgang kann einige Sekunden dauern."));
