@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program and runs every test.
 #   BUILD_DIR, SANITIZE as for tools/build.sh
+# The tests labelled "audio" need a sound server. One that is reachable is
+# used (.ci/run starts one); otherwise the project's null-sink server
+# (tools/audio-server.sh) runs for this test run in a private runtime folder
+# and is stopped by its PID afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
@@ -9,4 +13,34 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:fast_unwind_on_malloc=0}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tools/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+EIGENER_LAUFZEITORDNER=""
+server_beenden() {
+  if [ -n "$EIGENER_LAUFZEITORDNER" ]; then
+    XDG_RUNTIME_DIR="$EIGENER_LAUFZEITORDNER" bash tools/audio-server.sh stop || true
+    rm -rf "$EIGENER_LAUFZEITORDNER"
+  fi
+}
+trap server_beenden EXIT
+# Asks without letting the client start a server of its own.
+server_erreichbar() {
+  command -v pactl >/dev/null 2>&1 || return 1
+  local conf rc
+  conf=$(mktemp)
+  echo "autospawn = no" >"$conf"
+  rc=0
+  PULSE_CLIENTCONFIG="$conf" pactl info >/dev/null 2>&1 || rc=$?
+  rm -f "$conf"
+  return "$rc"
+}
+if ! server_erreichbar; then
+  if command -v pulseaudio >/dev/null 2>&1; then
+    EIGENER_LAUFZEITORDNER=$(mktemp -d /tmp/vazozez-test-runtime.XXXXXX)
+    export XDG_RUNTIME_DIR="$EIGENER_LAUFZEITORDNER"
+    bash tools/audio-server.sh start
+  else
+    echo "no sound server and no pulseaudio: the tests labelled audio are skipped" >&2
+  fi
+fi
+
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout 900
