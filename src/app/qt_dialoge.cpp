@@ -1,6 +1,7 @@
 #include "app/qt_dialoge.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -139,4 +140,13 @@ std::optional<Dateiwahl> Qt_Dialoge::datei_oeffnen(const Dateidialog& dialog)
 std::optional<Dateiwahl> Qt_Dialoge::datei_speichern(const Dateidialog& dialog)
 {
     return dateidialog(dialog, true);
+}
+
+std::optional<int32_t> Qt_Dialoge::farbe_waehlen(int32_t farbe)
+{
+    const QColor start(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF);
+    const QColor c = QColorDialog::getColor(start, elternfenster());
+    if (!c.isValid())
+        return std::nullopt;
+    return int32_t(c.red()) + 256 * int32_t(c.green()) + 65536 * int32_t(c.blue());
 }

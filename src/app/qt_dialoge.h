@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes and file dialogs of the running program (Qt widgets).
+// Message boxes, file and colour dialogs of the running program (Qt widgets).
 #include "core/shell/dialoge.h"
 
 class QWidget;
@@ -11,6 +11,7 @@ public:
                     Antwort standard) override;
     std::optional<Dateiwahl> datei_oeffnen(const Dateidialog& dialog) override;
     std::optional<Dateiwahl> datei_speichern(const Dateidialog& dialog) override;
+    std::optional<int32_t> farbe_waehlen(int32_t farbe) override;
 };
 
 // "Text|*.ext|Text2|*.ext2" -> Qt's "Text (*.ext);;Text2 (*.ext2)" list.

@@ -196,15 +196,6 @@ void Tabellenfenster::SaveDialog1TypeChange()
     SaveDialog1.filter_index = Datei_Typ_xls ? 1 : 2;
 }
 
-QString Endung_ersetzen(const QString& pfad, const QString& endung)
-{
-    const auto schraeg = pfad.lastIndexOf(QLatin1Char('/'));
-    const auto punkt = pfad.lastIndexOf(QLatin1Char('.'));
-    if (punkt > schraeg)
-        return pfad.left(punkt) + endung;
-    return pfad + endung;
-}
-
 void Tabellenfenster::Speichern1Click()
 {
     SaveDialog1.filter_index = Datei_Typ_xls ? 1 : 2;

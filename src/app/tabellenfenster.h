@@ -6,6 +6,7 @@
 // and write the files from the layouts of core/results.
 #include "core/results/gitter.h"
 #include "core/shell/dialoge.h"
+#include "core/shell/kvhilf.h"
 
 #include <QMainWindow>
 
@@ -68,7 +69,3 @@ protected:
 private:
     void Geometrie_Einstellungen();
 };
-
-// Path with its extension (the part after the last dot of the file name)
-// replaced by `endung` (".xls"); a name without one gets it appended.
-QString Endung_ersetzen(const QString& pfad, const QString& endung);

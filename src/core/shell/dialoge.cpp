@@ -48,8 +48,20 @@ std::optional<Dateiwahl> Aufzeichnende_Dialoge::datei_speichern(const Dateidialo
     return datei_oeffnen(dialog);
 }
 
+std::optional<int32_t> Aufzeichnende_Dialoge::farbe_waehlen(int32_t farbe)
+{
+    farbdialoge.push_back(farbe);
+    if (farben.empty())
+        return std::nullopt;
+    const std::optional<int32_t> w = farben.front();
+    farben.pop_front();
+    return w;
+}
+
 void Aufzeichnende_Dialoge::leeren()
 {
+    farbdialoge.clear();
+    farben.clear();
     meldungen.clear();
     dateidialoge.clear();
     antworten.clear();

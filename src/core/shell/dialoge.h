@@ -1,11 +1,12 @@
 #pragma once
-// The one way the program asks the user something: message boxes and the
-// file dialogs. Windows install the Qt implementation at start; tests install
+// The one way the program asks the user something: message boxes, the file
+// dialogs and the colour dialog. Windows install the Qt implementation at start; tests install
 // a recording one that answers from a script. Core routines that must tell the
 // user of a failure (a settings file that cannot be written) go through it too.
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -39,6 +40,9 @@ public:
                             Antwort standard) = 0;
     virtual std::optional<Dateiwahl> datei_oeffnen(const Dateidialog& dialog) = 0;
     virtual std::optional<Dateiwahl> datei_speichern(const Dateidialog& dialog) = 0;
+    // A colour dialog starting at `farbe` (colour value 00BBGGRR); the chosen
+    // colour, or nothing when cancelled.
+    virtual std::optional<int32_t> farbe_waehlen(int32_t farbe) = 0;
 };
 
 // The installed implementation. Without one, a recording one that answers
@@ -59,13 +63,16 @@ public:
     };
     std::vector<Eintrag> meldungen;
     std::vector<Dateidialog> dateidialoge;
-    std::deque<Antwort> antworten;     // empty: the default button
-    std::deque<Dateiwahl> dateiwahlen; // empty queue or empty path: cancelled
+    std::deque<Antwort> antworten;             // empty: the default button
+    std::deque<Dateiwahl> dateiwahlen;         // empty queue or empty path: cancelled
+    std::vector<int32_t> farbdialoge;          // the start colour of each colour dialog
+    std::deque<std::optional<int32_t>> farben; // empty queue or nothing: cancelled
 
     Antwort meldung(Symbol symbol, Knoepfe knoepfe, const QString& text, const QString& titel,
                     Antwort standard) override;
     std::optional<Dateiwahl> datei_oeffnen(const Dateidialog& dialog) override;
     std::optional<Dateiwahl> datei_speichern(const Dateidialog& dialog) override;
+    std::optional<int32_t> farbe_waehlen(int32_t farbe) override;
 
     void leeren();
     QString letzter_text() const { return meldungen.empty() ? QString() : meldungen.back().text; }

@@ -278,6 +278,15 @@ QString Verzeichnis_von_Datei(const QString& p)
     return i < 0 ? QString() : p.left(i + 1);
 }
 
+QString Endung_ersetzen(const QString& pfad, const QString& endung)
+{
+    const auto schraeg = pfad.lastIndexOf(QLatin1Char('/'));
+    const auto punkt = pfad.lastIndexOf(QLatin1Char('.'));
+    if (punkt > schraeg)
+        return pfad.left(punkt) + endung;
+    return pfad + endung;
+}
+
 bool Get_Eigene_Dateien_pfad(QString& p)
 {
     const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -64,6 +64,9 @@ void Datei_loeschen(const QString& n, bool& vorhanden, bool& geloescht);
 QString Dateiname_ohne_Verzeichnis(const QString& p);
 // Folder part including its trailing "/".
 QString Verzeichnis_von_Datei(const QString& p);
+// Path with its extension (the part after the last dot of the file name)
+// replaced by `endung` (".xls"); a name without one gets it appended.
+QString Endung_ersetzen(const QString& pfad, const QString& endung);
 
 // The user's documents folder: the XDG documents folder when it exists, else
 // the home folder. False when neither can be found.
