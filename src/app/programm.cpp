@@ -5,6 +5,8 @@
 #include "app/fenster.h"
 #include "app/frequenzgang_unit.h"
 #include "app/optionen_unit.h"
+#include "app/schaubild_grafik_unit.h"
+#include "app/schaubild_unit.h"
 #include "app/tabelle_norm_unit.h"
 #include "app/tabelle_nulldba_unit.h"
 #include "app/testergebnis_unit.h"
@@ -45,11 +47,14 @@ Programm::~Programm()
     form5_.reset();
     form_nulldba_tab_.reset();
     form_norm_tab_.reset();
+    oszi_grafik_.reset();
+    schaubild_.reset();
     form6_.reset();
     form4_.reset();
     form3_.reset();
     form2_.reset();
     form1_.reset();
+    Schaubild_Objekte_freigeben();
     Wellenlautstaerke_einsetzen(nullptr);
     if (eigenes_mischpult_ && Mischpult_eingesetzt() == eigenes_mischpult_.get())
         Mischpult_einsetzen(nullptr);
@@ -69,6 +74,8 @@ void Programm::starten()
     Fenster.Form3 = form3_.get();
     form4_ = std::make_unique<TForm4>();
     form6_ = std::make_unique<TForm6>();
+    schaubild_ = std::make_unique<THoerschwelle_Schaubild_Form>();
+    oszi_grafik_ = std::make_unique<TOszi_Grafik>();
     form_norm_tab_ = std::make_unique<TForm_Norm_Tab>();
     Fenster.Form_Norm_Tab = form_norm_tab_.get();
     form_nulldba_tab_ = std::make_unique<TForm_NulldBA_Tab>();

@@ -18,6 +18,8 @@ class TForm6;
 class Mischpult;
 class TForm_Norm_Tab;
 class TForm_NulldBA_Tab;
+class THoerschwelle_Schaubild_Form;
+class TOszi_Grafik;
 
 class Programm
 {
@@ -45,6 +47,8 @@ private:
     std::unique_ptr<TForm3> form3_;
     std::unique_ptr<TForm4> form4_;
     std::unique_ptr<TForm6> form6_;
+    std::unique_ptr<THoerschwelle_Schaubild_Form> schaubild_;
+    std::unique_ptr<TOszi_Grafik> oszi_grafik_;
     std::unique_ptr<TForm_Norm_Tab> form_norm_tab_;
     std::unique_ptr<TForm_NulldBA_Tab> form_nulldba_tab_;
     std::unique_ptr<TForm5> form5_;

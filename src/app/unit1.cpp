@@ -6,6 +6,7 @@
 #include "app/frequenzgang_unit.h"
 #include "app/optionen_unit.h"
 #include "app/testergebnis_unit.h"
+#include "charts/hoerschwelle_schaubild.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/schallpegel.h"
 #include "core/shell/dialoge.h"
@@ -206,6 +207,8 @@ void TForm1::FormCreate()
     Autolinks1->setEnabled(false);
     Autorechts1->setEnabled(false);
     Gespeicherte_Wellenlautstaerke = GetWaveVolume();
+    // The chart objects of the threshold charts, and no markers yet.
+    Schaubild_Objekte_erzeugen();
 }
 
 void TForm1::ausschalten_Menu_Form1()
@@ -268,7 +271,15 @@ void TForm1::HoertestRechtesOhr1Click()
     Messfenster_oeffnen(this, 0, false, &TForm2::Form2_erscheint_Messungen);
     alle_wave_Dat_erz();
 }
-void TForm1::Schaubild1Click() {}
+void TForm1::Schaubild1Click()
+{
+    if (QWidget* schaubild = Fenster.Hoerschwelle_Schaubild_Form) {
+        schaubild->show();
+        schaubild->raise();
+        schaubild->activateWindow();
+    }
+}
+
 void TForm1::abelle1Click()
 {
     auto* tabelle = qobject_cast<TForm3*>(Fenster.Form3);
