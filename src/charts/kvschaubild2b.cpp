@@ -56,7 +56,7 @@ enum class Ausrichtung { Links, Mitte, Rechts };
 // Text with its top at y; x is its left end, middle or right end.
 void Text(QPainter& p, int x, int y, const QString& text, Ausrichtung a)
 {
-    const QFontMetrics fm(p.font());
+    const QFontMetrics fm = p.fontMetrics();
     const int w = fm.horizontalAdvance(text);
     if (a == Ausrichtung::Mitte)
         x -= w / 2;
@@ -290,7 +290,7 @@ void TkvSchaubild2b::y_Koordinatenachse_zeichnen(QPainter& p) const
     p.save();
     p.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     Schrift_setzen(p, Schrifthoehe);
-    const int texthoehe = QFontMetrics(p.font()).height();
+    const int texthoehe = p.fontMetrics().height();
     for (const Achsenstrich& s : y_Striche()) {
         p.drawLine(links, s.pixel, links - s.laenge + 1, s.pixel);
         if (!s.text.isEmpty())
