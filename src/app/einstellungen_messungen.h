@@ -4,6 +4,8 @@
 // voltage (2), the manual calibration (3) and the automatic calibration (4).
 // 21 frequency rows in three blocks of seven, each with a frequency label,
 // an edit (and a unit box in modes 3 and 4) and a Start/Stopp button.
+#include "core/calibration/auto_kalibrierung.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -75,6 +77,19 @@ public:
     void EinstellungenSpeichern1Click();
     void Abbrechen2Click();
     void StartKalibrierung1Click();
+
+    // Automatic calibration (mode 4): the run of Automatik, driven by the
+    // main window's measurements.
+    void Auto1_start();
+    void Auto1_eineFrequenz(const Messergebnis& m);
+    // The row's result: level with one decimal, yellow when inexact, else
+    // money green; unit dB(A) or dB.
+    void Ausgabe_dBA_auto(int zeile, double pegel, bool ungenau, bool dBA);
+    void Farbe_und_Fokus_start(int zeile);
+    // Waits until the tone is heard; false after 2 s without sound.
+    bool warten_bis_ton_erklingt();
+    // After a failed run: only "Start Kalibrierung" enabled, the settings back in the window.
+    void Auto1_Leerlauf();
 
     // Rows.
     void ButtonClick(int zeile);
@@ -161,6 +176,8 @@ private:
     void Hoehe_anpassen();
     void Edit_farbe(int i, const QColor& hintergrund, const QColor& schrift);
     void Trackbar_geaendert();
+    void Auto_Aktionen_ausfuehren(const Auto_Aktionen& aktionen);
+    void Auto1_abbrechen(bool ton_fehlt);
 
     Abspieler* player_ = nullptr;
     QLabel* panel0_ = nullptr;
@@ -169,6 +186,7 @@ private:
     Fensterwechsel* wechsel_ = nullptr;
     bool trackbar_setzt_ = false;
     bool eingabemeldung_offen_ = false;
+    int auto_lauf_ = 0; // counts the runs: actions of an earlier run stop
 };
 
 extern TForm2* Form2;

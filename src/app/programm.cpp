@@ -1,6 +1,7 @@
 #include "app/programm.h"
 
 #include "app/alle_wave.h"
+#include "app/aufnahme.h"
 #include "app/einstellungen_messungen.h"
 #include "app/fenster.h"
 #include "app/frequenzgang_unit.h"
@@ -14,13 +15,14 @@
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/tones/wave_volume.h"
 #include "platform/audio/portaudio_abspieler.h"
+#include "platform/audio/portaudio_aufnehmer.h"
 #include "platform/mixer/alsa_mischpult.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 
-Programm::Programm(Abspieler* abspieler, Dialoge* dialoge)
+Programm::Programm(Abspieler* abspieler, Dialoge* dialoge, Aufnehmer* aufnehmer)
 {
     // Qt's own buttons and dialogs speak German, whatever the system language.
     if (uebersetzung_.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
@@ -33,6 +35,11 @@ Programm::Programm(Abspieler* abspieler, Dialoge* dialoge)
     }
     abspieler_ = abspieler;
     Wellenlautstaerke_einsetzen(abspieler_);
+    if (!aufnehmer) {
+        eigener_aufnehmer_ = std::make_unique<PortAudio_Aufnehmer>();
+        aufnehmer = eigener_aufnehmer_.get();
+    }
+    Aufnehmer_einsetzen(aufnehmer);
     if (!Mischpult_eingesetzt()) {
         eigenes_mischpult_ = std::make_unique<ALSA_Mischpult>();
         Mischpult_einsetzen(eigenes_mischpult_.get());
@@ -55,6 +62,8 @@ Programm::~Programm()
     form2_.reset();
     form1_.reset();
     Schaubild_Objekte_freigeben();
+    Aufnehmer_einsetzen(nullptr);
+    eigener_aufnehmer_.reset();
     Wellenlautstaerke_einsetzen(nullptr);
     if (eigenes_mischpult_ && Mischpult_eingesetzt() == eigenes_mischpult_.get())
         Mischpult_einsetzen(nullptr);

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Abspieler;
+class Aufnehmer;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -24,9 +25,11 @@ class TOszi_Grafik;
 class Programm
 {
 public:
-    // Without a player of its own the program plays through PortAudio.
-    // Without dialogs of their own the Qt message boxes are used.
-    explicit Programm(Abspieler* abspieler = nullptr, Dialoge* dialoge = nullptr);
+    // Without a player of its own the program plays through PortAudio,
+    // without a recorder it records through PortAudio. Without dialogs of
+    // their own the Qt message boxes are used.
+    explicit Programm(Abspieler* abspieler = nullptr, Dialoge* dialoge = nullptr,
+                      Aufnehmer* aufnehmer = nullptr);
     ~Programm();
     // Creates the windows, runs the start-up and shows the main window.
     void starten();
@@ -40,6 +43,7 @@ private:
     Qt_Dialoge qt_dialoge_;
     std::unique_ptr<Abspieler> eigener_abspieler_;
     Abspieler* abspieler_ = nullptr;
+    std::unique_ptr<Aufnehmer> eigener_aufnehmer_;
     // The sound card's mixer, unless one was installed before the program started.
     std::unique_ptr<Mischpult> eigenes_mischpult_;
     std::unique_ptr<TForm1> form1_;

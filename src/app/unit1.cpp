@@ -1,6 +1,7 @@
 #include "app/unit1.h"
 
 #include "app/alle_wave.h"
+#include "app/aufnahme.h"
 #include "app/einstellungen_messungen.h"
 #include "app/fenster.h"
 #include "app/frequenzgang_unit.h"
@@ -93,12 +94,15 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer3->setObjectName(QStringLiteral("Timer3"));
+    Aufnahme_anbinden(this);
 
     Menue_anlegen();
 }
 
 TForm1::~TForm1()
 {
+    Aufnahme_Programmende();
+    Aufnahme_loesen(this);
     if (Form1 == this)
         Form1 = nullptr;
 }
@@ -204,6 +208,7 @@ void TForm1::FormCreate()
         move(frei.center() - QPoint(width() / 2, height() / 2));
     }
     Programmstart_Daten();
+    Schallpegelmesser_Grundeinstellungen_Erzeugung();
     Autolinks1->setEnabled(false);
     Autorechts1->setEnabled(false);
     Gespeicherte_Wellenlautstaerke = GetWaveVolume();
@@ -361,7 +366,13 @@ void TForm1::Lautstaerkerechts1Click()
 
 void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
 {
+    if (!Bass_Aufnahme_Initialisierung())
+        return;
     if (Schallpegel_Einstellungen_holen1()) {
+        // The device named in the meter's settings could not be set up: the
+        // user has been told, the automatic calibration stays unavailable.
+        if (!Aufnahme_bereit)
+            return;
         Informations_ausgabe(
             QStringLiteral("Die Einstellungsdatei des Schallpegelmessers\rwurde erfolgreich "
                            "eingelesen.\rSie können nun die automatische Kalibrierung durchführen."),
@@ -389,7 +400,12 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     }
     Autolinks1->setEnabled(true);
     Autorechts1->setEnabled(true);
-    if (!Schallpegel_Einstellungen_holen2(name)) {
+    const bool gelesen = Schallpegel_Einstellungen_holen2(name);
+    if (gelesen && !Aufnahme_bereit) {
+        Autolinks1->setEnabled(false);
+        Autorechts1->setEnabled(false);
+    }
+    if (!gelesen) {
         Autolinks1->setEnabled(false);
         Autorechts1->setEnabled(false);
         dialoge().meldung(
@@ -403,10 +419,14 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
 
 void TForm1::Autolinks1Click()
 {
+    if (!Bass_Aufnahme_Initialisierung())
+        return;
     Messfenster_oeffnen(this, 4, true, &TForm2::Form2_erscheint_Auto1);
 }
 void TForm1::Autorechts1Click()
 {
+    if (!Bass_Aufnahme_Initialisierung())
+        return;
     Messfenster_oeffnen(this, 4, false, &TForm2::Form2_erscheint_Auto1);
 }
 void TForm1::Schalldruckpegellinks1Click()
@@ -493,6 +513,7 @@ void TForm1::closeEvent(QCloseEvent* e)
     // closed the usual way (tone stopped), a running generation is stopped.
     if (Form2 && Form2->isVisible())
         Form2->close();
+    Audio_Aufnahme_beenden();
     Wave_erzeugen_beenden();
     WaveVolume_hilf(Gespeicherte_Wellenlautstaerke);
     e->accept();

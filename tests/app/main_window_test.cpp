@@ -2,6 +2,7 @@
 // blocking pair, loading a settings file and importing the meter's settings
 // through the recorded dialogs, and a start of the whole program.
 #include "app/alle_wave.h"
+#include "app/aufnahme.h"
 #include "app/frisches_heim.h"
 #include "app/programm.h"
 #include "app/qt_dialoge.h"
@@ -10,6 +11,7 @@
 #include "core/settings/records_io.h"
 #include "core/settings/schallpegel.h"
 #include "core/shell/dialoge.h"
+#include "platform/audio/simulierter_aufnehmer.h"
 
 #include <QAction>
 #include <QDir>
@@ -113,6 +115,7 @@ private:
 
     std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
+    Simulierter_Aufnehmer aufnehmer_; // a machine with a microphone
     std::unique_ptr<TForm1> form_;
 };
 
@@ -123,6 +126,7 @@ void Hauptfenster_Test::init()
     Einstellungen_zuruecksetzen();
     dlg_.leeren();
     dialoge_setzen(&dlg_);
+    Aufnehmer_einsetzen(&aufnehmer_);
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
     QCOMPARE(Dateiname1_6_zu_string(), standard_qvl());
@@ -136,6 +140,7 @@ void Hauptfenster_Test::init()
 void Hauptfenster_Test::cleanup()
 {
     form_.reset();
+    Aufnehmer_einsetzen(nullptr);
     dialoge_setzen(nullptr);
     Einstellungen_zuruecksetzen();
     Bass_Geraet_Kanal_einstellen = nullptr;

@@ -13,6 +13,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "platform/audio/simulierter_abspieler.h"
+#include "platform/audio/simulierter_aufnehmer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
     Beobachtender_Abspieler player_;
+    Simulierter_Aufnehmer aufnehmer_{&player_};
     std::unique_ptr<Programm> programm_;
 };
 
@@ -111,7 +113,7 @@ void Messfenster_Modi_Test::initTestCase()
     heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
     Einstellungen_zuruecksetzen();
-    programm_ = std::make_unique<Programm>(&player_, &dlg_);
+    programm_ = std::make_unique<Programm>(&player_, &dlg_, &aufnehmer_);
     programm_->starten();
     QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
 

@@ -6,6 +6,8 @@
 #include "core/settings/records_io.h"
 #include "core/shell/kvhilf.h"
 
+#include <algorithm>
+
 Schallpegel_Grundeinstellungentyp Schallpegel_Grundeinstellungen{};
 Schallpegel_Grundeinstellungtyp1_7_1 Schallpegel_Grundeinstellungen1_7_1{};
 Schallpegel_Einstellungentyp Schallpegel_Einstellungen{};
@@ -94,6 +96,27 @@ Schallpegel_Bloecke Schallpegel_Bloecke_fuer(const Kurztext<50>& v)
     b.b1_7_1 = v171 || v19;
     b.b1_9 = v19;
     return b;
+}
+
+void Schallpegel_Optionen_Grundeinstellung()
+{
+    Schallpegel_Einstellungen.Eichungsart_Papier = 1;
+    Schallpegel_Einstellungen.Ergebnisse_Tabelle = 1;
+    Schallpegel_Einstellungen1_2.Anzahl_Loops = 100;
+    Schallpegel_Einstellungen1_2.Max_Aufnahmezeit = 60.0;
+    Schallpegel_Einstellungen1_5.PapierKorrektur = 0.0;
+    Schallpegel_Einstellungen1_7.dBA_rot = 90;
+    Schallpegel_Einstellungen1_7.dBA_gelb = 80;
+    Schallpegel_Einstellungen1_7.Warnsignal = 1;
+    Schallpegel_Einstellungen1_7.DauerWarnsignal = 2;
+    Schallpegel_Einstellungen1_7.Ansage_Dateiname.setzen(QString::fromLatin1(Datei_nicht_vorhanden));
+    std::fill(std::begin(Schallpegel_Einstellungen1_7_1.Dateiname),
+              std::end(Schallpegel_Einstellungen1_7_1.Dateiname), 'A');
+    Schallpegel_Einstellungen1_9.Geraete_name.setzen(QStringLiteral("nicht bekannt"));
+    Schallpegel_Einstellungen1_9.Kanal_name.setzen(QStringLiteral("Mikrofon"));
+    Schallpegel_Einstellungen1_9.Aufnahme_Kanal_Nummer = 0;
+    Schallpegel_Einstellungen1_9.Aufnahme_Volume = 1.0f;
+    Schallpegel_Einstellungen1_9.Geraet_Kanal_einstellen = 1;
 }
 
 QString Dateiname1_7_1_zu_string()

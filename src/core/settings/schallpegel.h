@@ -32,6 +32,10 @@ Schallpegel_Bloecke Schallpegel_Bloecke_fuer(const Kurztext<50>& version);
 // the recording part. Called after a 1.9 block was read.
 extern std::function<void()> Bass_Geraet_Kanal_einstellen;
 
+// Defaults of the meter's records that hold until its settings are imported
+// (recording device "nicht bekannt", input "Mikrofon" at volume 1.0, ...).
+void Schallpegel_Optionen_Grundeinstellung();
+
 QString Dateiname1_7_1_zu_string();
 void string_zu_Dateiname1_7_1(const QString& s);
 

@@ -46,10 +46,11 @@ Pegelmesser::Stopp Pegelmesser::beenden()
 {
     if (aufnehmer_)
         aufnehmer_->uebergabe().anhalten();
-    uhr().pause(Nachlauf_ms);
     messung_laeuft_ = false;
     if (!aufnahme_laeuft_)
         return Stopp::nichts_lief;
+    // A buffer may still be on its way through the callback.
+    uhr().pause(Nachlauf_ms);
     aufnahme_laeuft_ = false;
     if (!aufnehmer_ || !aufnehmer_->stoppen())
         return Stopp::fehler;

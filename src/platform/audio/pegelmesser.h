@@ -9,8 +9,8 @@
 //                 measurement; when it completes, Messung_fertig() is
 //                 emitted and no further buffer is taken, otherwise the next
 //                 buffer is accepted
-//   beenden()  - hand-over off, a short wait on the program's clock for a
-//                buffer still on its way, device stopped
+//   beenden()  - hand-over off; when a recording runs, a short wait on the
+//                program's clock for a buffer still on its way, device stopped
 #include "core/acoustics/blockmessung.h"
 
 #include <QObject>
