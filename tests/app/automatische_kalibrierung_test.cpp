@@ -378,13 +378,8 @@ void Automatische_Kalibrierung_Test::beideOhrenMitBekannterWahrheit()
             if (schwach(links, i))
                 continue; // yellow: the background is in it
             QVERIFY2(std::fabs(fehler) <= 0.5,
-                     qPrintable(QStringLiteral("ear %1 row %2 (%3 Hz): stored %4 at volume %5, error %6 dB")
-                                    .arg(e)
-                                    .arg(i)
-                                    .arg(f)
-                                    .arg(gespeichert)
-                                    .arg(V)
-                                    .arg(fehler)));
+                     qPrintable(QString::asprintf("ear %d row %d: %.2f at %u, error %.3f dB", e, i,
+                                                  gespeichert, V, fehler)));
             const QString art = QString::fromLatin1(verzerrt(links, i) ? "strong harmonics, " : "") +
                                 QString::fromLatin1(dBA ? "dB(A) rows" : "dB rows");
             schlimmster[art] = std::max(schlimmster[art], std::fabs(fehler));

@@ -61,21 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
         Wahlfall{"alle_aus", {Usb}, {"Line", "Aux"}, {true, true}, 0, -1, 1.0f}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AufnahmeEinrichtung, FailuresAreReportedAndTheDeviceReleased)
+// The named device exists but cannot be set up: released, no input touched.
+TEST(AufnahmeWahlGescheitert, DeviceReleased)
 {
     Simulierter_Aufnehmer a;
-    EXPECT_EQ(Aufnahme_einrichten(a), Aufnahme_Einrichtung::bereit);
-    EXPECT_EQ(a.eingerichtet, -1);
-    a.version_ok = false;
-    EXPECT_EQ(Aufnahme_einrichten(a), Aufnahme_Einrichtung::falsche_version);
-    a.version_ok = true;
-    a.geraete_liste.clear();
-    EXPECT_EQ(Aufnahme_einrichten(a), Aufnahme_Einrichtung::kein_geraet);
-    EXPECT_EQ(a.eingerichtet, -2);
-
-    // The named device exists but cannot be set up: released, nothing chosen.
     a.geraete_liste = {Standard, Usb};
     a.scheiternde_geraete = {1};
+    ASSERT_TRUE(a.initialisieren(-1));
     EXPECT_FALSE(Geraet_Kanal_einstellen(a, QStringLiteral("USB-Mikrofon"), QStringLiteral("Mic"), 1.0f));
     EXPECT_EQ(a.eingerichtet, -2);
     EXPECT_TRUE(a.gesetzte_eingaenge.isEmpty());

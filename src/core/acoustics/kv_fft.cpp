@@ -181,31 +181,6 @@ void Gleichspannung_weg(int N, kvFFT_Feld& daten)
         daten[size_t(i)] -= b0;
 }
 
-void KV_Komplexe_FFT(kvFFT_Feld& daten, int nn, int vorzeichen)
-{
-    if (nn < 1 || daten.size() < 2 * size_t(nn) + 1)
-        return;
-    // Not on the measuring path: planned for this one call.
-    auto* puffer = static_cast<fftw_complex*>(fftw_malloc(sizeof(fftw_complex) * size_t(nn)));
-    if (!puffer)
-        return;
-    fftw_plan plan =
-        fftw_plan_dft_1d(nn, puffer, puffer, vorzeichen == 1 ? FFTW_BACKWARD : FFTW_FORWARD, FFTW_ESTIMATE);
-    if (plan) {
-        for (int j = 0; j < nn; ++j) {
-            puffer[j][0] = daten[size_t(2 * j + 1)];
-            puffer[j][1] = daten[size_t(2 * j + 2)];
-        }
-        fftw_execute(plan);
-        for (int j = 0; j < nn; ++j) {
-            daten[size_t(2 * j + 1)] = puffer[j][0];
-            daten[size_t(2 * j + 2)] = puffer[j][1];
-        }
-        fftw_destroy_plan(plan);
-    }
-    fftw_free(puffer);
-}
-
 void KV_Reelle_FFT(kvFFT_Feld& daten, int N, int vorzeichen, int)
 {
     if (!passt(daten, N) || N % 2 != 0)

@@ -49,10 +49,6 @@ long double berechne_b0_halbe(int N, const kvFFT_Feld& daten);
 // Subtracts that mean from every sample (removes the DC part).
 void Gleichspannung_weg(int N, kvFFT_Feld& daten);
 
-// In-place complex FFT of nn complex values daten[1..2nn] (real, imaginary
-// alternating); vorzeichen = 1: kernel e^(+2 pi i j k / nn), otherwise
-// e^(-2 pi i j k / nn). No scaling. nn a power of two.
-void KV_Komplexe_FFT(kvFFT_Feld& daten, int nn, int vorzeichen);
 // In-place FFT of N real values in the layout above; vorzeichen = 1 forward,
 // otherwise inverse. L (log2 N) is not needed by this transform.
 void KV_Reelle_FFT(kvFFT_Feld& daten, int N, int vorzeichen, int L);

@@ -234,8 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // A headphone that stays 1 dB above a 40-dB background at every volume: on
-// row 5 the run fails once the largest volume is reached; on any other row
-// the coarse search ends there and the fine search follows.
+// row 5 the run fails once the largest volume is reached. (On the other rows
+// the fine search follows; the journey test of the window has such rows.)
 TEST(AutoKalibrierung, TooQuietAtTheLargestVolume)
 {
     Lauf l;
@@ -246,26 +246,4 @@ TEST(AutoKalibrierung, TooQuietAtTheLargestVolume)
     EXPECT_FALSE(l.k.Auto_laeuft);
     EXPECT_EQ(l.vol, Auto_groesste_Lautstaerke);
     EXPECT_TRUE(l.alle(Art::Zeile_Ergebnis).empty());
-
-    // Row 5 loud enough, row 4 too quiet: row 4 ends yellow, the run goes on.
-    Lauf m;
-    m.welt = [](int zeile, int32_t vol, bool ton) {
-        if (!ton)
-            return Messung(40.0, 5.0);
-        return zeile == 4 ? Messung(41.0, 2.0) : Messung(55.0 + 20.0 * std::log10(vol / 300.0));
-    };
-    m.bis_zum_ende();
-    ASSERT_EQ(m.alle(Art::Fertig).size(), 1u);
-    EXPECT_TRUE(m.alle(Art::Fertig)[0].ungenau);
-    const auto ergebnisse = m.alle(Art::Zeile_Ergebnis);
-    ASSERT_EQ(ergebnisse.size(), 21u);
-    EXPECT_EQ(ergebnisse[1].wert, 4);
-    EXPECT_TRUE(ergebnisse[1].ungenau);
-    for (const auto& e : ergebnisse)
-        EXPECT_EQ(e.ungenau, e.wert == 4) << e.wert;
-    // Row 4: background, coarse measurements up to the largest volume, five fine ones.
-    const auto n4 =
-        std::count_if(m.messungen.begin(), m.messungen.end(), [](auto& x) { return x.first == 4; });
-    EXPECT_LE(n4, 1 + 6 + 5);
-    EXPECT_GE(n4, 1 + 2 + 5);
 }
