@@ -739,6 +739,7 @@ void TForm2::Auto1_start()
     for (QWidget* w :
          std::initializer_list<QWidget*>{StaticText22, StaticText32, StaticText23, Label1, Label2, Label3})
         w->setVisible(true);
+    Hoehe_anpassen();
     Form2Alle_Edit_textweg();
     Form2Alle_Edits_aus_grau();
     EinstellungenSpeichern1->setEnabled(false);
