@@ -2,6 +2,7 @@
 // and every kind of damaged or foreign file refused without reading past
 // the file's end.
 #include "platform/audio/tondatei_lesen.h"
+#include "core/settings/dateien.h"
 #include "core/tones/kvwave.h"
 
 #include <QFile>
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <random>
+#include <sys/stat.h>
 
 namespace
 {
@@ -159,12 +161,27 @@ const Verfaelschung verfaelschungen[] = {
 INSTANTIATE_TEST_SUITE_P(Verfaelscht, TondateiAbgelehnt, ::testing::ValuesIn(verfaelschungen),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TondateiLesen, MissingFilesAndFoldersAreRefused)
+// Only regular files are read, by the tone reader and by the reader of the
+// settings and meter files: a FIFO would block for ever, /dev/zero never ends.
+TEST_F(TondateiLesen, OnlyRegularFilesAreRead)
 {
-    Tondatei_Inhalt inhalt;
-    EXPECT_FALSE(Tondatei_lesen(ordner.filePath("fehlt.wav"), inhalt));
-    EXPECT_FALSE(Tondatei_lesen(ordner.path(), inhalt));
-    EXPECT_FALSE(Tondatei_lesen(QString(), inhalt));
+    const QString fifo = ordner.filePath("fifo.wav");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    for (const QString& pfad : {ordner.filePath("fehlt.wav"), ordner.path(), QString(), fifo,
+                                QStringLiteral("/dev/zero"), QStringLiteral("/dev/null")}) {
+        SCOPED_TRACE(pfad.toStdString());
+        Tondatei_Inhalt inhalt;
+        EXPECT_FALSE(Tondatei_lesen(pfad, inhalt));
+        QByteArray daten("alt");
+        EXPECT_FALSE(Datei_lesen(pfad, 1 << 20, daten));
+        EXPECT_TRUE(daten.isEmpty());
+    }
+    // A regular file is read up to the reader's limit.
+    QByteArray daten;
+    ASSERT_TRUE(Datei_lesen(links, 100, daten));
+    EXPECT_EQ(daten, original.left(100));
+    ASSERT_TRUE(Datei_lesen(links, 1 << 24, daten));
+    EXPECT_EQ(daten, original);
 }
 
 } // namespace

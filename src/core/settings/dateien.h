@@ -5,8 +5,12 @@
 
 class QSaveFile;
 
+// Opens `pfad` for reading only when it is a regular file (never blocks on a
+// FIFO or device). Returns the descriptor (the caller closes it) and the
+// file's size, or -1.
+int Regulaere_Datei_oeffnen(const QString& pfad, qint64& groesse);
 // Reads at most `hoechstens` bytes from the start of the file. False when it
-// cannot be opened or read.
+// is not a regular file or cannot be opened or read.
 bool Datei_lesen(const QString& pfad, qint64 hoechstens, QByteArray& daten);
 // Writes the file through a temporary file in the same folder and a rename,
 // so that the previous file stays intact when anything fails.

@@ -1,9 +1,12 @@
 #include "platform/audio/tondatei_lesen.h"
 
+#include "core/settings/dateien.h"
+
 #include <QFile>
 
 #include <bit>
 #include <cstring>
+#include <unistd.h>
 
 namespace
 {
@@ -32,10 +35,15 @@ bool ablehnen(Tondatei_Inhalt& inhalt, QString* grund, const char* text)
 bool Tondatei_lesen(const QString& pfad, Tondatei_Inhalt& inhalt, QString* grund)
 {
     inhalt.samples.clear();
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
+    qint64 dateigroesse = 0;
+    const int fd = Regulaere_Datei_oeffnen(pfad, dateigroesse);
+    if (fd < 0)
+        return ablehnen(inhalt, grund, "cannot open or not a regular file");
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return ablehnen(inhalt, grund, "cannot open");
-    const qint64 dateigroesse = f.size();
+    }
 
     unsigned char kopf[12];
     if (dateigroesse < 12 || f.read(reinterpret_cast<char*>(kopf), 12) != 12)
