@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
@@ -113,12 +114,17 @@ QString extendedzustring(int breite, int stellen, long double x)
     if (stellen > 64)
         stellen = 64;
     char puffer[8192];
-    std::snprintf(puffer, sizeof puffer, "%*.*Lf", breite, stellen, x);
-    QString s = QString::fromLatin1(puffer);
+    const int n = std::snprintf(puffer, sizeof puffer, "%*.*Lf", breite, stellen, x);
+    const int laenge = n < 0 ? 0 : (n < int(sizeof puffer) ? n : int(sizeof puffer) - 1);
     // A value that rounds to zero is shown without a sign ("0,0", not "-0,0").
-    if (s.contains(QLatin1Char('-')) && !s.contains(QRegularExpression(QStringLiteral("[1-9]")))) {
-        const auto minus = s.indexOf(QLatin1Char('-'));
-        s.remove(minus, 1);
+    // Plain character scans: this runs for every number on every table.
+    const char* minus = static_cast<const char*>(std::memchr(puffer, '-', size_t(laenge)));
+    bool ziffer_ungleich_null = false;
+    for (int i = 0; i < laenge && !ziffer_ungleich_null; ++i)
+        ziffer_ungleich_null = puffer[i] >= '1' && puffer[i] <= '9';
+    QString s = QString::fromLatin1(puffer, laenge);
+    if (minus && !ziffer_ungleich_null) {
+        s.remove(int(minus - puffer), 1);
         if (s.size() < breite)
             s.prepend(QLatin1Char(' '));
     }
