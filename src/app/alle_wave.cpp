@@ -7,6 +7,7 @@
 #include "core/shell/meldungen.h"
 #include "core/shell/programmstart.h"
 #include "core/tones/alle_tondateien.h"
+#include "core/tones/wave_datei.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -111,6 +112,8 @@ void alle_wave_Dat_erz()
         Fehler_bei_abspeichern();
         return;
     }
+    // What a generation that was killed (power cut, killed program) left behind.
+    Verwaiste_Temporaerdateien_entfernen(Wave_ordner());
     if (Einstellungen.wave_immer_neu)
         return;
     if (!Einstellungen.Freq_geaendert && vorhanden)
@@ -187,7 +190,7 @@ void TWave_erzeugen::run()
     std::copy(Einstellungen.Frequenzen.begin(), Einstellungen.Frequenzen.end(), frequenzen.begin());
     // A row whose files cannot be written is skipped; it is written later,
     // when it is played.
-    alle_Tondateien_erzeugen(
+    const bool alle_geschrieben = alle_Tondateien_erzeugen(
         Wave_ordner(), frequenzen, Einstellungen.zunehmend, Einstellungen.pulsierend, Tondauer_hundertstel,
         [this](int zeile) {
             if (abbrechen_)
@@ -198,7 +201,9 @@ void TWave_erzeugen::run()
     if (abbrechen_)
         return;
     im_Fensterthread("Fenster_zu");
-    im_Fensterthread("Erfolgsmeldung");
+    // Rows that could not be written (full or read-only disk, a file-size
+    // limit) are written when they are played; the user learns it now.
+    im_Fensterthread(alle_geschrieben ? "Erfolgsmeldung" : "Fehlermeldung");
     im_Fensterthread("Form1_enabled");
     im_Fensterthread("speichern");
 }

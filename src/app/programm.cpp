@@ -13,6 +13,7 @@
 #include "app/testergebnis_unit.h"
 #include "app/unit1.h"
 #include "core/acoustics/kvhoerschwelle.h"
+#include "core/shell/meldungen.h"
 #include "core/tones/wave_volume.h"
 #include "platform/audio/portaudio_abspieler.h"
 #include "platform/audio/portaudio_aufnehmer.h"
@@ -22,6 +23,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include <csignal>
+
 Programm::Programm(Abspieler* abspieler, Dialoge* dialoge, Aufnehmer* aufnehmer)
 {
     // Qt's own buttons and dialogs speak German, whatever the system language.
@@ -29,6 +32,9 @@ Programm::Programm(Abspieler* abspieler, Dialoge* dialoge, Aufnehmer* aufnehmer)
                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&uebersetzung_);
     dialoge_setzen(dialoge ? dialoge : &qt_dialoge_);
+    // Under a file-size limit a write that goes beyond it must fail with an
+    // error (and the save's message), not end the program with SIGXFSZ.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (!abspieler) {
         eigener_abspieler_ = std::make_unique<PortAudio_Abspieler>();
         abspieler = eigener_abspieler_.get();
@@ -75,6 +81,9 @@ Programm::~Programm()
 
 void Programm::starten()
 {
+    // The start saves both settings files several times, and once more when
+    // its tone generation ends: a file that cannot be written is reported once.
+    start_warnung_ = std::make_unique<Speicherwarnung_einmal>();
     form1_ = std::make_unique<TForm1>();
     form1_->FormCreate();
     form2_ = std::make_unique<TForm2>();
@@ -92,6 +101,10 @@ void Programm::starten()
     form5_ = std::make_unique<TForm5>();
     form1_->show();
     form5_->FormCreate();
+    if (Wave_erzeugen)
+        QObject::connect(Wave_erzeugen, &QThread::finished, form1_.get(), [this] { start_warnung_.reset(); });
+    else
+        start_warnung_.reset();
 }
 
 void Programm::beenden()
@@ -100,6 +113,7 @@ void Programm::beenden()
         return;
     beendet_ = true;
     Wave_erzeugen_beenden();
+    start_warnung_.reset();
     if (form2_ && form2_->isVisible())
         form2_->close();
     if (abspieler_) {

@@ -17,6 +17,7 @@ class TForm4;
 class TForm5;
 class TForm6;
 class Mischpult;
+class Speicherwarnung_einmal;
 class TForm_Norm_Tab;
 class TForm_NulldBA_Tab;
 class THoerschwelle_Schaubild_Form;
@@ -56,5 +57,7 @@ private:
     std::unique_ptr<TForm_Norm_Tab> form_norm_tab_;
     std::unique_ptr<TForm_NulldBA_Tab> form_nulldba_tab_;
     std::unique_ptr<TForm5> form5_;
+    // Alive from the start until its tone generation has ended.
+    std::unique_ptr<Speicherwarnung_einmal> start_warnung_;
     bool beendet_ = false;
 };

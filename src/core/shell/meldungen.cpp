@@ -12,7 +12,29 @@ void Informations_ausgabe(const QString& meldung, const QString& titel)
     dialoge().meldung(Symbol::Information, Knoepfe::Ok, meldung, titel, Antwort::Ok);
 }
 
+namespace
+{
+int einmal_tiefe = 0;
+bool einmal_gezeigt = false;
+} // namespace
+
 void Fehler_bei_abspeichern()
 {
+    if (einmal_tiefe > 0) {
+        if (einmal_gezeigt)
+            return;
+        einmal_gezeigt = true;
+    }
     Fehler_ausgabe(Text_Fehler_bei_abspeichern, QStringLiteral("Problem"));
+}
+
+Speicherwarnung_einmal::Speicherwarnung_einmal()
+{
+    if (einmal_tiefe++ == 0)
+        einmal_gezeigt = false;
+}
+
+Speicherwarnung_einmal::~Speicherwarnung_einmal()
+{
+    --einmal_tiefe;
 }

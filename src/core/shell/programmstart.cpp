@@ -3,8 +3,10 @@
 #include "core/results/hoertest_druck.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
+#include "core/shell/meldungen.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -26,13 +28,22 @@ void Einstellungsordner_festlegen()
     }
     if (!programmordner)
         Einstellungsordner = Dokumente_pfad + QLatin1String(Name_Einstellungsordner) + QLatin1Char('/');
-    else
+    else {
         Einstellungsordner = exepfad();
+        // Without a word the user would not find settings and tone files
+        // (about 200 MB) next to the program.
+        Informations_ausgabe(QStringLiteral("Es wurde kein Ordner für eigene Dateien gefunden, in dem das "
+                                            "Programm speichern kann.\rDie Einstellungen und die Wave-Dateien "
+                                            "werden in diesem Ordner gespeichert:\r") +
+                                 QDir::toNativeSeparators(Einstellungsordner),
+                             QStringLiteral("Information"));
+    }
     Grundeinstellungsdatei = Einstellungsordner + QLatin1String(Name_Grundeinstellungsdatei);
 }
 
 void Programmstart_Daten()
 {
+    Speicherwarnung_einmal einmal;
     Einstellungen.Version.setzen(QString::fromLatin1(Version_1_6));
     Grundeinstellungen.Version.setzen(QString::fromLatin1(Version_1_6));
     Optionen_Grundeinstellung1_4();

@@ -6,6 +6,12 @@
 
 #include <bit>
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <vector>
@@ -90,6 +96,39 @@ bool Sichere_Datei::abschliessen()
     }
     temp_.clear();
     return true;
+}
+
+int Verwaiste_Temporaerdateien_entfernen(const QString& ordner)
+{
+    const QByteArray o = QFile::encodeName(ordner);
+    DIR* d = ::opendir(o.isEmpty() ? "." : o.constData());
+    if (!d)
+        return 0;
+    int entfernt = 0;
+    while (const dirent* e = ::readdir(d)) {
+        // "<name>.~<pid>_<n>", as Sichere_Datei::oeffnen names them.
+        const char* name = e->d_name;
+        const char* marke = std::strstr(name, ".~");
+        if (!marke || marke == name)
+            continue;
+        const char* p = marke + 2;
+        char* ende = nullptr;
+        errno = 0;
+        const long pid = std::strtol(p, &ende, 10);
+        if (errno != 0 || ende == p || *ende != '_' || pid <= 0 || pid > INT_MAX)
+            continue;
+        const char* q = ende + 1;
+        if (*q == '\0' || std::strspn(q, "0123456789") != std::strlen(q))
+            continue;
+        if (pid == long(::getpid()) || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        const QByteArray pfad = (o.isEmpty() || o.endsWith('/') ? o : o + '/') + name;
+        struct stat st {};
+        if (::lstat(pfad.constData(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(pfad.constData()) == 0)
+            ++entfernt;
+    }
+    ::closedir(d);
+    return entfernt;
 }
 
 bool Wave_Paar_schreiben(uint32_t N, const QString& links, const QString& rechts, const Samplequelle& quelle,

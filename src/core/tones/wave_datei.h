@@ -34,6 +34,12 @@ private:
     bool fehler_ = false;
 };
 
+// Removes the temporary files that a writer killed in the middle of its work
+// left in `ordner` ("<name>.~<process>_<number>" of a process that no longer
+// runs). Files of running processes, this one included, stay. Returns how
+// many were removed.
+int Verwaiste_Temporaerdateien_entfernen(const QString& ordner);
+
 // Fills ziel[0 .. anzahl - 1] with the samples of frames n0 .. n0 + anzahl - 1.
 using Samplequelle = std::function<void(uint32_t n0, uint32_t anzahl, int16_t* ziel)>;
 
