@@ -145,6 +145,9 @@ TEST_F(Einstellungs_Test, OhneAnlegbarenOrdnerDerProgrammordner)
     EXPECT_EQ(Einstellungsordner, exepfad());
     EXPECT_EQ(Grundeinstellungsdatei, exepfad() + QStringLiteral("Grundeinstellungen.hoe"));
     EXPECT_EQ(Dokumente_pfad, heim() + QLatin1Char('/'));
+    // The user is told where settings and tone files go.
+    ASSERT_EQ(dlg.meldungen.size(), size_t(1));
+    EXPECT_TRUE(dlg.meldungen[0].text.endsWith(exepfad())) << dlg.meldungen[0].text.toStdString();
 }
 
 TEST_F(Einstellungs_Test, GoldeneEinstellungsdateiBeideRichtungen)
