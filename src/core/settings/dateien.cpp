@@ -33,13 +33,17 @@ int Regulaere_Datei_oeffnen(const QString& pfad, qint64& groesse)
     return fd;
 }
 
-bool Datei_lesen(const QString& pfad, qint64 hoechstens, QByteArray& daten)
+bool Datei_lesen(const QString& pfad, qint64 hoechstens, QByteArray& daten, qint64 groesste_Datei)
 {
     daten.clear();
     qint64 groesse = 0;
     const int fd = Regulaere_Datei_oeffnen(pfad, groesse);
     if (fd < 0)
         return false;
+    if (groesste_Datei >= 0 && groesse > groesste_Datei) {
+        ::close(fd);
+        return false;
+    }
     // Reserve what the file holds, not the reader's limit: most files are small.
     const qint64 soll = std::max<qint64>(0, std::min(groesse, hoechstens));
     daten.resize(soll);

@@ -10,8 +10,10 @@ class QSaveFile;
 // file's size, or -1.
 int Regulaere_Datei_oeffnen(const QString& pfad, qint64& groesse);
 // Reads at most `hoechstens` bytes from the start of the file. False when it
-// is not a regular file or cannot be opened or read.
-bool Datei_lesen(const QString& pfad, qint64 hoechstens, QByteArray& daten);
+// is not a regular file, cannot be opened or read, or is larger than
+// `groesste_Datei` (when that is not negative): a file far larger than any
+// file of its kind is not one, and is refused before anything is read.
+bool Datei_lesen(const QString& pfad, qint64 hoechstens, QByteArray& daten, qint64 groesste_Datei = -1);
 // Writes the file through a temporary file in the same folder and a rename,
 // so that the previous file stays intact when anything fails.
 bool Datei_sicher_schreiben(const QString& pfad, const QByteArray& daten);

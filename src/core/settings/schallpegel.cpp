@@ -135,7 +135,7 @@ bool Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen()
     if (!Datei_existiert(pfad))
         return false;
     QByteArray daten;
-    if (!Datei_lesen(pfad, Hoechste_Dateigroesse, daten))
+    if (!Datei_lesen(pfad, Hoechste_Dateigroesse, daten, Hoechste_Dateigroesse))
         return false;
 
     Folge f(daten);
@@ -175,7 +175,7 @@ bool Schallpegel_Einstellungen_von_Festplatte_holen(const QString& pfad)
     if (!Datei_existiert(pfad))
         return false;
     QByteArray daten;
-    if (!Datei_lesen(pfad, Hoechste_Dateigroesse, daten))
+    if (!Datei_lesen(pfad, Hoechste_Dateigroesse, daten, Hoechste_Dateigroesse))
         return false;
 
     Folge f(daten);

@@ -239,6 +239,7 @@ TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
     struct Fall {
         const char* name;
         QByteArray inhalt;
+        qint64 auf_groesse = 0; // the file is extended to this size (sparse)
     };
     const Fall faelle[] = {
         {"leer", QByteArray()},
@@ -247,17 +248,25 @@ TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
         {"ohne letztes Byte", anders.left(9259)},
         {"ohne Schwanz", anders.left(9256)},
         {"zufall", zufall(3000, 7)},
+        {"100 MB mit gueltigem Anfang", anders, 100 * 1024 * 1024},
     };
     const QByteArray im_speicher = bild(Einstellungen) + bild(Einstellungen1_4);
     const uint32_t lautstaerke = Lautstaerke_links[3][2];
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         dlg.leeren();
-        string_zu_Dateiname1_6(ablegen(QStringLiteral("kaputt.qvl"), f.inhalt));
+        const QString pfad = ablegen(QStringLiteral("kaputt.qvl"), f.inhalt);
+        if (f.auf_groesse > 0) {
+            ASSERT_TRUE(QFile::resize(pfad, f.auf_groesse));
+        }
+        string_zu_Dateiname1_6(pfad);
         EXPECT_FALSE(Einstellungen_von_Festplatte_holen());
-        EXPECT_EQ(Dateiname1_6_zu_string(), ordner() + QStringLiteral("kaputt.qvl"));
-        EXPECT_EQ(lesen_datei(ordner() + QStringLiteral("kaputt.qvl")), f.inhalt)
-            << "a failed load writes nothing";
+        EXPECT_EQ(Dateiname1_6_zu_string(), pfad);
+        if (f.auf_groesse == 0) {
+            EXPECT_EQ(lesen_datei(pfad), f.inhalt) << "a failed load writes nothing";
+        } else {
+            EXPECT_EQ(QFileInfo(pfad).size(), f.auf_groesse) << "a failed load writes nothing";
+        }
         EXPECT_TRUE(dlg.meldungen.empty());
         EXPECT_EQ(bild(Einstellungen) + bild(Einstellungen1_4), im_speicher)
             << "a failed load takes over nothing";
