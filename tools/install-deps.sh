@@ -10,6 +10,8 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
   fonts-liberation poppler-utils
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
