@@ -127,6 +127,14 @@ void alle_wave_Dat_erz()
         Form5->ProgressBar1->setValue(Form5->ProgressBar1->value() + 1);
     LangePause(10);
     auto* faden = new TWave_erzeugen;
+    // The settings do not change while the thread runs (the main window is
+    // disabled); the thread works on its own copy of what it needs.
+    Tondauer_hundertstel = Einstellungen.zunehmend ? 1500 : 3000;
+    faden->ordner_ = Wave_ordner();
+    std::copy(Einstellungen.Frequenzen.begin(), Einstellungen.Frequenzen.end(), faden->frequenzen_.begin());
+    faden->zunehmend_ = Einstellungen.zunehmend;
+    faden->pulsierend_ = Einstellungen.pulsierend;
+    faden->tondauer_ = Tondauer_hundertstel;
     Wave_erzeugen = faden;
     // A thread that ended by itself releases itself; one that is stopped at
     // program end (Wave_erzeugen_beenden) is released there instead.
@@ -165,47 +173,69 @@ void TWave_erzeugen::beenden_und_warten()
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-void TWave_erzeugen::im_Fensterthread(const char* methode)
+void TWave_erzeugen::im_Fensterthread(std::function<void()> schritt)
 {
     if (abbrechen_)
         return;
-    QMetaObject::invokeMethod(this, methode, Qt::BlockingQueuedConnection);
+    {
+        std::lock_guard<std::mutex> sperre(schritt_sperre_);
+        schritt_ = std::move(schritt);
+    }
+    QMetaObject::invokeMethod(this, "Schritt_ausfuehren", Qt::BlockingQueuedConnection);
+    // Pairs with the window thread's release after the step.
+    std::lock_guard<std::mutex> sperre(schritt_sperre_);
+}
+
+void TWave_erzeugen::Schritt_ausfuehren()
+{
+    std::function<void()> schritt;
+    {
+        std::lock_guard<std::mutex> sperre(schritt_sperre_);
+        schritt = std::move(schritt_);
+        schritt_ = nullptr;
+    }
+    // Not under the lock: a step may show a message box.
+    if (schritt)
+        schritt();
+    std::lock_guard<std::mutex> sperre(schritt_sperre_);
 }
 
 void TWave_erzeugen::run()
 {
     bool vorhanden = false;
     bool fehler = false;
-    Verzeichnis_anlegen(Wave_ordner(), vorhanden, fehler);
+    Verzeichnis_anlegen(ordner_, vorhanden, fehler);
     if (fehler) {
-        im_Fensterthread("Fenster_zu");
-        im_Fensterthread("Fehlermeldung");
-        im_Fensterthread("Form1_enabled");
-        im_Fensterthread("speichern");
+        im_Fensterthread([this] {
+            Fenster_zu();
+            Fehlermeldung();
+            Form1_enabled();
+            speichern();
+        });
         return;
     }
-    // The settings are not changed meanwhile: the main window is disabled.
-    Tondauer_hundertstel = Einstellungen.zunehmend ? 1500 : 3000;
-    std::array<uint16_t, 21> frequenzen{};
-    std::copy(Einstellungen.Frequenzen.begin(), Einstellungen.Frequenzen.end(), frequenzen.begin());
     // A row whose files cannot be written is skipped; it is written later,
     // when it is played.
     const bool alle_geschrieben = alle_Tondateien_erzeugen(
-        Wave_ordner(), frequenzen, Einstellungen.zunehmend, Einstellungen.pulsierend, Tondauer_hundertstel,
+        ordner_, frequenzen_, zunehmend_, pulsierend_, tondauer_,
         [this](int zeile) {
-            if (abbrechen_)
-                return;
-            QMetaObject::invokeMethod(this, "Zeile_fertig", Qt::BlockingQueuedConnection, Q_ARG(int, zeile));
+            im_Fensterthread([this, zeile] { Zeile_fertig(zeile); });
         },
         &abbrechen_);
     if (abbrechen_)
         return;
-    im_Fensterthread("Fenster_zu");
-    // Rows that could not be written (full or read-only disk, a file-size
-    // limit) are written when they are played; the user learns it now.
-    im_Fensterthread(alle_geschrieben ? "Erfolgsmeldung" : "Fehlermeldung");
-    im_Fensterthread("Form1_enabled");
-    im_Fensterthread("speichern");
+    im_Fensterthread([this, alle_geschrieben] {
+        Fenster_zu();
+        // Rows that could not be written (full or read-only disk, a
+        // file-size limit) are written when they are played; the user
+        // learns it now.
+        if (alle_geschrieben)
+            Erfolgsmeldung();
+        else
+            Fehlermeldung();
+        Form1_enabled();
+        speichern();
+    });
 }
 
 void TWave_erzeugen::Zeile_fertig(int zeile)

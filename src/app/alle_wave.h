@@ -5,7 +5,11 @@
 #include <QDialog>
 #include <QThread>
 
+#include <array>
 #include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
 
 class QLabel;
 class QProgressBar;
@@ -54,13 +58,29 @@ public:
     Q_INVOKABLE void Form1_enabled();
     Q_INVOKABLE void speichern();
     Q_INVOKABLE void Zeile_fertig(int zeile);
+    // Runs the step handed over by im_Fensterthread (on the window thread).
+    Q_INVOKABLE void Schritt_ausfuehren();
 
 protected:
     void run() override; // Execute
 
 private:
-    void im_Fensterthread(const char* methode);
+    friend void alle_wave_Dat_erz();
+    // Runs `schritt` on the window thread and waits for it. The step goes
+    // through a mutex of the program's own, so that what either side wrote
+    // before is visible to the other afterwards also for the thread checker,
+    // which cannot see Qt's own synchronisation.
+    void im_Fensterthread(std::function<void()> schritt);
+    std::mutex schritt_sperre_;
+    std::function<void()> schritt_;
     std::atomic<bool> abbrechen_{false};
+    // What the thread writes, copied on the window thread before it starts:
+    // the thread itself never reads the shared settings.
+    QString ordner_;
+    std::array<uint16_t, 21> frequenzen_{};
+    bool zunehmend_ = false;
+    bool pulsierend_ = false;
+    int32_t tondauer_ = 3000;
 };
 
 // The running generation thread (null when none runs).
