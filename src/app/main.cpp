@@ -1,14 +1,34 @@
 #include "app/programm.h"
+#include "app/unit1.h"
+#include "core/shell/dialoge.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
+    // "--startprobe": starts as usual with message boxes answered by their
+    // default button, reports whether the main window came up and ends. Used to
+    // check an installed package without a user.
+    const bool probe = argc > 1 && std::strcmp(argv[1], "--startprobe") == 0;
     QApplication app(argc, argv);
     // The program ends when its main window closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
-    Programm programm;
+    Aufzeichnende_Dialoge probe_dialoge;
+    Programm programm(nullptr, probe ? &probe_dialoge : nullptr);
     programm.starten();
+    if (probe) {
+        QTimer::singleShot(0, &app, [&] {
+            for (const auto& m : probe_dialoge.meldungen)
+                std::fprintf(stderr, "Meldung: %s\n", qPrintable(m.text));
+            const bool gezeigt = programm.hauptfenster() && programm.hauptfenster()->isVisible();
+            std::printf("%s\n", gezeigt ? "Hauptfenster gezeigt" : "Hauptfenster fehlt");
+            QApplication::exit(gezeigt ? 0 : 1);
+        });
+    }
     const int ergebnis = app.exec();
     programm.beenden();
     return ergebnis;
