@@ -4,12 +4,6 @@
 #include "core/acoustics/kv_fft_daten.h"
 #include "core/settings/schallpegel.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz_umgebung::einrichten();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
     fuzz_umgebung::dialoge_aufzeichnung().leeren();

@@ -4,12 +4,6 @@
 
 #include "platform/audio/tondatei_lesen.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz_umgebung::einrichten();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
     const QString pfad = fuzz_umgebung::ordner() + QStringLiteral("Eingabe.wav");
