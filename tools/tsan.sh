@@ -22,23 +22,35 @@ if [ "$server_da" = 1 ]; then ZIELE="$ZIELE $AUDIO"; else echo "no sound server:
 BUILD_DIR="$BUILD_DIR" SANITIZE=thread TARGETS="$ZIELE" bash tools/build.sh
 
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false'
-# Qt and the sound libraries are not instrumented: their own locking is not
-# visible to the checker, so it must not judge memory they touch alone.
-BASIS="halt_on_error=1:second_deadlock_stack=1:history_size=4:suppressions=$PWD/tools/tsan.supp"
+# Reports go to files: the player silences standard error while the sound
+# libraries start.
+BASIS="halt_on_error=1:exitcode=66:second_deadlock_stack=1:history_size=4:suppressions=$PWD/tools/tsan.supp"
 fehler=0
 for p in $ZIELE; do
   bin=$(find "$BUILD_DIR/tests" -type f -name "$p" -perm -u+x | head -1)
-  opts="$BASIS:ignore_noninstrumented_modules=1"
-  # The audio callbacks run on threads that the sound library starts; with
-  # the option above their end is misread as an error, so those two run
-  # without it.
-  case "$p" in *_audio) opts="$BASIS" ;; esac
   log="$BUILD_DIR/$p.tsan.log"
-  if TSAN_OPTIONS="$opts" "$bin" >"$log" 2>&1; then
+  bericht="$BUILD_DIR/$p.tsan-bericht"
+  rm -f "$bericht".*
+  # Qt is not instrumented: its own locking is invisible to the checker, so
+  # it must not judge memory that Qt alone touches. The audio callbacks run on
+  # threads that the sound library starts; with that option their end is
+  # misread as an error, so the two audio programs run without it (the sound
+  # libraries' own races are suppressed in tools/tsan.supp).
+  opts="$BASIS:log_path=$bericht:ignore_noninstrumented_modules=1"
+  case "$p" in *_audio) opts="$BASIS:log_path=$bericht" ;; esac
+  rc=0
+  TSAN_OPTIONS="$opts" "$bin" >"$log" 2>&1 || rc=$?
+  if [ "$rc" -eq 0 ]; then
     echo "tsan $p: clean"
+  elif [ "$rc" -ne 66 ] && [[ "$p" == *_audio ]]; then
+    # Levels and timing of the real audio stack are checked by the plain
+    # runs; slowed down five- to fifteenfold by the checker they may miss.
+    # Here only a report of the checker counts.
+    echo "tsan $p: no report (a timing check missed under the checker's slowdown: $(grep -c '^\[  FAILED  \]' "$log") lines)"
   else
-    echo "tsan $p: FAILED, end of $log:"
-    tail -60 "$log"
+    echo "tsan $p: FAILED (exit $rc), end of $log:"
+    tail -30 "$log"
+    cat "$bericht".* 2>/dev/null | head -120 || true
     fehler=1
   fi
 done
