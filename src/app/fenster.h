@@ -15,6 +15,7 @@ struct Programmfenster {
     QWidget* Form_Norm_Tab = nullptr;               // ISO 226 table
     QWidget* Form_NulldBA_Tab = nullptr;            // 0-dB(A) table
     QWidget* Form5 = nullptr;                       // notice while tone files are made
+    QWidget* Audiogramm_Form = nullptr;             // audiogram
 };
 
 extern Programmfenster Fenster;

@@ -1,6 +1,7 @@
 #include "app/programm.h"
 
 #include "app/alle_wave.h"
+#include "app/audiogramm_unit.h"
 #include "app/aufnahme.h"
 #include "app/einstellungen_messungen.h"
 #include "app/fenster.h"
@@ -57,6 +58,7 @@ Programm::Programm(Abspieler* abspieler, Dialoge* dialoge, Aufnehmer* aufnehmer)
 Programm::~Programm()
 {
     beenden();
+    audiogramm_.reset();
     form5_.reset();
     form_nulldba_tab_.reset();
     form_norm_tab_.reset();
@@ -99,6 +101,7 @@ void Programm::starten()
     form_nulldba_tab_ = std::make_unique<TForm_NulldBA_Tab>();
     Fenster.Form_NulldBA_Tab = form_nulldba_tab_.get();
     form5_ = std::make_unique<TForm5>();
+    audiogramm_ = std::make_unique<TAudiogramm_Form>();
     form1_->show();
     form5_->FormCreate();
     if (Wave_erzeugen)

@@ -22,6 +22,7 @@ class TForm_Norm_Tab;
 class TForm_NulldBA_Tab;
 class THoerschwelle_Schaubild_Form;
 class TOszi_Grafik;
+class TAudiogramm_Form;
 
 class Programm
 {
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<TForm_Norm_Tab> form_norm_tab_;
     std::unique_ptr<TForm_NulldBA_Tab> form_nulldba_tab_;
     std::unique_ptr<TForm5> form5_;
+    std::unique_ptr<TAudiogramm_Form> audiogramm_;
     // Alive from the start until its tone generation has ended.
     std::unique_ptr<Speicherwarnung_einmal> start_warnung_;
     bool beendet_ = false;

@@ -137,6 +137,7 @@ void TForm1::Menue_anlegen()
             &TForm1::abelleNormhrschwelle1Click);
     eintrag(Testergebnisse1, QStringLiteral("Tabelle 0-dB(A)-Werte"), "abelle0dBAKurve1",
             &TForm1::abelle0dBAKurve1Click);
+    eintrag(Testergebnisse1, QStringLiteral("Audiogramm"), "Audiogramm1", &TForm1::Audiogramm1Click);
 
     Einstellungen1 = leiste->addMenu(QStringLiteral("Einstellungen"));
     Einstellungen1->setObjectName(QStringLiteral("Einstellungen1"));
@@ -235,7 +236,7 @@ void TForm1::einschalten_Menu_Form1()
 void TForm1::ErgebnisFenster_schliessen()
 {
     for (QWidget* w : {Fenster.Hoerschwelle_Schaubild_Form, Fenster.Form_NulldBA_Tab, Fenster.Form_Norm_Tab,
-                       Fenster.Form3})
+                       Fenster.Form3, Fenster.Audiogramm_Form})
         if (w)
             w->close();
 }
@@ -310,6 +311,15 @@ void TForm1::abelle0dBAKurve1Click()
     if (Fenster.Form_NulldBA_Tab) {
         Fenster.Form_NulldBA_Tab->show();
         Fenster.Form_NulldBA_Tab->raise();
+    }
+}
+
+void TForm1::Audiogramm1Click()
+{
+    if (QWidget* a = Fenster.Audiogramm_Form) {
+        a->show();
+        a->raise();
+        a->activateWindow();
     }
 }
 

@@ -33,6 +33,7 @@ public:
     void abelle1Click();
     void abelleNormhrschwelle1Click();
     void abelle0dBAKurve1Click();
+    void Audiogramm1Click();
     void Einstellungen1Click();
     void VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1Click();
     void MaximaleGesamtlautstrke1Click();

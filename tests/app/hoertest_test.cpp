@@ -421,12 +421,15 @@ void Hoertest_Test::schwellenWieDieWahrheit()
             QCOMPARE(Farben_Messung[links ? 1 : 2][zeile],
                      links ? Farbe_links_gemessen : Farbe_rechts_gemessen);
             QCOMPARE(f2()->panel0(), QStringLiteral("Bereit"));
+            QCOMPARE(Hoertest_nach_Tonende[size_t(Druck_index(links, zeile))], Tonende::waehrend);
         }
 
-        // Pressing after the tone's end yields its end amplitude.
+        // Pressing after the tone's end yields its end amplitude, marked as a bound.
         const int zeile = 9;
         const long double f = Frequenz(zeile);
         messen(zeile, zunehmend ? 16.5 : 31.0);
+        QCOMPARE(Hoertest_nach_Tonende[size_t(Druck_index(links, zeile))],
+                 zunehmend ? Tonende::nach_zunehmendem : Tonende::nach_abnehmendem);
         const long double ende = Messgeraet_Pa(links, f, zunehmend ? 32700.0L : 1.0L, V3(links, zeile));
         const double fehler = std::fabs(dB(ergebnis(links, zeile)) - dB(ende));
         QVERIFY2(fehler < 0.05, qPrintable(QString::number(fehler)));

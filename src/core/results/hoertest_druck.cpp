@@ -2,13 +2,24 @@
 
 std::array<double, 43> Hoertest_Druck{};
 std::array<QString, 43> Hoertest_Druck_string{};
+std::array<Tonende, 43> Hoertest_nach_Tonende{};
 int32_t Farben_Messung[3][22]{};
+
+Tonende Tonende_bei(double t_s, bool zunehmend)
+{
+    const double laenge_ms = zunehmend ? 15000.0 : 30000.0;
+    // Half a millisecond of tolerance absorbs the conversion from frames.
+    if (!(t_s * 1000.0 >= laenge_ms - 0.5))
+        return Tonende::waehrend;
+    return zunehmend ? Tonende::nach_zunehmendem : Tonende::nach_abnehmendem;
+}
 
 void Druck_string_null(bool links)
 {
     for (int zeile = 1; zeile <= Anzahl_Zeilen; ++zeile) {
         Hoertest_Druck_string[Druck_index(links, zeile)] = QStringLiteral(" ");
         Hoertest_Druck[Druck_index(links, zeile)] = 0.0;
+        Hoertest_nach_Tonende[Druck_index(links, zeile)] = Tonende::waehrend;
     }
 }
 

@@ -16,6 +16,13 @@ inline constexpr int Anzahl_Zeilen = 21;
 extern std::array<double, 43> Hoertest_Druck;
 // The same pressure as text with 8 decimals and a decimal comma; " " = not measured.
 extern std::array<QString, 43> Hoertest_Druck_string;
+// Per ear and row: whether the listener pressed "Stopp" only after the tone
+// had ended. The stored pressure is then the tone's end amplitude, and the
+// threshold lies at or below it after a falling tone (the listener still
+// heard its end) or at or above it after a rising tone. Cleared with the
+// pressures.
+enum class Tonende : uint8_t { waehrend = 0, nach_abnehmendem = 1, nach_zunehmendem = 2 };
+extern std::array<Tonende, 43> Hoertest_nach_Tonende;
 // Background colour of each row's result field, [ear 1..2][row 1..21], as
 // colour values 00BBGGRR: red = measured on the left ear, blue = right ear.
 extern int32_t Farben_Messung[3][22];
@@ -30,7 +37,12 @@ inline int Druck_index(bool links, int zeile)
     return (links ? 0 : 21) + zeile;
 }
 
-// Clears the pressures and texts of one ear.
+// What a press `t_s` seconds into a hearing-test tone means for its bound:
+// the falling tone lasts 30 s, the rising one 15 s; at its end the player's
+// position stops at the file's length.
+Tonende Tonende_bei(double t_s, bool zunehmend);
+
+// Clears the pressures, texts and end-of-tone flags of one ear.
 void Druck_string_null(bool links);
 // Sets the 21 colours of one ear (1 = left, 2 = right) to the button-face colour.
 void Farben_Messung_grau(int ohr);

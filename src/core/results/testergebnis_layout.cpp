@@ -52,18 +52,6 @@ void unterstrich_zeile(Gitter& g, int zeile)
         g.setzen(c, zeile, Unterstrich);
 }
 
-QString pulsierend_lang(bool pulsierend)
-{
-    return pulsierend ? "- Pulsierender Ton (Amplitudenmodulation mit " +
-                            QString::number(Modulationsfrequenz) + " Hz)"
-                      : QStringLiteral("- Nicht pulsierend");
-}
-
-QString amplitude_lang(bool zunehmend)
-{
-    return zunehmend ? QStringLiteral("- Amplitude zunehmend") : QStringLiteral("- Amplitude abnehmend");
-}
-
 // Rows 0..6 shared by the screen and the text file.
 void titelblock(Gitter& g, const Testergebnis_Angaben& a)
 {
@@ -87,6 +75,18 @@ void pulsierend_kurz(Gitter& g, int zeile, bool pulsierend)
                         : QStringLiteral("pulsierend"));
 }
 } // namespace
+
+QString pulsierend_lang(bool pulsierend)
+{
+    return pulsierend ? "- Pulsierender Ton (Amplitudenmodulation mit " +
+                            QString::number(Modulationsfrequenz) + " Hz)"
+                      : QStringLiteral("- Nicht pulsierend");
+}
+
+QString amplitude_lang(bool zunehmend)
+{
+    return zunehmend ? QStringLiteral("- Amplitude zunehmend") : QStringLiteral("- Amplitude abnehmend");
+}
 
 Testergebnis_Angaben Testergebnis_Angaben_holen(bool schmal, const QString& name)
 {

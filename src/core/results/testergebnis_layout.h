@@ -20,6 +20,11 @@ struct Testergebnis_Angaben {
     QString name;
 };
 
+// The tone settings in words: "- Pulsierender Ton (Amplitudenmodulation mit
+// 4 Hz)" or "- Nicht pulsierend"; "- Amplitude zunehmend" or "- Amplitude abnehmend".
+QString pulsierend_lang(bool pulsierend);
+QString amplitude_lang(bool zunehmend);
+
 // Levels from Hoertest_Druck at the frequencies of Einstellungen (narrow texts
 // for the text file when schmal), the tone settings, and the current date
 // and time in the German short formats ("09.12.2026", "14:05:33").

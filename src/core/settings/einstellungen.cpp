@@ -181,17 +181,17 @@ void Einstellungen_neu_anlegen()
     Frequenzgang_Grundeinstellung();
     for (int ohr = 0; ohr < 2; ++ohr)
         for (int i = 1; i <= Zeilen; ++i) {
-            Spannung(Einstellungen, 4, ohr, i) = 1.0;
+            Spannung(Einstellungen, 4, ohr, i) = Grund_Eichspannung_V;
             Spannung_string(Einstellungen, 4, ohr, i).setzen(QStringLiteral("10,0"));
-            Spannung(Einstellungen, 6, ohr, i) = 10.0;
+            Spannung(Einstellungen, 6, ohr, i) = Grund_Eichpegel_dB;
             Spannung_string(Einstellungen, 6, ohr, i).setzen(QStringLiteral("10,0"));
         }
     for (int g = 3; g <= 5; ++g) {
         for (int i = 1; i <= Zeilen; ++i) {
-            Links_Volume(Einstellungen, g, i) = 10;
-            Rechts_Volume(Einstellungen, g, i) = 10;
-            Lautstaerke_links[g][i] = 10;
-            Lautstaerke_rechts[g][i] = 10;
+            Links_Volume(Einstellungen, g, i) = Grund_Lautstaerke;
+            Rechts_Volume(Einstellungen, g, i) = Grund_Lautstaerke;
+            Lautstaerke_links[g][i] = Grund_Lautstaerke;
+            Lautstaerke_rechts[g][i] = Grund_Lautstaerke;
         }
         Lautstaerke_links[g][0] = 1;
         Lautstaerke_rechts[g][0] = 1;
@@ -216,6 +216,16 @@ void Einstellungen_neu_anlegen()
 }
 
 } // namespace
+
+bool Eichung_unveraendert(const Einstellungstyp& e, bool links)
+{
+    const int ohr = links ? 0 : 1;
+    const auto& volumes = links ? e.Links_Volume1 : e.Rechts_Volume1;
+    for (int i = 0; i < Zeilen; ++i)
+        if (e.Spannung1[6 - 3][ohr][i] != Grund_Eichpegel_dB || volumes[5 - 3][i] != Grund_Lautstaerke)
+            return false;
+    return true;
+}
 
 bool Einstellungen_von_Festplatte_holen()
 {

@@ -46,6 +46,17 @@ inline uint16_t Frequenz(int zeile)
     return Einstellungen.Frequenzen[zeile - 1];
 }
 
+// Calibration of a new settings file, the same for every row and ear: the
+// sound level 10 dB (kind 6) and the microphone voltage 1 V (kind 4), both
+// at the volume 10 of every volume group.
+inline constexpr double Grund_Eichpegel_dB = 10.0;
+inline constexpr double Grund_Eichspannung_V = 1.0;
+inline constexpr uint32_t Grund_Lautstaerke = 10;
+// True while an ear's sound-level calibration (levels of kind 6 and their
+// volumes of group 5) is still that of a new settings file: its thresholds
+// then rest on no measurement of the headphone.
+bool Eichung_unveraendert(const Einstellungstyp& e, bool links);
+
 // Defaults.
 void Optionen_Grundeinstellung();
 void Optionen_Grundeinstellung1_4();

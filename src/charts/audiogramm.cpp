@@ -1,0 +1,412 @@
+#include "charts/audiogramm.h"
+
+#include "charts/kvschaubild2b.h"
+#include "core/acoustics/kvhoerschwelle.h"
+#include "core/acoustics/physik_hoertest.h"
+#include "core/settings/dateien.h"
+#include "core/settings/einstellungen.h"
+#include "core/shell/kvhilf.h"
+#include "core/shell/meldungen.h"
+
+#include <QDateTime>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+// Octaves shown on the frequency axis: 125 Hz .. 16 kHz.
+constexpr double Oktaven = 7;
+const std::array<QString, 8> Frequenz_Beschriftungen{"125", "250", "500", "1k", "2k", "4k", "8k", "16k"};
+
+QString Zahl(double x, int nachkomma)
+{
+    return extendedzustring(0, nachkomma, x);
+}
+
+// Sets a font of `pixel` pixels on the painter, scaled.
+void Schrift(QPainter& p, double pixel, double massstab, bool fett = false)
+{
+    QFont f = p.font();
+    f.setPixelSize(std::max(1, int(std::lround(pixel * massstab))));
+    f.setBold(fett);
+    p.setFont(f);
+}
+
+// Text centred vertically on y; x is its left end, middle or right end (a = 0, 1, 2).
+void Text(QPainter& p, double x, double y, const QString& t, int a)
+{
+    const QFontMetricsF fm(p.font());
+    const double w = fm.horizontalAdvance(t);
+    x -= a == 1 ? w / 2 : a == 2 ? w : 0;
+    p.drawText(QPointF(x, y + (fm.ascent() - fm.descent()) / 2), t);
+}
+
+// Open circle (right ear) or diagonal cross (left ear) of radius r.
+void Markierung(QPainter& p, QPointF m, bool links, double r, double stift)
+{
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Farbe_in_QColor(links ? Audiogramm_Farbe_links : Audiogramm_Farbe_rechts), stift));
+    if (links) {
+        p.drawLine(QPointF(m.x() - r, m.y() - r), QPointF(m.x() + r, m.y() + r));
+        p.drawLine(QPointF(m.x() - r, m.y() + r), QPointF(m.x() + r, m.y() - r));
+    } else {
+        p.drawEllipse(m, r, r);
+    }
+    p.restore();
+}
+
+// The arrow of a bound: from the marker's edge toward where the threshold
+// lies, up (smaller deviation) after a falling tone, down after a rising one.
+void Pfeil(QPainter& p, QPointF m, bool links, bool nach_oben, double r, double stift)
+{
+    const double s = nach_oben ? -1 : 1;
+    const QPointF anfang(m.x(), m.y() + s * (r + stift));
+    const QPointF spitze(m.x(), m.y() + s * (3 * r));
+    p.save();
+    const QColor c = Farbe_in_QColor(links ? Audiogramm_Farbe_links : Audiogramm_Farbe_rechts);
+    p.setPen(QPen(c, stift));
+    p.drawLine(anfang, spitze);
+    p.drawLine(spitze, QPointF(spitze.x() - 0.7 * r, spitze.y() - s * 0.7 * r));
+    p.drawLine(spitze, QPointF(spitze.x() + 0.7 * r, spitze.y() - s * 0.7 * r));
+    p.restore();
+}
+
+bool im_Audiogramm(const Audiogramm_Wert& w)
+{
+    return w.hat_Norm && w.frequenz >= Audiogramm_f_min - 1e-6;
+}
+
+void Ohr_zeichnen(QPainter& p, const Audiogramm_Achsen& a, const Audiogramm_Ohr& ohr, bool links, double m)
+{
+    std::vector<Audiogramm_Wert> w;
+    std::copy_if(ohr.werte.begin(), ohr.werte.end(), std::back_inserter(w), im_Audiogramm);
+    std::stable_sort(w.begin(), w.end(), [](const auto& u, const auto& v) { return u.frequenz < v.frequenz; });
+    const double r = std::max(4.0 * m, a.flaeche.height() / 75.0);
+    const double stift = 2 * m;
+    auto punkt = [&](const Audiogramm_Wert& v) {
+        return QPointF(a.x_von_Frequenz(v.frequenz), a.y_von_Pegel(v.abweichung_dB));
+    };
+    p.save();
+    p.setClipRect(a.flaeche.adjusted(-int(r), -int(r), int(r), int(r)));
+    QPen linie(Farbe_in_QColor(links ? Audiogramm_Farbe_links : Audiogramm_Farbe_rechts), m,
+               links ? Qt::DashLine : Qt::SolidLine);
+    p.setPen(linie);
+    for (size_t i = 1; i < w.size(); ++i)
+        p.drawLine(punkt(w[i - 1]), punkt(w[i]));
+    for (const auto& v : w) {
+        Markierung(p, punkt(v), links, r, stift);
+        if (v.tonende != Tonende::waehrend)
+            Pfeil(p, punkt(v), links, v.tonende == Tonende::nach_abnehmendem, r, stift);
+    }
+    p.restore();
+}
+
+} // namespace
+
+// ---- Values ----------------------------------------------------------------
+
+int Abweichung_dB(double schwelle_dB, double norm_dB)
+{
+    return int(std::lround(schwelle_dB - norm_dB));
+}
+
+Audiogramm_Daten Audiogramm_berechnen(const std::array<double, 43>& druck,
+                                      const std::array<Tonende, 43>& tonende, const Freqarray& frequenzen)
+{
+    Audiogramm_Daten d;
+    for (const bool links : {true, false}) {
+        Audiogramm_Ohr& ohr = links ? d.links : d.rechts;
+        for (int k = 1; k <= Zeilen; ++k) {
+            const size_t j = size_t(Druck_index(links, k));
+            // The results displays' rule: at or below 1e-15 Pa nothing was measured.
+            if (!(druck[j] > Druck_nicht_gemessen))
+                continue;
+            Audiogramm_Wert w;
+            w.zeile = k;
+            w.frequenz = frequenzen[size_t(k - 1)];
+            w.schwelle_dB = double(Pa_in_dB(druck[j]));
+            w.hat_Norm = w.frequenz <= Hoerschwelle_hoechste_Frequenz;
+            w.norm_dB = w.hat_Norm ? double(Hoerschwelle_Funktion(w.frequenz)) : 0.0;
+            w.abweichung_dB = Abweichung_dB(w.schwelle_dB, w.norm_dB);
+            w.tonende = tonende[j];
+            ohr.werte.push_back(w);
+        }
+        double summe = 0;
+        int gefunden = 0;
+        for (const int f : Mittelwert_Frequenzen) {
+            const auto it = std::find_if(ohr.werte.begin(), ohr.werte.end(),
+                                         [f](const Audiogramm_Wert& w) { return w.frequenz == f; });
+            if (it != ohr.werte.end()) {
+                summe += it->abweichung_dB;
+                ++gefunden;
+            }
+        }
+        if (gefunden == int(Mittelwert_Frequenzen.size()))
+            ohr.mittelwert = summe / gefunden;
+    }
+    return d;
+}
+
+QString Eichung_text(const Einstellungstyp& e, bool links)
+{
+    if (Eichung_unveraendert(e, links))
+        return QStringLiteral("keine eigene Kalibrierung (Grundwerte)");
+    // Units of the level entries: 0 dB, 1 dB(A), 2 dB(C).
+    static const char* const Einheiten[] = {"dB", "dB(A)", "dB(C)"};
+    QStringList benutzt;
+    for (const int32_t u : e.Schallmesser[links ? 0 : 1]) {
+        const QString n = QString::fromLatin1(Einheiten[std::clamp(u, 0, 2)]);
+        if (!benutzt.contains(n))
+            benutzt << n;
+    }
+    return QStringLiteral("eigene Kalibrierung mit Schallpegelmesser (") + benutzt.join(QStringLiteral(", ")) +
+           QStringLiteral(")");
+}
+
+Audiogramm_Daten Audiogramm_Daten_holen(const QString& name)
+{
+    Audiogramm_Daten d = Audiogramm_berechnen(Hoertest_Druck, Hoertest_nach_Tonende, Einstellungen.Frequenzen);
+    for (const bool links : {true, false}) {
+        Audiogramm_Ohr& ohr = links ? d.links : d.rechts;
+        ohr.ohne_Eichung = Eichung_unveraendert(Einstellungen, links);
+        ohr.eichung_text = Eichung_text(Einstellungen, links);
+    }
+    d.name = name;
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    d.datum = jetzt.date().toString(QStringLiteral("dd.MM.yyyy"));
+    d.uhrzeit = jetzt.time().toString(QStringLiteral("HH:mm:ss"));
+    d.pulsierend = Einstellungen.pulsierend != 0;
+    d.zunehmend = Einstellungen.zunehmend != 0;
+    return d;
+}
+
+// ---- Grades ----------------------------------------------------------------
+
+const std::array<QString, 7>& Grad_Namen()
+{
+    static const std::array<QString, 7> namen{
+        QStringLiteral("Normal"),       QStringLiteral("Geringgradig"),
+        QStringLiteral("Mittelgradig"), QStringLiteral("Mittel- bis hochgradig"),
+        QStringLiteral("Hochgradig"),   QStringLiteral("An Taubheit grenzend"),
+        QStringLiteral("Vollständig")};
+    return namen;
+}
+
+int Grad_von(double mittelwert_dB)
+{
+    int g = 0;
+    for (const int grenze : Grad_Grenzen)
+        if (mittelwert_dB >= grenze)
+            ++g;
+    return g;
+}
+
+QString Grad_Name(double mittelwert_dB)
+{
+    return Grad_Namen()[size_t(Grad_von(mittelwert_dB))];
+}
+
+QString Mittelwert_text(const Audiogramm_Ohr& ohr)
+{
+    if (!ohr.mittelwert)
+        return QStringLiteral("nicht berechnet (500, 1000, 2000 und 4000 Hz nicht alle gemessen)");
+    return Zahl(*ohr.mittelwert, 1) + QStringLiteral(" dB – ") + Grad_Name(*ohr.mittelwert);
+}
+
+// ---- Texts --------------------------------------------------------------------
+
+QString Eichung_Warnung(const Audiogramm_Ohr& ohr, bool links)
+{
+    if (!ohr.ohne_Eichung)
+        return {};
+    return (links ? QStringLiteral("Linkes Ohr") : QStringLiteral("Rechtes Ohr")) +
+           QStringLiteral(": keine eigene Kalibrierung – die Werte beruhen auf den Grundwerten und sind "
+                          "keine Hörverluste.");
+}
+
+QString Grenzzeichen(Tonende t)
+{
+    switch (t) {
+    case Tonende::nach_abnehmendem:
+        return QStringLiteral("≤");
+    case Tonende::nach_zunehmendem:
+        return QStringLiteral("≥");
+    case Tonende::waehrend:
+        break;
+    }
+    return {};
+}
+
+QString Wert_text(const Audiogramm_Wert& w, int dB)
+{
+    const QString z = Grenzzeichen(w.tonende);
+    return (z.isEmpty() ? z : z + u' ') + QString::number(dB);
+}
+
+QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)
+{
+    QStringList z;
+    for (const bool links : {false, true})
+        for (const auto& w : (links ? d.links : d.rechts).werte)
+            if (!w.hat_Norm)
+                z << (links ? QStringLiteral("links ") : QStringLiteral("rechts ")) + QString::number(w.frequenz) +
+                         QStringLiteral(" Hz: ") + Wert_text(w, w.abweichung_dB) + QStringLiteral(" dB");
+    if (z.isEmpty())
+        return z;
+    z.prepend(QStringLiteral("Über 12500 Hz gibt es keine Normhörschwelle; "
+                             "dort die absolute Hörschwelle (Schalldruckpegel):"));
+    return z;
+}
+
+std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d)
+{
+    std::vector<QStringList> t;
+    t.push_back({QStringLiteral("Frequenz (Hz)"), QStringLiteral("Links: Hörschwelle (dB)"),
+                 QStringLiteral("Abweichung (dB)"), QStringLiteral("Rechts: Hörschwelle (dB)"),
+                 QStringLiteral("Abweichung (dB)")});
+    std::vector<std::pair<double, int>> zeilen; // frequency, row
+    for (const bool links : {true, false})
+        for (const auto& w : (links ? d.links : d.rechts).werte)
+            if (std::find(zeilen.begin(), zeilen.end(), std::pair(w.frequenz, w.zeile)) == zeilen.end())
+                zeilen.emplace_back(w.frequenz, w.zeile);
+    std::sort(zeilen.begin(), zeilen.end());
+    for (const auto& [f, k] : zeilen) {
+        QStringList z{QString::number(f)};
+        for (const bool links : {true, false}) {
+            const auto& werte = (links ? d.links : d.rechts).werte;
+            const auto it = std::find_if(werte.begin(), werte.end(), [k](const auto& w) { return w.zeile == k; });
+            if (it == werte.end()) {
+                z << QString() << QString();
+            } else if (it->hat_Norm) {
+                z << Zahl(it->schwelle_dB, 1) << Wert_text(*it, it->abweichung_dB);
+            } else {
+                const QString zeichen = Grenzzeichen(it->tonende);
+                z << (zeichen.isEmpty() ? zeichen : zeichen + u' ') + Zahl(it->schwelle_dB, 1) << QStringLiteral("–");
+            }
+        }
+        t.push_back(z);
+    }
+    return t;
+}
+
+// ---- CSV ------------------------------------------------------------------------
+
+QByteArray Audiogramm_CSV(const Audiogramm_Daten& d)
+{
+    QString s = QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze\r\n");
+    for (const bool links : {true, false})
+        for (const auto& w : (links ? d.links : d.rechts).werte) {
+            const QString grenze = Grenzzeichen(w.tonende);
+            s += (links ? QStringLiteral("links") : QStringLiteral("rechts")) + u';' +
+                 QString::number(w.frequenz) + u';' + Zahl(w.schwelle_dB, 1) + u';' +
+                 (w.hat_Norm ? Zahl(w.norm_dB, 1) : QString()) + u';' +
+                 (w.hat_Norm ? QString::number(w.abweichung_dB) : QString()) + u';' + grenze +
+                 QStringLiteral("\r\n");
+        }
+    return QByteArray("\xEF\xBB\xBF") + s.toUtf8();
+}
+
+bool Audiogramm_CSV_speichern(const Audiogramm_Daten& d, const QString& pfad)
+{
+    if (Datei_sicher_schreiben(pfad, Audiogramm_CSV(d)))
+        return true;
+    Fehler_bei_abspeichern();
+    return false;
+}
+
+// ---- Drawing --------------------------------------------------------------------
+
+double Audiogramm_Achsen::x_von_Frequenz(double f) const
+{
+    const double o = std::clamp(std::log2(std::max(f, 1e-9) / Audiogramm_f_min), 0.0, Oktaven);
+    return flaeche.left() + o / Oktaven * flaeche.width();
+}
+
+double Audiogramm_Achsen::y_von_Pegel(double dB) const
+{
+    const double v = std::clamp(dB, Audiogramm_dB_min, Audiogramm_dB_max);
+    return flaeche.top() + (v - Audiogramm_dB_min) / (Audiogramm_dB_max - Audiogramm_dB_min) * flaeche.height();
+}
+
+Audiogramm_Achsen Audiogramm_Achsen_in(const QRect& bereich, double m)
+{
+    const auto n = [m](double px) { return int(std::lround(px * m)); };
+    Audiogramm_Achsen a;
+    a.flaeche = bereich.adjusted(n(78), n(46), -n(150), -n(34));
+    return a;
+}
+
+void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Daten& d, double m)
+{
+    const Audiogramm_Achsen a = Audiogramm_Achsen_in(bereich, m);
+    const QRect& F = a.flaeche;
+    p.save();
+    p.fillRect(bereich, Qt::white);
+
+    // Grade bands, the normal one tinted, with their names right of the plot.
+    Schrift(p, 11, m);
+    const auto& namen = Grad_Namen();
+    for (size_t g = 0; g < namen.size(); ++g) {
+        const double von = g == 0 ? Audiogramm_dB_min : Grad_Grenzen[g - 1];
+        const double bis = g < Grad_Grenzen.size() ? Grad_Grenzen[g] : Audiogramm_dB_max;
+        const double y1 = a.y_von_Pegel(von), y2 = a.y_von_Pegel(bis);
+        const QColor band = g == 0 ? QColor(214, 240, 214) : (g % 2 ? QColor(246, 246, 246) : QColor(235, 235, 235));
+        p.fillRect(QRectF(F.left(), y1, F.width(), y2 - y1), band);
+        p.fillRect(QRectF(F.right() + 1, y1, 6 * m, y2 - y1), band);
+        p.setPen(QColor(90, 90, 90));
+        Text(p, F.right() + 10 * m, (y1 + y2) / 2, namen[g], 0);
+    }
+    p.setPen(QColor(40, 110, 40));
+    Text(p, F.left() + 6 * m, a.y_von_Pegel(Audiogramm_dB_min) + 9 * m, QStringLiteral("normal"), 0);
+
+    // Grid: octaves and every 10 dB; the axes' labels.
+    p.setPen(QPen(Farbe_in_QColor(RGB(192, 192, 192)), 1));
+    Schrift(p, 12, m);
+    for (int o = 0; o <= int(Oktaven); ++o) {
+        const double x = a.x_von_Frequenz(Audiogramm_f_min * std::pow(2.0, o));
+        p.setPen(QPen(Farbe_in_QColor(RGB(192, 192, 192)), 1));
+        p.drawLine(QPointF(x, F.top()), QPointF(x, F.bottom()));
+        p.setPen(Qt::black);
+        Text(p, x, F.top() - 12 * m, Frequenz_Beschriftungen[size_t(o)], 1);
+    }
+    for (int dB = int(Audiogramm_dB_min); dB <= int(Audiogramm_dB_max); dB += 10) {
+        const double y = a.y_von_Pegel(dB);
+        p.setPen(QPen(Farbe_in_QColor(RGB(192, 192, 192)), 1));
+        p.drawLine(QPointF(F.left(), y), QPointF(F.right(), y));
+        p.setPen(Qt::black);
+        Text(p, F.left() - 6 * m, y, QString::number(dB), 2);
+    }
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(F);
+    Text(p, (F.left() + F.right()) / 2.0, bereich.top() + 12 * m, QStringLiteral("Frequenz (Hz)"), 1);
+    p.save();
+    p.translate(bereich.left() + 16 * m, (F.top() + F.bottom()) / 2.0);
+    p.rotate(-90);
+    Text(p, 0, 0, Audiogramm_Titel_y, 1);
+    p.restore();
+
+    // Both ears, then the legend under the plot.
+    Ohr_zeichnen(p, a, d.rechts, false, m);
+    Ohr_zeichnen(p, a, d.links, true, m);
+    const double r = std::max(4.0 * m, F.height() / 75.0);
+    const double y = F.bottom() + 20 * m;
+    double x = F.left() + r;
+    p.setPen(Qt::black);
+    Schrift(p, 11, m);
+    const QFontMetricsF fm(p.font());
+    Markierung(p, QPointF(x, y), false, r, 2 * m);
+    Text(p, x + r + 5 * m, y, QStringLiteral("rechtes Ohr"), 0);
+    x += r + 5 * m + fm.horizontalAdvance(QStringLiteral("rechtes Ohr")) + 20 * m + r;
+    Markierung(p, QPointF(x, y), true, r, 2 * m);
+    Text(p, x + r + 5 * m, y, QStringLiteral("linkes Ohr"), 0);
+    x += r + 5 * m + fm.horizontalAdvance(QStringLiteral("linkes Ohr")) + 20 * m;
+    Text(p, x, y, QStringLiteral("Pfeil: Ton war schon zu Ende, Schwelle liegt in Pfeilrichtung"), 0);
+    p.restore();
+}
