@@ -99,12 +99,12 @@ void TAudiogramm_Form::showEvent(QShowEvent* e)
 void TAudiogramm_Form::Audiogramm_ausgeben()
 {
     daten_ = Audiogramm_Daten_holen(Name_Edit->text());
-    Mittelwerte_Label->setText(QStringLiteral("<b>Mittelwert 500–4000 Hz (WHO 2021)</b><br>Rechtes Ohr: ") +
-                               Mittelwert_text(daten_.rechts).toHtmlEscaped() + QStringLiteral("<br>Linkes Ohr: ") +
-                               Mittelwert_text(daten_.links).toHtmlEscaped());
-    QString eichung = QStringLiteral("Kalibrierung rechts: ") + daten_.rechts.eichung_text.toHtmlEscaped() +
-                      QStringLiteral("<br>Kalibrierung links: ") + daten_.links.eichung_text.toHtmlEscaped();
-    for (const bool links : {false, true}) {
+    Mittelwerte_Label->setText(QStringLiteral("<b>Mittelwert 500–4000 Hz (WHO 2021)</b><br>Linkes Ohr: ") +
+                               Mittelwert_text(daten_.links).toHtmlEscaped() + QStringLiteral("<br>Rechtes Ohr: ") +
+                               Mittelwert_text(daten_.rechts).toHtmlEscaped());
+    QString eichung = QStringLiteral("Kalibrierung links: ") + daten_.links.eichung_text.toHtmlEscaped() +
+                      QStringLiteral("<br>Kalibrierung rechts: ") + daten_.rechts.eichung_text.toHtmlEscaped();
+    for (const bool links : {true, false}) {
         const QString w = Eichung_Warnung(links ? daten_.links : daten_.rechts, links);
         if (!w.isEmpty())
             eichung += QStringLiteral("<br><font color=\"#b40000\"><b>") + w.toHtmlEscaped() +

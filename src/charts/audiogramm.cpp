@@ -87,7 +87,7 @@ void Ohr_zeichnen(QPainter& p, const Audiogramm_Achsen& a, const Audiogramm_Ohr&
     std::vector<Audiogramm_Wert> w;
     std::copy_if(ohr.werte.begin(), ohr.werte.end(), std::back_inserter(w), im_Audiogramm);
     std::stable_sort(w.begin(), w.end(), [](const auto& u, const auto& v) { return u.frequenz < v.frequenz; });
-    const double r = std::max(4.0 * m, a.flaeche.height() / 75.0);
+    const double r = a.Markierung_Radius(m);
     const double stift = 2 * m;
     auto punkt = [&](const Audiogramm_Wert& v) {
         return QPointF(a.x_von_Frequenz(v.frequenz), a.y_von_Pegel(v.abweichung_dB));
@@ -252,7 +252,7 @@ QString Wert_text(const Audiogramm_Wert& w, int dB)
 QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)
 {
     QStringList z;
-    for (const bool links : {false, true})
+    for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte)
             if (!w.hat_Norm)
                 z << (links ? QStringLiteral("links ") : QStringLiteral("rechts ")) + QString::number(w.frequenz) +
@@ -334,6 +334,11 @@ double Audiogramm_Achsen::y_von_Pegel(double dB) const
     return flaeche.top() + (v - Audiogramm_dB_min) / (Audiogramm_dB_max - Audiogramm_dB_min) * flaeche.height();
 }
 
+double Audiogramm_Achsen::Markierung_Radius(double massstab) const
+{
+    return std::max(4.0 * massstab, flaeche.height() / 90.0);
+}
+
 Audiogramm_Achsen Audiogramm_Achsen_in(const QRect& bereich, double m)
 {
     const auto n = [m](double px) { return int(std::lround(px * m)); };
@@ -373,7 +378,7 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
         p.setPen(QPen(Farbe_in_QColor(RGB(192, 192, 192)), 1));
         p.drawLine(QPointF(x, F.top()), QPointF(x, F.bottom()));
         p.setPen(Qt::black);
-        Text(p, x, F.top() - 12 * m, Frequenz_Beschriftungen[size_t(o)], 1);
+        Text(p, x, F.top() - 17 * m, Frequenz_Beschriftungen[size_t(o)], 1);
     }
     for (int dB = int(Audiogramm_dB_min); dB <= int(Audiogramm_dB_max); dB += 10) {
         const double y = a.y_von_Pegel(dB);
@@ -385,7 +390,7 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(F);
-    Text(p, (F.left() + F.right()) / 2.0, bereich.top() + 12 * m, QStringLiteral("Frequenz (Hz)"), 1);
+    Text(p, (F.left() + F.right()) / 2.0, bereich.top() + 9 * m, QStringLiteral("Frequenz (Hz)"), 1);
     p.save();
     p.translate(bereich.left() + 16 * m, (F.top() + F.bottom()) / 2.0);
     p.rotate(-90);
@@ -395,7 +400,7 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
     // Both ears, then the legend under the plot.
     Ohr_zeichnen(p, a, d.rechts, false, m);
     Ohr_zeichnen(p, a, d.links, true, m);
-    const double r = std::max(4.0 * m, F.height() / 75.0);
+    const double r = a.Markierung_Radius(m);
     const double y = F.bottom() + 20 * m;
     double x = F.left() + r;
     p.setPen(Qt::black);

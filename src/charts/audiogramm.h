@@ -129,6 +129,8 @@ struct Audiogramm_Achsen {
     QRect flaeche;
     double x_von_Frequenz(double f) const;
     double y_von_Pegel(double dB) const;
+    // Radius of the ears' markers.
+    double Markierung_Radius(double massstab) const;
 };
 
 // The plot rectangle inside `bereich`, leaving room for axes, grade names and legend.

@@ -100,7 +100,7 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
         for (const bool links : {true, false})
             s.absatz(Eichung_Warnung(links ? d.links : d.rechts, links), QColor(180, 0, 0), 2);
 
-        const int hoehe = int(95 / 25.4 * Aufloesung);
+        const int hoehe = int(115 / 25.4 * Aufloesung);
         const QRect bild(0, int(s.y), seite.width(), hoehe);
         Audiogramm_zeichnen(p, bild, d, Massstab);
         s.y += hoehe + 3 * Massstab;
@@ -108,19 +108,19 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
         s.schrift(11, true);
         s.absatz(QStringLiteral("Mittelwert über 500, 1000, 2000 und 4000 Hz (Grad nach WHO 2021):"), Qt::black, 1);
         s.schrift(11);
-        s.absatz(QStringLiteral("Rechtes Ohr: ") + Mittelwert_text(d.rechts), Qt::black, 1);
-        s.absatz(QStringLiteral("Linkes Ohr: ") + Mittelwert_text(d.links), Qt::black, 3);
+        s.absatz(QStringLiteral("Linkes Ohr: ") + Mittelwert_text(d.links), Qt::black, 1);
+        s.absatz(QStringLiteral("Rechtes Ohr: ") + Mittelwert_text(d.rechts), Qt::black, 3);
 
         const std::vector<double> spalten{0.0, 0.16, 0.38, 0.56, 0.78};
         const auto tabelle = Audiogramm_Tabelle(d);
-        s.schrift(9.5, true);
+        s.schrift(10, true);
         s.zeile(tabelle.front(), spalten);
         s.strich();
-        s.schrift(9.5);
+        s.schrift(10);
         for (size_t i = 1; i < tabelle.size(); ++i)
             s.zeile(tabelle[i], spalten);
         s.strich();
-        s.schrift(9.5);
+        s.schrift(10);
         s.absatz(QStringLiteral("Abweichung = Hörschwelle − Normhörschwelle, auf 1 dB gerundet. "
                                 "Über 12500 Hz gibt es keine Normhörschwelle: dort nur die Hörschwelle. "
                                 "≤: der Ton war schon zu Ende und noch hörbar, die Schwelle liegt darunter; "

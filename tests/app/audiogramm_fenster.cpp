@@ -123,7 +123,7 @@ private slots:
         const QImage b = form()->Audiogramm->grab().toImage();
         b.save(Ausgabe + QStringLiteral("/Audiogramm.png"));
         const Audiogramm_Achsen a = Audiogramm_Achsen_in(form()->Audiogramm->rect(), 1.0);
-        const int r = int(std::max(4.0, a.flaeche.height() / 75.0));
+        const int r = int(a.Markierung_Radius(1.0));
         int gezeigt = 0;
         for (int k = 1; k <= 21; ++k) {
             const double f = Frequenz(k);
