@@ -100,10 +100,12 @@ void TAudiogramm_Form::Audiogramm_ausgeben()
 {
     daten_ = Audiogramm_Daten_holen(Name_Edit->text());
     Mittelwerte_Label->setText(QStringLiteral("<b>Mittelwert 500–4000 Hz (WHO 2021)</b><br>Linkes Ohr: ") +
-                               Mittelwert_text(daten_.links).toHtmlEscaped() + QStringLiteral("<br>Rechtes Ohr: ") +
+                               Mittelwert_text(daten_.links).toHtmlEscaped() +
+                               QStringLiteral("<br>Rechtes Ohr: ") +
                                Mittelwert_text(daten_.rechts).toHtmlEscaped());
     QString eichung = QStringLiteral("Kalibrierung links: ") + daten_.links.eichung_text.toHtmlEscaped() +
-                      QStringLiteral("<br>Kalibrierung rechts: ") + daten_.rechts.eichung_text.toHtmlEscaped();
+                      QStringLiteral("<br>Kalibrierung rechts: ") +
+                      daten_.rechts.eichung_text.toHtmlEscaped();
     for (const bool links : {true, false}) {
         const QString w = Eichung_Warnung(links ? daten_.links : daten_.rechts, links);
         if (!w.isEmpty())
@@ -150,15 +152,16 @@ QString TAudiogramm_Form::Speicherpfad_waehlen(const QString& filter, const QStr
 
 void TAudiogramm_Form::Button1Click()
 {
-    const QString pfad = Speicherpfad_waehlen(QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"), QStringLiteral("pdf"));
+    const QString pfad =
+        Speicherpfad_waehlen(QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"), QStringLiteral("pdf"));
     if (!pfad.isEmpty())
         Audiogramm_Bericht_speichern(Audiogramm_Daten_holen(Name_Edit->text()), pfad);
 }
 
 void TAudiogramm_Form::Button2Click()
 {
-    const QString pfad =
-        Speicherpfad_waehlen(QStringLiteral("CSV-Datei (Semikolon getrennt) (*.csv)|*.csv"), QStringLiteral("csv"));
+    const QString pfad = Speicherpfad_waehlen(QStringLiteral("CSV-Datei (Semikolon getrennt) (*.csv)|*.csv"),
+                                              QStringLiteral("csv"));
     if (!pfad.isEmpty())
         Audiogramm_CSV_speichern(Audiogramm_Daten_holen(Name_Edit->text()), pfad);
 }

@@ -928,7 +928,8 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
                 const double t = ZeitMediaplayer_s();
                 Hoertest_Druck_berechnen(l, zeile, t, Hoertest_Druck, Hoertest_Druck_string);
                 // A press after the end gives only a bound of the threshold.
-                Hoertest_nach_Tonende[size_t(Druck_index(l, zeile))] = Tonende_bei(t, Einstellungen.zunehmend != 0);
+                Hoertest_nach_Tonende[size_t(Druck_index(l, zeile))] =
+                    Tonende_bei(t, Einstellungen.zunehmend != 0);
                 Druck_ausgeben(l, zeile);
             } else {
                 // Nothing measured: the row shows its stored result's colour again.

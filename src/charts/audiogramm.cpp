@@ -86,7 +86,8 @@ void Ohr_zeichnen(QPainter& p, const Audiogramm_Achsen& a, const Audiogramm_Ohr&
 {
     std::vector<Audiogramm_Wert> w;
     std::copy_if(ohr.werte.begin(), ohr.werte.end(), std::back_inserter(w), im_Audiogramm);
-    std::stable_sort(w.begin(), w.end(), [](const auto& u, const auto& v) { return u.frequenz < v.frequenz; });
+    std::stable_sort(w.begin(), w.end(),
+                     [](const auto& u, const auto& v) { return u.frequenz < v.frequenz; });
     const double r = a.Markierung_Radius(m);
     const double stift = 2 * m;
     auto punkt = [&](const Audiogramm_Wert& v) {
@@ -165,13 +166,14 @@ QString Eichung_text(const Einstellungstyp& e, bool links)
         if (!benutzt.contains(n))
             benutzt << n;
     }
-    return QStringLiteral("eigene Kalibrierung mit Schallpegelmesser (") + benutzt.join(QStringLiteral(", ")) +
-           QStringLiteral(")");
+    return QStringLiteral("eigene Kalibrierung mit Schallpegelmesser (") +
+           benutzt.join(QStringLiteral(", ")) + QStringLiteral(")");
 }
 
 Audiogramm_Daten Audiogramm_Daten_holen(const QString& name)
 {
-    Audiogramm_Daten d = Audiogramm_berechnen(Hoertest_Druck, Hoertest_nach_Tonende, Einstellungen.Frequenzen);
+    Audiogramm_Daten d =
+        Audiogramm_berechnen(Hoertest_Druck, Hoertest_nach_Tonende, Einstellungen.Frequenzen);
     for (const bool links : {true, false}) {
         Audiogramm_Ohr& ohr = links ? d.links : d.rechts;
         ohr.ohne_Eichung = Eichung_unveraendert(Einstellungen, links);
@@ -255,8 +257,9 @@ QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)
     for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte)
             if (!w.hat_Norm)
-                z << (links ? QStringLiteral("links ") : QStringLiteral("rechts ")) + QString::number(w.frequenz) +
-                         QStringLiteral(" Hz: ") + Wert_text(w, w.abweichung_dB) + QStringLiteral(" dB");
+                z << (links ? QStringLiteral("links ") : QStringLiteral("rechts ")) +
+                         QString::number(w.frequenz) + QStringLiteral(" Hz: ") +
+                         Wert_text(w, w.abweichung_dB) + QStringLiteral(" dB");
     if (z.isEmpty())
         return z;
     z.prepend(QStringLiteral("Über 12500 Hz gibt es keine Normhörschwelle; "
@@ -280,14 +283,16 @@ std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d)
         QStringList z{QString::number(f)};
         for (const bool links : {true, false}) {
             const auto& werte = (links ? d.links : d.rechts).werte;
-            const auto it = std::find_if(werte.begin(), werte.end(), [k](const auto& w) { return w.zeile == k; });
+            const auto it =
+                std::find_if(werte.begin(), werte.end(), [k](const auto& w) { return w.zeile == k; });
             if (it == werte.end()) {
                 z << QString() << QString();
             } else if (it->hat_Norm) {
                 z << Zahl(it->schwelle_dB, 1) << Wert_text(*it, it->abweichung_dB);
             } else {
                 const QString zeichen = Grenzzeichen(it->tonende);
-                z << (zeichen.isEmpty() ? zeichen : zeichen + u' ') + Zahl(it->schwelle_dB, 1) << QStringLiteral("–");
+                z << (zeichen.isEmpty() ? zeichen : zeichen + u' ') + Zahl(it->schwelle_dB, 1)
+                  << QStringLiteral("–");
             }
         }
         t.push_back(z);
@@ -299,7 +304,8 @@ std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d)
 
 QByteArray Audiogramm_CSV(const Audiogramm_Daten& d)
 {
-    QString s = QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze\r\n");
+    QString s =
+        QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze\r\n");
     for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte) {
             const QString grenze = Grenzzeichen(w.tonende);
@@ -331,7 +337,8 @@ double Audiogramm_Achsen::x_von_Frequenz(double f) const
 double Audiogramm_Achsen::y_von_Pegel(double dB) const
 {
     const double v = std::clamp(dB, Audiogramm_dB_min, Audiogramm_dB_max);
-    return flaeche.top() + (v - Audiogramm_dB_min) / (Audiogramm_dB_max - Audiogramm_dB_min) * flaeche.height();
+    return flaeche.top() +
+           (v - Audiogramm_dB_min) / (Audiogramm_dB_max - Audiogramm_dB_min) * flaeche.height();
 }
 
 double Audiogramm_Achsen::Markierung_Radius(double massstab) const
@@ -361,7 +368,8 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
         const double von = g == 0 ? Audiogramm_dB_min : Grad_Grenzen[g - 1];
         const double bis = g < Grad_Grenzen.size() ? Grad_Grenzen[g] : Audiogramm_dB_max;
         const double y1 = a.y_von_Pegel(von), y2 = a.y_von_Pegel(bis);
-        const QColor band = g == 0 ? QColor(214, 240, 214) : (g % 2 ? QColor(246, 246, 246) : QColor(235, 235, 235));
+        const QColor band =
+            g == 0 ? QColor(214, 240, 214) : (g % 2 ? QColor(246, 246, 246) : QColor(235, 235, 235));
         p.fillRect(QRectF(F.left(), y1, F.width(), y2 - y1), band);
         p.fillRect(QRectF(F.right() + 1, y1, 6 * m, y2 - y1), band);
         p.setPen(QColor(90, 90, 90));

@@ -26,13 +26,13 @@ class QPainter;
 
 // One measured row of one ear.
 struct Audiogramm_Wert {
-    int zeile = 0;           // frequency row 1..21
-    double frequenz = 0;     // Hz
-    double schwelle_dB = 0;  // threshold level in dB re 20 uPa, unrounded
-    bool hat_Norm = false;   // frequency <= 12500 Hz: a normal threshold exists
-    double norm_dB = 0;      // ISO 226 normal threshold (when hat_Norm)
-    int abweichung_dB = 0;   // hat_Norm: threshold - normal threshold; else the
-                             // absolute threshold; rounded to 1 dB
+    int zeile = 0;          // frequency row 1..21
+    double frequenz = 0;    // Hz
+    double schwelle_dB = 0; // threshold level in dB re 20 uPa, unrounded
+    bool hat_Norm = false;  // frequency <= 12500 Hz: a normal threshold exists
+    double norm_dB = 0;     // ISO 226 normal threshold (when hat_Norm)
+    int abweichung_dB = 0;  // hat_Norm: threshold - normal threshold; else the
+                            // absolute threshold; rounded to 1 dB
     Tonende tonende = Tonende::waehrend;
 };
 

@@ -75,8 +75,8 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
     {
         QPdfWriter pdf(&puffer);
         pdf.setResolution(Aufloesung);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter));
         pdf.setTitle(QStringLiteral("Audiogramm"));
         pdf.setCreator(QStringLiteral("Quarvel Vazozez 2.2"));
         QPainter p(&pdf);
@@ -86,10 +86,12 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
         s.schrift(18, true);
         s.absatz(QStringLiteral("Audiogramm – Quarvel Vazozez 2.2"), Qt::black, 4);
         s.schrift(11);
-        s.absatz(QStringLiteral("Name: ") + (d.name.trimmed().isEmpty() ? QStringLiteral("______________________________")
-                                                                        : d.name.trimmed()),
+        s.absatz(QStringLiteral("Name: ") + (d.name.trimmed().isEmpty()
+                                                 ? QStringLiteral("______________________________")
+                                                 : d.name.trimmed()),
                  Qt::black, 1);
-        s.absatz(QStringLiteral("Datum: ") + d.datum + QStringLiteral("   Uhrzeit: ") + d.uhrzeit, Qt::black, 1);
+        s.absatz(QStringLiteral("Datum: ") + d.datum + QStringLiteral("   Uhrzeit: ") + d.uhrzeit, Qt::black,
+                 1);
         s.absatz(QStringLiteral("Ton: ") + pulsierend_lang(d.pulsierend).mid(2) + QStringLiteral(", ") +
                      amplitude_lang(d.zunehmend).mid(2),
                  Qt::black, 1);
@@ -106,7 +108,8 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
         s.y += hoehe + 3 * Massstab;
 
         s.schrift(11, true);
-        s.absatz(QStringLiteral("Mittelwert über 500, 1000, 2000 und 4000 Hz (Grad nach WHO 2021):"), Qt::black, 1);
+        s.absatz(QStringLiteral("Mittelwert über 500, 1000, 2000 und 4000 Hz (Grad nach WHO 2021):"),
+                 Qt::black, 1);
         s.schrift(11);
         s.absatz(QStringLiteral("Linkes Ohr: ") + Mittelwert_text(d.links), Qt::black, 1);
         s.absatz(QStringLiteral("Rechtes Ohr: ") + Mittelwert_text(d.rechts), Qt::black, 3);

@@ -155,7 +155,8 @@ private slots:
         // 500/1000/2000/4000 Hz: right 10, 20, 30, 40 -> 25; left 55.
         const QString mittel = form()->Mittelwerte_Label->text();
         QVERIFY2(mittel.contains(QStringLiteral("Rechtes Ohr: 25,0 dB – Geringgradig")), qPrintable(mittel));
-        QVERIFY2(mittel.contains(QStringLiteral("Linkes Ohr: 55,0 dB – Mittel- bis hochgradig")), qPrintable(mittel));
+        QVERIFY2(mittel.contains(QStringLiteral("Linkes Ohr: 55,0 dB – Mittel- bis hochgradig")),
+                 qPrintable(mittel));
         // A first start has the default calibration on both ears.
         const QString eichung = form()->Eichung_Label->text();
         QVERIFY(eichung.contains(QStringLiteral("Linkes Ohr: keine eigene Kalibrierung")));
@@ -183,8 +184,9 @@ private slots:
               QStringLiteral("Kalibrierung linkes Ohr: keine eigene Kalibrierung (Grundwerte)"),
               QStringLiteral("Kein klinisches Audiogramm"), QStringLiteral("125 250 500 1k 2k 4k 8k 16k"),
               QStringLiteral("Rechtes Ohr: 25,0 dB – Geringgradig"),
-              QStringLiteral("Linkes Ohr: 55,0 dB – Mittel- bis hochgradig"), QStringLiteral("An Taubheit grenzend"),
-              QStringLiteral("2500 "), QStringLiteral("≤ 65"), QStringLiteral("≥ 42"), QStringLiteral("16000 ")})
+              QStringLiteral("Linkes Ohr: 55,0 dB – Mittel- bis hochgradig"),
+              QStringLiteral("An Taubheit grenzend"), QStringLiteral("2500 "), QStringLiteral("≤ 65"),
+              QStringLiteral("≥ 42"), QStringLiteral("16000 ")})
             QVERIFY2(text.contains(t), qPrintable(t + QStringLiteral(" | ") + text));
 
         // CSV: header, one line per frequency and ear, left ear first.
@@ -193,9 +195,12 @@ private slots:
         QVERIFY(dlg_.meldungen.empty());
         const QByteArray roh = datei_inhalt(csv);
         QVERIFY(roh.startsWith("\xEF\xBB\xBF"));
-        const QStringList zeilen = QString::fromUtf8(roh.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList zeilen =
+            QString::fromUtf8(roh.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(zeilen.size(), 1 + 2 * 20);
-        QCOMPARE(zeilen[0], QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze"));
+        QCOMPARE(
+            zeilen[0],
+            QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze"));
         for (const QString& z : zeilen)
             QCOMPARE(z.count(u';'), 5);
         // Left 1000 Hz: 2.4 + 50 dB; left 2500 Hz a bound; right 16000 Hz absolute.

@@ -163,10 +163,10 @@ void Hauptfenster_Test::sichtbareMenueeintraege()
                           QStringLiteral("Einstellungen"), QStringLiteral("Info")}));
     QCOMPARE(sichtbare_texte(form_->Hrtest1->actions()),
              (QStringList{QStringLiteral("Linkes Ohr"), QStringLiteral("Rechtes Ohr")}));
-    QCOMPARE(
-        sichtbare_texte(form_->Testergebnisse1->actions()),
-        (QStringList{QStringLiteral("Schaubilder"), QStringLiteral("Tabelle Ergebnisse"),
-                     QStringLiteral("Tabelle Normhörschwelle"), QStringLiteral("Tabelle 0-dB(A)-Werte")}));
+    QCOMPARE(sichtbare_texte(form_->Testergebnisse1->actions()),
+             (QStringList{QStringLiteral("Schaubilder"), QStringLiteral("Tabelle Ergebnisse"),
+                          QStringLiteral("Tabelle Normhörschwelle"), QStringLiteral("Tabelle 0-dB(A)-Werte"),
+                          QStringLiteral("Audiogramm")}));
     QCOMPARE(sichtbare_texte(form_->Einstellungen1->actions()),
              (QStringList{QStringLiteral("Optionen"), QStringLiteral("Anfangs- bzw. Endlautstärke "),
                           QStringLiteral("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"),

@@ -64,11 +64,18 @@ TEST(Audiogramm, AbweichungMittelwertUndGrad)
     EXPECT_FALSE(d.rechts.mittelwert.has_value());
 
     // Grades: a bound belongs to the grade above it.
-    const std::pair<double, const char*> grade[] = {
-        {-10, "Normal"},       {19.75, "Normal"},       {20, "Geringgradig"},
-        {34.75, "Geringgradig"}, {35, "Mittelgradig"},   {50, "Mittel- bis hochgradig"},
-        {64.75, "Mittel- bis hochgradig"}, {65, "Hochgradig"}, {80, "An Taubheit grenzend"},
-        {94.75, "An Taubheit grenzend"},   {95, "Vollständig"}, {130, "Vollständig"}};
+    const std::pair<double, const char*> grade[] = {{-10, "Normal"},
+                                                    {19.75, "Normal"},
+                                                    {20, "Geringgradig"},
+                                                    {34.75, "Geringgradig"},
+                                                    {35, "Mittelgradig"},
+                                                    {50, "Mittel- bis hochgradig"},
+                                                    {64.75, "Mittel- bis hochgradig"},
+                                                    {65, "Hochgradig"},
+                                                    {80, "An Taubheit grenzend"},
+                                                    {94.75, "An Taubheit grenzend"},
+                                                    {95, "Vollständig"},
+                                                    {130, "Vollständig"}};
     for (const auto& [wert, name] : grade)
         EXPECT_EQ(Grad_Name(wert), QString::fromUtf8(name)) << wert;
 }
