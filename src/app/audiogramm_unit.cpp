@@ -128,9 +128,12 @@ void TAudiogramm_Form::Audiogramm_ausgeben()
             Werte_Tabelle->setItem(int(i) - 1, c, item);
         }
     Werte_Tabelle->resizeColumnsToContents();
-    const QStringList hoch = Hohe_Frequenzen_Zeilen(daten_);
-    Hohe_Frequenzen_Label->setText(hoch.join(QStringLiteral("\n")));
-    Hohe_Frequenzen_Label->setVisible(!hoch.isEmpty());
+    QStringList rand = Hohe_Frequenzen_Zeilen(daten_);
+    const QString tief = Tiefe_Frequenzen_Hinweis(daten_);
+    if (!tief.isEmpty())
+        rand.prepend(tief);
+    Hohe_Frequenzen_Label->setText(rand.join(QStringLiteral("\n")));
+    Hohe_Frequenzen_Label->setVisible(!rand.isEmpty());
     Audiogramm->update();
 }
 

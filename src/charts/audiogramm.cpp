@@ -67,7 +67,7 @@ void Pfeil(QPainter& p, QPointF m, bool links, bool nach_oben, double r, double 
 {
     const double s = nach_oben ? -1 : 1;
     const QPointF anfang(m.x(), m.y() + s * (r + stift));
-    const QPointF spitze(m.x(), m.y() + s * (3 * r));
+    const QPointF spitze(m.x(), m.y() + s * (3.5 * r));
     p.save();
     const QColor c = Farbe_in_QColor(links ? Audiogramm_Farbe_links : Audiogramm_Farbe_rechts);
     p.setPen(QPen(c, stift));
@@ -251,15 +251,41 @@ QString Wert_text(const Audiogramm_Wert& w, int dB)
     return (z.isEmpty() ? z : z + u' ') + QString::number(dB);
 }
 
-QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)
+QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d)
 {
-    QStringList z;
+    QStringList f;
     for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte)
-            if (!w.hat_Norm)
-                z << (links ? QStringLiteral("links ") : QStringLiteral("rechts ")) +
-                         QString::number(w.frequenz) + QStringLiteral(" Hz: ") +
-                         Wert_text(w, w.abweichung_dB) + QStringLiteral(" dB");
+            if (w.frequenz < Audiogramm_f_min && !f.contains(QString::number(w.frequenz)))
+                f << QString::number(w.frequenz);
+    if (f.isEmpty())
+        return {};
+    return QStringLiteral("Unter 125 Hz (") + f.join(QStringLiteral(", ")) +
+           QStringLiteral(" Hz) zeigt das Audiogramm nichts: diese Werte stehen nur in der Tabelle.");
+}
+
+QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)
+{
+    // One line per frequency above 12500 Hz, both ears side by side.
+    std::vector<double> frequenzen;
+    for (const bool links : {true, false})
+        for (const auto& w : (links ? d.links : d.rechts).werte)
+            if (!w.hat_Norm &&
+                std::find(frequenzen.begin(), frequenzen.end(), w.frequenz) == frequenzen.end())
+                frequenzen.push_back(w.frequenz);
+    std::sort(frequenzen.begin(), frequenzen.end());
+    QStringList z;
+    for (const double f : frequenzen) {
+        QStringList ohren;
+        for (const bool links : {true, false})
+            for (const auto& w : (links ? d.links : d.rechts).werte)
+                if (w.frequenz == f && !w.hat_Norm) {
+                    ohren << (links ? QStringLiteral("links ") : QStringLiteral("rechts ")) +
+                                 Wert_text(w, w.abweichung_dB) + QStringLiteral(" dB");
+                    break;
+                }
+        z << QString::number(f) + QStringLiteral(" Hz: ") + ohren.join(QStringLiteral(", "));
+    }
     if (z.isEmpty())
         return z;
     z.prepend(QStringLiteral("Über 12500 Hz gibt es keine Normhörschwelle; "

@@ -92,7 +92,11 @@ inline const QString Audiogramm_Hinweis_klinisch =
                    "(ISO 226:2003), nicht der Bezugspegel eines Audiometer-Kopfhörers.");
 // The warning for an ear without calibration of its own; empty when it has one.
 QString Eichung_Warnung(const Audiogramm_Ohr& ohr, bool links);
-// "Über 12500 Hz ..." with one line per measured frequency above 12500 Hz.
+// Which measured frequencies lie below the frequency axis (125 Hz) and are
+// therefore only in the table; empty when there are none.
+QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d);
+// "Über 12500 Hz ..." with one line per measured frequency above 12500 Hz,
+// e.g. "14000 Hz: links 105 dB, rechts 75 dB".
 QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d);
 // "≤" after the end of a falling tone, "≥" after the end of a rising one, else empty.
 QString Grenzzeichen(Tonende t);

@@ -128,7 +128,8 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
                                 "Über 12500 Hz gibt es keine Normhörschwelle: dort nur die Hörschwelle. "
                                 "≤: der Ton war schon zu Ende und noch hörbar, die Schwelle liegt darunter; "
                                 "≥: der ansteigende Ton war zu Ende, die Schwelle liegt darüber."),
-                 QColor(60, 60, 60), 0);
+                 QColor(60, 60, 60), 1);
+        s.absatz(Tiefe_Frequenzen_Hinweis(d), QColor(60, 60, 60), 0);
     }
     puffer.close();
     return daten;
