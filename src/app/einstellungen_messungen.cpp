@@ -6,6 +6,7 @@
 #include "app/fensterwechsel.h"
 #include "app/menue.h"
 #include "app/unit1.h"
+#include "app/verlauf_unit.h"
 #include "core/acoustics/kv_fft.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
@@ -632,6 +633,9 @@ void TForm2::EinstellungenSpeichern1Click()
         sound_beenden();
         Ergebnisse_uebernommen = true;
         close();
+        // Closing has stored a still running row; the ear's results now go
+        // into the history. A failure there is reported and changes nothing.
+        Test_in_Verlauf_speichern(links());
         return;
     }
     const auto pfad = Einstellungsdatei_waehlen(Endungsregel::erzwingen);

@@ -138,6 +138,7 @@ void TForm1::Menue_anlegen()
     eintrag(Testergebnisse1, QStringLiteral("Tabelle 0-dB(A)-Werte"), "abelle0dBAKurve1",
             &TForm1::abelle0dBAKurve1Click);
     eintrag(Testergebnisse1, QStringLiteral("Audiogramm"), "Audiogramm1", &TForm1::Audiogramm1Click);
+    eintrag(Testergebnisse1, QStringLiteral("Verlauf"), "Verlauf1", &TForm1::Verlauf1Click);
 
     Einstellungen1 = leiste->addMenu(QStringLiteral("Einstellungen"));
     Einstellungen1->setObjectName(QStringLiteral("Einstellungen1"));

@@ -51,6 +51,7 @@ public:
     void Einstellungenladen1Click();
     void Info1Click();
     void Beenden1Click();
+    void Verlauf1Click(); // in verlauf_unit.cpp
 
     QAction* Autolinks1 = nullptr;
     QAction* Autorechts1 = nullptr;

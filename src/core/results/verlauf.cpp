@@ -8,25 +8,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 
 #include <cmath>
+#include <sqlite3.h>
 
 namespace
 {
-
-// SQLite's primary result codes that decide what a failure means.
-constexpr int SQLITE_BUSY = 5;
-constexpr int SQLITE_LOCKED = 6;
-constexpr int SQLITE_READONLY = 8;
-constexpr int SQLITE_IOERR = 10;
-constexpr int SQLITE_CORRUPT = 11;
-constexpr int SQLITE_FULL = 13;
-constexpr int SQLITE_CANTOPEN = 14;
-constexpr int SQLITE_NOTADB = 26;
 
 QAtomicInt Verbindungszaehler;
 
@@ -219,8 +211,16 @@ bool Verlauf::verbinden()
     // Another program holding the file waits at most this long; the
     // hearing test must not hang on it.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
-    if (db.open())
+    if (db.open()) {
+        // Closing would copy the journal into the file each time, with two
+        // waits for the disk; SQLite does that instead every 1000 pages
+        // written, and the journal beside the file is part of the history.
+        const QVariant griff = db.driver()->handle();
+        if (griff.isValid() && qstrcmp(griff.typeName(), "sqlite3*") == 0)
+            if (sqlite3* s = *static_cast<sqlite3* const*>(griff.constData()))
+                sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         return true;
+    }
     const QSqlError e = db.lastError();
     grund_ = Fehlercode(e) == SQLITE_CANTOPEN
                  ? QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann")
@@ -242,10 +242,22 @@ void Verlauf::trennen()
 void Verlauf::oeffnen()
 {
     grund_.clear();
-    if (QFileInfo(pfad_).isDir()) {
-        grund_ = QStringLiteral("an ihrer Stelle ein Ordner liegt");
+    const QFileInfo info(pfad_);
+    if (info.exists() && !info.isFile()) {
+        grund_ = QStringLiteral("an ihrer Stelle keine gewöhnliche Datei liegt");
         zustand_ = Zustand::nicht_lesbar;
         return;
+    }
+    // A file that does not start like a database is refused before SQLite
+    // sees it: its journal could otherwise show pages of the earlier file
+    // in place of what now lies there.
+    {
+        QFile f(pfad_);
+        if (f.size() > 0 && f.open(QIODevice::ReadOnly) && f.read(16) != QByteArray("SQLite format 3", 16)) {
+            f.close();
+            beiseite_legen_und_neu(QStringLiteral("die Datei keine Datenbank ist"));
+            return;
+        }
     }
     if (!verbinden()) {
         zustand_ = Zustand::nicht_lesbar;
@@ -277,6 +289,8 @@ bool Verlauf::Schema_pruefen_anlegen(bool& fremd)
             grund_ = QStringLiteral("die Datei beschädigt ist");
         } else if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
             grund_ = QStringLiteral("die Datei von einem anderen Programm gesperrt ist");
+        } else if (code == SQLITE_CANTOPEN || code == SQLITE_READONLY) {
+            grund_ = QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann");
         } else {
             grund_ = QStringLiteral("die Datei nicht gelesen werden kann (%1)").arg(e.text());
         }
