@@ -6,8 +6,8 @@
 // would need for every test. Medians in milliseconds, wall time and the
 // thread's processor time (which other programs on a busy machine do not
 // inflate).
-#include "app/verlauf_unit.h"
 #include "core/results/verlauf.h"
+#include "app/verlauf_unit.h"
 #include "core/settings/dateien.h"
 #include "core/settings/einstellungen.h"
 
@@ -90,9 +90,11 @@ void auffuellen(const QString& pfad, int soll)
         q.finish();
         q.exec(QStringLiteral("BEGIN"));
         QSqlQuery t(db), z(db);
-        t.prepare(QStringLiteral("INSERT INTO test (zeitpunkt, ohr, pulsierend, zunehmend, name, eichung, gemessen)"
-                                 " VALUES (?, ?, ?, 0, ?, 1, 21)"));
-        z.prepare(QStringLiteral("INSERT INTO zeile (test, zeile, frequenz, dB, dBA) VALUES (?, ?, ?, ?, ?)"));
+        t.prepare(
+            QStringLiteral("INSERT INTO test (zeitpunkt, ohr, pulsierend, zunehmend, name, eichung, gemessen)"
+                           " VALUES (?, ?, ?, 0, ?, 1, 21)"));
+        z.prepare(
+            QStringLiteral("INSERT INTO zeile (test, zeile, frequenz, dB, dBA) VALUES (?, ?, ?, ?, ?)"));
         for (int n = vorhanden; n < soll; ++n) {
             const Verlauf_Test b = Beispiel(n);
             t.addBindValue(qint64(b.zeitpunkt.toMSecsSinceEpoch()));
@@ -128,13 +130,17 @@ int main(int argc, char** argv)
     double cpu = 0;
 
     int n = 0;
-    const double speichern = median_ms(41, [&] {
-        Verlauf v(pfad);
-        Verlauf_Test t = Beispiel(n++);
-        v.speichern(t);
-    }, cpu);
-    std::printf("Einen Test speichern (öffnen, eine Transaktion, schließen), Median: %8.2f ms (Prozessor %.2f ms)\n",
-                speichern, cpu);
+    const double speichern = median_ms(
+        41,
+        [&] {
+            Verlauf v(pfad);
+            Verlauf_Test t = Beispiel(n++);
+            v.speichern(t);
+        },
+        cpu);
+    std::printf(
+        "Einen Test speichern (öffnen, eine Transaktion, schließen), Median: %8.2f ms (Prozessor %.2f ms)\n",
+        speichern, cpu);
 
     {
         std::vector<double> a, b, c;
@@ -153,39 +159,52 @@ int main(int argc, char** argv)
         }
         for (auto* x : {&a, &b, &c})
             std::sort(x->begin(), x->end());
-        std::printf("  davon öffnen %.2f ms, Transaktion %.2f ms, schließen %.2f ms (Mediane)\n", a[10], b[10], c[10]);
+        std::printf("  davon öffnen %.2f ms, Transaktion %.2f ms, schließen %.2f ms (Mediane)\n", a[10],
+                    b[10], c[10]);
     }
     auffuellen(pfad, 10000);
-    const double speichern_voll = median_ms(21, [&] {
-        Verlauf v(pfad);
-        Verlauf_Test t = Beispiel(n++);
-        v.speichern(t);
-    }, cpu);
+    const double speichern_voll = median_ms(
+        21,
+        [&] {
+            Verlauf v(pfad);
+            Verlauf_Test t = Beispiel(n++);
+            v.speichern(t);
+        },
+        cpu);
     std::printf("Einen Test speichern bei 10.000 Tests, Median:              %8.2f ms (Prozessor %.2f ms)\n",
                 speichern_voll, cpu);
 
     size_t anzahl = 0;
-    const double liste = median_ms(11, [&] {
-        Verlauf v(pfad);
-        anzahl = v.liste().size();
-    }, cpu);
-    std::printf("Liste von %zu Tests lesen (öffnen, lesen, schließen):      %8.2f ms (Prozessor %.2f ms)\n", anzahl,
-                liste, cpu);
+    const double liste = median_ms(
+        11,
+        [&] {
+            Verlauf v(pfad);
+            anzahl = v.liste().size();
+        },
+        cpu);
+    std::printf("Liste von %zu Tests lesen (öffnen, lesen, schließen):      %8.2f ms (Prozessor %.2f ms)\n",
+                anzahl, liste, cpu);
 
-    const double fenster = median_ms(7, [&] {
-        TVerlauf_Form f;
-        f.show();
-        QCoreApplication::processEvents();
-        f.repaint();
-        anzahl = size_t(f.Liste->model()->rowCount());
-    }, cpu);
-    std::printf("Verlaufsfenster mit %zu Tests öffnen und zeichnen:         %8.2f ms (Prozessor %.2f ms)\n", anzahl,
-                fenster, cpu);
+    const double fenster = median_ms(
+        7,
+        [&] {
+            TVerlauf_Form f;
+            f.show();
+            QCoreApplication::processEvents();
+            f.repaint();
+            anzahl = size_t(f.Liste->model()->rowCount());
+        },
+        cpu);
+    std::printf("Verlaufsfenster mit %zu Tests öffnen und zeichnen:         %8.2f ms (Prozessor %.2f ms)\n",
+                anzahl, fenster, cpu);
 
-    const double csv = median_ms(5, [&] {
-        Verlauf v(pfad);
-        anzahl = size_t(v.csv().value_or(QByteArray()).size());
-    }, cpu);
+    const double csv = median_ms(
+        5,
+        [&] {
+            Verlauf v(pfad);
+            anzahl = size_t(v.csv().value_or(QByteArray()).size());
+        },
+        cpu);
     std::printf("CSV des ganzen Verlaufs bilden (%.1f MB):                  %8.2f ms (Prozessor %.2f ms)\n",
                 double(anzahl) / 1e6, csv, cpu);
 
@@ -193,8 +212,10 @@ int main(int argc, char** argv)
     const qint64 groesse = QFileInfo(pfad).size();
     const QByteArray daten(groesse, 'x');
     const QString datei = ordner.filePath(QStringLiteral("gleich_gross.bin"));
-    const double sicher = median_ms(11, [&] { Datei_sicher_schreiben(datei, daten); }, cpu);
-    std::printf("Zum Vergleich: sicheres Speichern einer Datei gleicher Größe (%.1f MB): %8.2f ms (Prozessor %.2f ms)\n",
+    const double sicher = median_ms(
+        11, [&] { Datei_sicher_schreiben(datei, daten); }, cpu);
+    std::printf("Zum Vergleich: sicheres Speichern einer Datei gleicher Größe (%.1f MB): %8.2f ms (Prozessor "
+                "%.2f ms)\n",
                 double(groesse) / 1e6, sicher, cpu);
     std::printf("Ziele: speichern <= 20 ms, Liste von 10.000 Tests <= 200 ms\n");
     return 0;

@@ -17,8 +17,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPainter>
-#include <QShowEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
@@ -73,8 +73,8 @@ void Test_in_Verlauf_speichern(bool links)
     QString name;
     if (const auto* tabelle = qobject_cast<TForm3*>(Fenster.Form3))
         name = tabelle->Name();
-    Verlauf_Test t =
-        Verlauf_Test_aus_Ergebnissen(links, Hoertest_Druck, Einstellungen, QDateTime::currentDateTime(), name);
+    Verlauf_Test t = Verlauf_Test_aus_Ergebnissen(links, Hoertest_Druck, Einstellungen,
+                                                  QDateTime::currentDateTime(), name);
     if (t.gemessene_Zeilen() == 0)
         return;
     bool gespeichert = false;
@@ -212,7 +212,8 @@ void Verlauf_Schaubild::paintEvent(QPaintEvent*)
     for (const Kurve& k : kurven_) {
         p.setPen(QPen(Farbe_in_QColor(k.farbe), 1));
         for (size_t i = 1; i < k.pegel.size(); ++i)
-            p.drawLine(s.xWert_in_xPixel_Schaubild(k.frequenz[i - 1]), s.yWert_in_yPixel_Schaubild(k.pegel[i - 1]),
+            p.drawLine(s.xWert_in_xPixel_Schaubild(k.frequenz[i - 1]),
+                       s.yWert_in_yPixel_Schaubild(k.pegel[i - 1]),
                        s.xWert_in_xPixel_Schaubild(k.frequenz[i]), s.yWert_in_yPixel_Schaubild(k.pegel[i]));
         s.Punkte_zeichnen(p, 0, k.farbe, 8, k.stil, k.pegel, k.frequenz, int(k.pegel.size()) - 1);
     }
@@ -399,8 +400,8 @@ void TVerlauf_Form::VergleichenClick()
     Schaubild_links->setzen(std::move(links));
     Schaubild_rechts->setzen(std::move(rechts));
     auto beschreibung = [](const Verlauf_Test& t) {
-        QString s = Zeitpunkt_text(t.zeitpunkt) + QStringLiteral(", ") + Ohr_text(t.links) + QStringLiteral(", ") +
-                    Tonart_text(t.zunehmend, t.pulsierend);
+        QString s = Zeitpunkt_text(t.zeitpunkt) + QStringLiteral(", ") + Ohr_text(t.links) +
+                    QStringLiteral(", ") + Tonart_text(t.zunehmend, t.pulsierend);
         if (!t.name.isEmpty())
             s += QStringLiteral(", ") + t.name.toHtmlEscaped();
         return s;
@@ -413,8 +414,8 @@ void TVerlauf_Form::VergleichenClick()
     Differenzen->setRowCount(int(vergleich.differenzen.size()));
     for (int r = 0; r < int(vergleich.differenzen.size()); ++r) {
         const Verlauf_Differenz& d = vergleich.differenzen[size_t(r)];
-        const QString texte[] = {QString::number(d.frequenz), Zahl(d.dB_a), Zahl(d.dB_b), Differenz_text(d.dB),
-                                 Differenz_text(d.dBA)};
+        const QString texte[] = {QString::number(d.frequenz), Zahl(d.dB_a), Zahl(d.dB_b),
+                                 Differenz_text(d.dB), Differenz_text(d.dBA)};
         for (int c = 0; c < 5; ++c) {
             auto* item = new QTableWidgetItem(texte[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -434,10 +435,10 @@ void TVerlauf_Form::LoeschenClick()
     const auto ids = ausgewaehlt();
     if (ids.empty())
         return;
-    const QString frage = ids.size() == 1
-                              ? QStringLiteral("Soll der ausgewählte Test aus dem Verlauf gelöscht werden?")
-                              : QStringLiteral("Sollen die %1 ausgewählten Tests aus dem Verlauf gelöscht werden?")
-                                    .arg(ids.size());
+    const QString frage =
+        ids.size() == 1 ? QStringLiteral("Soll der ausgewählte Test aus dem Verlauf gelöscht werden?")
+                        : QStringLiteral("Sollen die %1 ausgewählten Tests aus dem Verlauf gelöscht werden?")
+                              .arg(ids.size());
     if (dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, QStringLiteral("Frage"), Antwort::Nein) !=
         Antwort::Ja)
         return;

@@ -169,11 +169,14 @@ void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
         QCOMPARE(f->Differenzen->item(r, 0)->text(), QString::number(Frequenz(erwartet[r].zeile)));
         const double dB = Zahl(f->Differenzen->item(r, 3)->text());
         const double dBA = Zahl(f->Differenzen->item(r, 4)->text());
-        QVERIFY2(std::fabs(dB - erwartet[r].differenz) < 0.11, qPrintable(f->Differenzen->item(r, 3)->text()));
-        QVERIFY2(std::fabs(dBA - erwartet[r].differenz) < 0.11, qPrintable(f->Differenzen->item(r, 4)->text()));
+        QVERIFY2(std::fabs(dB - erwartet[r].differenz) < 0.11,
+                 qPrintable(f->Differenzen->item(r, 3)->text()));
+        QVERIFY2(std::fabs(dBA - erwartet[r].differenz) < 0.11,
+                 qPrintable(f->Differenzen->item(r, 4)->text()));
         QCOMPARE(Zahl(f->Differenzen->item(r, 2)->text()) - Zahl(f->Differenzen->item(r, 1)->text()), dB);
     }
-    QCOMPARE(f->Hinweise->text(), QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz."));
+    QCOMPARE(f->Hinweise->text(),
+             QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz."));
     // Both tests over each other in the left ear's chart, none in the right.
     QCOMPARE(f->Schaubild_links->kurven().size(), size_t(2));
     QCOMPARE(f->Schaubild_links->kurven()[0].pegel.size(), size_t(3));
@@ -186,7 +189,8 @@ void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
     dlg_.antworten = {Antwort::Nein};
     QTest::mouseClick(f->Loeschen, Qt::LeftButton);
     QCOMPARE(m->rowCount(), 2);
-    QCOMPARE(dlg_.letzter_text(), QStringLiteral("Soll der ausgewählte Test aus dem Verlauf gelöscht werden?"));
+    QCOMPARE(dlg_.letzter_text(),
+             QStringLiteral("Soll der ausgewählte Test aus dem Verlauf gelöscht werden?"));
     f->Liste->selectRow(0);
     dlg_.antworten = {Antwort::Ja};
     QTest::mouseClick(f->Loeschen, Qt::LeftButton);
@@ -212,11 +216,13 @@ void Verlauf_Fenster_Test::verlaufGesperrtOderBeschaedigt_data()
     QTest::addColumn<bool>("gesperrt");
     QTest::addColumn<QString>("meldung");
     QTest::newRow("gesperrt") << true
-                              << QStringLiteral("Der Hörtest wurde nicht in den Verlauf geschrieben, weil die Datei "
-                                                "von einem anderen Programm gesperrt ist.");
+                              << QStringLiteral(
+                                     "Der Hörtest wurde nicht in den Verlauf geschrieben, weil die Datei "
+                                     "von einem anderen Programm gesperrt ist.");
     QTest::newRow("keine Datenbank") << false
-                                     << QStringLiteral("Der Verlauf kann nicht gelesen werden, weil die Datei keine "
-                                                       "Datenbank ist.");
+                                     << QStringLiteral(
+                                            "Der Verlauf kann nicht gelesen werden, weil die Datei keine "
+                                            "Datenbank ist.");
 }
 
 void Verlauf_Fenster_Test::verlaufGesperrtOderBeschaedigt()

@@ -62,7 +62,8 @@ const char* const Schema_2[] = {
 const char* const Schritt_1_zu_2[] = {
     "ALTER TABLE test ADD COLUMN eichung INTEGER NOT NULL DEFAULT -1",
     "ALTER TABLE test ADD COLUMN gemessen INTEGER NOT NULL DEFAULT 0",
-    "UPDATE test SET gemessen = (SELECT count(*) FROM zeile WHERE zeile.test = test.id AND zeile.dB IS NOT NULL)",
+    "UPDATE test SET gemessen = (SELECT count(*) FROM zeile WHERE zeile.test = test.id AND zeile.dB IS NOT "
+    "NULL)",
     "ALTER TABLE zeile ADD COLUMN anfangsdruck REAL NOT NULL DEFAULT 0",
     "ALTER TABLE zeile ADD COLUMN startvolumen INTEGER NOT NULL DEFAULT 0",
     "ALTER TABLE zeile ADD COLUMN kalibrierwert REAL NOT NULL DEFAULT 0",
@@ -180,7 +181,8 @@ Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 4
             z.kalibrierwert = e.Spannung1[1][size_t(ohr)][size_t(i - 1)];
             z.einheit = Einheit_Spannung;
             z.kalibriervolumen = volumen[1][size_t(i - 1)];
-            z.umrechnungsfaktor = links ? e.Um_Fak_U_p_links[size_t(i - 1)] : e.Um_Fak_U_p_rechts[size_t(i - 1)];
+            z.umrechnungsfaktor =
+                links ? e.Um_Fak_U_p_links[size_t(i - 1)] : e.Um_Fak_U_p_rechts[size_t(i - 1)];
         } else {
             z.anfangsdruck = e.Spannung1[2][size_t(ohr)][size_t(i - 1)];
             z.kalibrierwert = e.Spannung1[3][size_t(ohr)][size_t(i - 1)];
@@ -328,7 +330,8 @@ bool Verlauf::Schema_pruefen_anlegen(bool& fremd)
         for (const char* sql : pruefung) {
             if (!q.exec(QString::fromLatin1(sql))) {
                 const int code = Fehlercode(q.lastError());
-                if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+                if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOTADB ||
+                    code == SQLITE_CORRUPT)
                     return gescheitert(q.lastError());
                 fremd = true;
                 grund_ = QStringLiteral("die Datei von einem anderen Programm stammt");
@@ -434,8 +437,9 @@ bool Verlauf::speichern(Verlauf_Test& t)
             auto schreiben = [&]() {
                 if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
                     return fehler(q);
-                q.prepare(QStringLiteral("INSERT INTO test (zeitpunkt, ohr, pulsierend, zunehmend, name, eichung,"
-                                         " gemessen) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+                q.prepare(
+                    QStringLiteral("INSERT INTO test (zeitpunkt, ohr, pulsierend, zunehmend, name, eichung,"
+                                   " gemessen) VALUES (?, ?, ?, ?, ?, ?, ?)"));
                 q.addBindValue(qint64(t.zeitpunkt.toMSecsSinceEpoch()));
                 q.addBindValue(t.links ? 0 : 1);
                 q.addBindValue(t.pulsierend ? 1 : 0);
@@ -493,8 +497,9 @@ std::vector<Verlauf_Eintrag> Verlauf::liste()
         {
             QSqlQuery q(QSqlDatabase::database(verbindung_, false));
             q.setForwardOnly(true);
-            if (q.exec(QStringLiteral("SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, gemessen, name FROM test"
-                                      " ORDER BY zeitpunkt DESC, id DESC"))) {
+            if (q.exec(QStringLiteral(
+                    "SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, gemessen, name FROM test"
+                    " ORDER BY zeitpunkt DESC, id DESC"))) {
                 ergebnis.reserve(size_t(std::max(0, anzahl())));
                 while (q.next()) {
                     Verlauf_Eintrag e;
@@ -539,7 +544,8 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
     {
         QSqlDatabase db = QSqlDatabase::database(verbindung_, false);
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT zeitpunkt, ohr, pulsierend, zunehmend, name, eichung FROM test WHERE id = ?"));
+        q.prepare(QStringLiteral(
+            "SELECT zeitpunkt, ohr, pulsierend, zunehmend, name, eichung FROM test WHERE id = ?"));
         q.addBindValue(qint64(id));
         if (q.exec()) {
             if (!q.next())
@@ -553,8 +559,9 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
             t.name = q.value(4).toString();
             t.eichung = q.value(5).toInt();
             QSqlQuery z(db);
-            z.prepare(QStringLiteral("SELECT zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert,"
-                                     " einheit, kalibriervolumen, umrechnungsfaktor FROM zeile WHERE test = ?"));
+            z.prepare(
+                QStringLiteral("SELECT zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert,"
+                               " einheit, kalibriervolumen, umrechnungsfaktor FROM zeile WHERE test = ?"));
             z.addBindValue(qint64(id));
             if (z.exec()) {
                 while (z.next()) {
@@ -629,9 +636,10 @@ std::optional<QByteArray> Verlauf::csv()
     {
         QSqlQuery q(QSqlDatabase::database(verbindung_, false));
         q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, t.name, t.eichung,"
-                                   " z.frequenz, z.dB, z.dBA FROM test t JOIN zeile z ON z.test = t.id"
-                                   " WHERE z.dB IS NOT NULL ORDER BY t.zeitpunkt, t.id, z.zeile"))) {
+        if (!q.exec(QStringLiteral(
+                "SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, t.name, t.eichung,"
+                " z.frequenz, z.dB, z.dBA FROM test t JOIN zeile z ON z.test = t.id"
+                " WHERE z.dB IS NOT NULL ORDER BY t.zeitpunkt, t.id, z.zeile"))) {
             code = Fehlercode(q.lastError());
             text = q.lastError().text();
         }
@@ -698,12 +706,13 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
     if (a.links != b.links)
         v.hinweise.push_back(QStringLiteral("Die beiden Tests betreffen verschiedene Ohren."));
     if (a.zunehmend != b.zunehmend || a.pulsierend != b.pulsierend)
-        v.hinweise.push_back(QStringLiteral("Die Tests wurden mit verschiedenen Tönen gemacht: %1 und %2.")
-                                 .arg(Tonart_text(a.zunehmend, a.pulsierend), Tonart_text(b.zunehmend, b.pulsierend)));
-    if (a.eichung == Eichung_unbekannt || b.eichung == Eichung_unbekannt)
         v.hinweise.push_back(
-            QStringLiteral("Für einen der Tests ist keine Kalibrierung gespeichert; die Kalibrierungen können "
-                           "nicht verglichen werden."));
+            QStringLiteral("Die Tests wurden mit verschiedenen Tönen gemacht: %1 und %2.")
+                .arg(Tonart_text(a.zunehmend, a.pulsierend), Tonart_text(b.zunehmend, b.pulsierend)));
+    if (a.eichung == Eichung_unbekannt || b.eichung == Eichung_unbekannt)
+        v.hinweise.push_back(QStringLiteral(
+            "Für einen der Tests ist keine Kalibrierung gespeichert; die Kalibrierungen können "
+            "nicht verglichen werden."));
     else if (a.eichung != b.eichung)
         v.hinweise.push_back(QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: %1 und %2.")
                                  .arg(Eichung_text(a.eichung), Eichung_text(b.eichung)));
@@ -713,7 +722,8 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
                 .arg(kalibrierung_anders)
                 .arg(kalibrierung_anders == 1 ? QStringLiteral("Frequenz") : QStringLiteral("Frequenzen")));
     if (frequenzen_anders)
-        v.hinweise.push_back(QStringLiteral("Die Testfrequenzen der beiden Tests sind verschieden; verglichen "
-                                            "werden nur gleiche Frequenzen."));
+        v.hinweise.push_back(
+            QStringLiteral("Die Testfrequenzen der beiden Tests sind verschieden; verglichen "
+                           "werden nur gleiche Frequenzen."));
     return v;
 }

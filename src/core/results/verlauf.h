@@ -7,11 +7,13 @@
 // version 1 are brought up to date when opened). It runs in WAL mode and
 // every write is one transaction: a program killed while writing loses at
 // most the test it was writing. Nothing is kept open between commands: a
-// Verlauf object opens the file, works and closes it when it goes away.
+// Verlauf object opens the file, works and closes it when it goes away. The
+// journal "Verlauf.sqlite-wal" beside the file is part of the history: SQLite
+// copies it into the file every 1000 pages, not at every close.
 //
 // A file that is damaged, no database or another program's database is moved
 // aside with the date in its name and a new history is started; the object
-// then says why (Oeffnen_Ergebnis). A file that cannot be written (locked by
+// then says why (zustand(), grund()). A file that cannot be written (locked by
 // another program, read-only medium) leaves the history as it is.
 #include "core/settings/records.h"
 
@@ -88,9 +90,9 @@ class Verlauf
 {
 public:
     enum class Zustand {
-        bereit,         // open, readable and writable
-        ersetzt,        // damaged or foreign: moved aside, a new history started
-        nicht_lesbar,   // cannot be opened or read at all (locked, no permission, newer version)
+        bereit,          // open, readable and writable
+        ersetzt,         // damaged or foreign: moved aside, a new history started
+        nicht_lesbar,    // cannot be opened or read at all (locked, no permission, newer version)
         nicht_schreibbar // readable, but writing failed (read-only medium, locked)
     };
 

@@ -21,7 +21,7 @@
 namespace
 {
 
-const uint16_t Frequenzen[Zeilen] = {50,   100,  200,  500,  1000, 1500, 2000, 3000,  4000,  5000, 6000,
+const uint16_t Frequenzen[Zeilen] = {50,   100,  200,  500,   1000,  1500,  2000,  3000,  4000,  5000, 6000,
                                      7000, 8000, 9000, 10000, 11000, 12000, 13000, 14000, 16000, 18000};
 
 Verlauf_Test Beispiel(bool links, int versatz, int eichung = Schall_messer)
@@ -145,7 +145,8 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
     const auto csv = v.csv();
     ASSERT_TRUE(csv);
     ASSERT_TRUE(csv->startsWith("\xEF\xBB\xBF"));
-    const QStringList zeilen = QString::fromUtf8(csv->mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList zeilen =
+        QString::fromUtf8(csv->mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 1 + 3 * 14);
     EXPECT_EQ(zeilen[0], QStringLiteral("Nr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
                                         "Hörschwelle in dB;Hörschwelle in dB(A)"));
@@ -162,19 +163,20 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
 TEST_F(VerlaufTest, ErsteFassungWirdAufDenStandGebracht)
 {
     // The first layout: thresholds and tone options, no calibration.
-    ASSERT_TRUE(sql(pfad(), {
-                                QStringLiteral("CREATE TABLE test (id INTEGER PRIMARY KEY, zeitpunkt INTEGER NOT "
-                                               "NULL, ohr INTEGER NOT NULL, pulsierend INTEGER NOT NULL, zunehmend "
-                                               "INTEGER NOT NULL, name TEXT NOT NULL DEFAULT '')"),
-                                QStringLiteral("CREATE TABLE zeile (test INTEGER NOT NULL, zeile INTEGER NOT NULL, "
-                                               "frequenz INTEGER NOT NULL, dB REAL, dBA REAL, PRIMARY KEY (test, "
-                                               "zeile)) WITHOUT ROWID"),
-                                QStringLiteral("INSERT INTO test VALUES (7, 1700000000000, 1, 0, 1, 'Alt')"),
-                                QStringLiteral("INSERT INTO zeile VALUES (7, 1, 125, 20.5, 4.1)"),
-                                QStringLiteral("INSERT INTO zeile VALUES (7, 2, 250, NULL, NULL)"),
-                                QStringLiteral("INSERT INTO zeile VALUES (7, 3, 1000, 12.0, 12.0)"),
-                                QStringLiteral("PRAGMA user_version = 1"),
-                            }));
+    ASSERT_TRUE(
+        sql(pfad(), {
+                        QStringLiteral("CREATE TABLE test (id INTEGER PRIMARY KEY, zeitpunkt INTEGER NOT "
+                                       "NULL, ohr INTEGER NOT NULL, pulsierend INTEGER NOT NULL, zunehmend "
+                                       "INTEGER NOT NULL, name TEXT NOT NULL DEFAULT '')"),
+                        QStringLiteral("CREATE TABLE zeile (test INTEGER NOT NULL, zeile INTEGER NOT NULL, "
+                                       "frequenz INTEGER NOT NULL, dB REAL, dBA REAL, PRIMARY KEY (test, "
+                                       "zeile)) WITHOUT ROWID"),
+                        QStringLiteral("INSERT INTO test VALUES (7, 1700000000000, 1, 0, 1, 'Alt')"),
+                        QStringLiteral("INSERT INTO zeile VALUES (7, 1, 125, 20.5, 4.1)"),
+                        QStringLiteral("INSERT INTO zeile VALUES (7, 2, 250, NULL, NULL)"),
+                        QStringLiteral("INSERT INTO zeile VALUES (7, 3, 1000, 12.0, 12.0)"),
+                        QStringLiteral("PRAGMA user_version = 1"),
+                    }));
     Verlauf_Test neu = Beispiel(false, 1);
     {
         Verlauf v(pfad());
@@ -235,7 +237,9 @@ TEST_F(VerlaufTest, BeschaedigteOderFremdeDateiWirdBeiseitegelegt)
     const QString p = pfad();
     const std::vector<Fall> faelle = {
         {"Text statt Datenbank",
-         [&](const QString& z) { ASSERT_TRUE(schreiben(z, QByteArray("Nr;Datum\r\n1;01.01.2020\r\n").repeated(50))); },
+         [&](const QString& z) {
+             ASSERT_TRUE(schreiben(z, QByteArray("Nr;Datum\r\n1;01.01.2020\r\n").repeated(50)));
+         },
          QStringLiteral("die Datei keine Datenbank ist")},
         {"erste Seite zerstört", [&](const QString& z) { ASSERT_TRUE(schreiben(z, zerstoert)); },
          QStringLiteral("die Datei beschädigt ist")},
@@ -377,8 +381,8 @@ TEST(VerlaufVergleich, DifferenzenNurWoBeideGemessenUndHinweise)
     Verlauf_Test a = Beispiel(true, 0);
     Verlauf_Test b = Beispiel(true, 2);
     b.pulsierend = a.pulsierend;
-    b.zeilen[0].gemessen = false;  // 50 Hz only in a
-    a.zeilen[3].gemessen = false;  // 500 Hz only in b
+    b.zeilen[0].gemessen = false; // 50 Hz only in a
+    a.zeilen[3].gemessen = false; // 500 Hz only in b
     b.zeilen[4].dB = a.zeilen[4].dB - 7.25;
     b.zeilen[4].dBA = a.zeilen[4].dBA + 0.04;
     // A frequency of a that b did not test.
@@ -397,7 +401,7 @@ TEST(VerlaufVergleich, DifferenzenNurWoBeideGemessenUndHinweise)
     ASSERT_EQ(tausend.frequenz, 1000);
     EXPECT_DOUBLE_EQ(tausend.dB, -7.3);
     EXPECT_DOUBLE_EQ(tausend.dBA, 0.0);
-    EXPECT_DOUBLE_EQ(v.differenzen[2].dB, 2.0);  // 2000 Hz: b is 2 dB higher
+    EXPECT_DOUBLE_EQ(v.differenzen[2].dB, 2.0); // 2000 Hz: b is 2 dB higher
     EXPECT_DOUBLE_EQ(v.differenzen[2].dBA, -2.0);
     ASSERT_EQ(v.hinweise.size(), 1u);
     EXPECT_TRUE(v.hinweise[0].contains(QStringLiteral("Testfrequenzen"))) << qPrintable(v.hinweise[0]);
@@ -410,8 +414,13 @@ TEST(VerlaufVergleich, DifferenzenNurWoBeideGemessenUndHinweise)
     const std::vector<Fall> faelle = {
         {"anderes Ohr", [](Verlauf_Test& t) { t.links = false; },
          QStringLiteral("Die beiden Tests betreffen verschiedene Ohren.")},
-        {"anderer Ton", [](Verlauf_Test& t) { t.zunehmend = true; t.pulsierend = true; },
-         QStringLiteral("Die Tests wurden mit verschiedenen Tönen gemacht: abnehmend und zunehmend, pulsierend.")},
+        {"anderer Ton",
+         [](Verlauf_Test& t) {
+             t.zunehmend = true;
+             t.pulsierend = true;
+         },
+         QStringLiteral(
+             "Die Tests wurden mit verschiedenen Tönen gemacht: abnehmend und zunehmend, pulsierend.")},
         {"andere Kalibrierart", [](Verlauf_Test& t) { t.eichung = Span_nung; },
          QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: Schallpegelmesser und "
                         "Mikrofonspannung.")},
