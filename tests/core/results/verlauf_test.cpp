@@ -321,6 +321,13 @@ TEST_F(VerlaufTest, NeuereFassungUndGesperrteDateiBleibenUnberuehrt)
     }
     EXPECT_EQ(lesen(pfad()), vorher);
     EXPECT_TRUE(QDir(ordner.path()).entryList({QStringLiteral("Verlauf.sqlite.*")}, QDir::Files).isEmpty());
+
+    // A folder that cannot hold the file (here: a file in its place).
+    Verlauf unerreichbar(pfad() + QStringLiteral("/Verlauf.sqlite"));
+    EXPECT_EQ(unerreichbar.zustand(), Verlauf::Zustand::nicht_lesbar);
+    EXPECT_EQ(unerreichbar.grund(), QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann"));
+    Verlauf_Test t = Beispiel(true, 1);
+    EXPECT_FALSE(unerreichbar.speichern(t));
 }
 
 TEST_F(VerlaufTest, AbgebrochenerSchreiberVerliertHoechstensSeinenTest)
