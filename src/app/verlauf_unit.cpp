@@ -82,6 +82,10 @@ void Test_in_Verlauf_speichern(bool links)
         Verlauf v(Verlaufsdatei());
         if (v.zustand() == Verlauf::Zustand::ersetzt)
             Ersetzt_melden(v);
+        // Accepted again without a new measurement: already in the history.
+        if (v.lesbar())
+            if (const auto letzter = v.neuester(links); letzter && Verlauf_gleiche_Ergebnisse(*letzter, t))
+                return;
         gespeichert = v.lesbar() && v.speichern(t);
         if (!gespeichert)
             Fehler_ausgabe(QStringLiteral("Der Hörtest wurde nicht in den Verlauf geschrieben, weil %1.\r"

@@ -69,7 +69,7 @@ private:
     {
         return programm_->hauptfenster()->findChild<QAction*>(QString::fromLatin1(name));
     }
-    void test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten);
+    void test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten, bool neu = true);
 
     std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
@@ -112,13 +112,14 @@ void Verlauf_Fenster_Test::init()
 
 // One hearing test of the left ear: the rows stopped after the given
 // seconds, then "Übernehmen".
-void Verlauf_Fenster_Test::test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten)
+void Verlauf_Fenster_Test::test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten, bool neu)
 {
     QAction* a = aktion("HoertestLinkesOhr1");
     QVERIFY(a && a->isEnabled());
     a->trigger();
     QVERIFY(f2()->isVisible());
-    f2()->Neu1->trigger();
+    if (neu)
+        f2()->Neu1->trigger();
     for (const auto& [zeile, t] : zeilen_zeiten) {
         QTest::mouseClick(f2()->Button[size_t(zeile)], Qt::LeftButton);
         QVERIFY(player_.laeuft());
@@ -132,6 +133,9 @@ void Verlauf_Fenster_Test::test_machen(const std::vector<std::pair<int, double>>
 void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
 {
     test_machen({{5, 10.0}, {10, 12.0}, {15, 8.0}});
+    // Reopened and accepted again without measuring: no second copy.
+    test_machen({}, false);
+    QCOMPARE(Verlauf(Verlaufsdatei()).anzahl(), 1);
     // Row 10 recalibrated: the meter now reads 3 dB more at the same volume.
     Spannung(Einstellungen, 6, 0, 10) = 93.0;
     QVERIFY(Einstellungen_speichern_Festplatte());

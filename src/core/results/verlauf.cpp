@@ -594,6 +594,23 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
     return std::nullopt;
 }
 
+std::optional<Verlauf_Test> Verlauf::neuester(bool links)
+{
+    if (!lesbar())
+        return std::nullopt;
+    int64_t id = 0;
+    {
+        QSqlQuery q(QSqlDatabase::database(verbindung_, false));
+        q.prepare(
+            QStringLiteral("SELECT id FROM test WHERE ohr = ? ORDER BY zeitpunkt DESC, id DESC LIMIT 1"));
+        q.addBindValue(links ? 0 : 1);
+        if (!q.exec() || !q.next())
+            return std::nullopt;
+        id = q.value(0).toLongLong();
+    }
+    return laden(id);
+}
+
 bool Verlauf::loeschen(int64_t id)
 {
     if (!lesbar())
@@ -672,6 +689,21 @@ std::optional<QByteArray> Verlauf::csv()
 }
 
 // ---- Comparison ------------------------------------------------------------------------
+
+bool Verlauf_gleiche_Ergebnisse(const Verlauf_Test& a, const Verlauf_Test& b)
+{
+    if (a.links != b.links || a.pulsierend != b.pulsierend || a.zunehmend != b.zunehmend ||
+        a.eichung != b.eichung)
+        return false;
+    for (size_t i = 0; i < a.zeilen.size(); ++i) {
+        const Verlauf_Zeile &x = a.zeilen[i], &y = b.zeilen[i];
+        if (x.frequenz != y.frequenz || x.gemessen != y.gemessen || Kalibrierung_verschieden(x, y))
+            return false;
+        if (x.gemessen && (verschieden(x.dB, y.dB) || verschieden(x.dBA, y.dBA)))
+            return false;
+    }
+    return true;
+}
 
 Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test& b)
 {

@@ -116,6 +116,8 @@ public:
     // All tests, newest first.
     std::vector<Verlauf_Eintrag> liste();
     std::optional<Verlauf_Test> laden(int64_t id);
+    // The newest stored test of the ear.
+    std::optional<Verlauf_Test> neuester(bool links);
     bool loeschen(int64_t id);
     int anzahl();
     // The whole history as CSV text: UTF-8 with byte order mark, semicolons,
@@ -162,6 +164,11 @@ struct Verlauf_Vergleich {
     // Notes for the user: different ears, tone kinds, calibration kinds or values.
     std::vector<QString> hinweise;
 };
+
+// True when b holds the same results as a: same ear, tone, calibration and
+// thresholds (the name and the time aside). An ear's results accepted once
+// more without a new measurement are then not stored a second time.
+bool Verlauf_gleiche_Ergebnisse(const Verlauf_Test& a, const Verlauf_Test& b);
 
 // Differences b - a at every frequency both tests measured, and notes on what
 // makes the two tests hard to compare.
