@@ -229,7 +229,7 @@ TVerlauf_Form::TVerlauf_Form(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form_Verlauf"));
     setWindowTitle(QStringLiteral("Verlauf der Hörtests"));
-    resize(900, 700);
+    resize(960, 820);
 
     Liste = new QTableView(this);
     Liste->setObjectName(QStringLiteral("Liste"));

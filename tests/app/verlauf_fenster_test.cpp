@@ -186,6 +186,7 @@ void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
     QCOMPARE(f->Schaubild_links->kurven()[0].pegel.size(), size_t(3));
     QCOMPARE(f->Schaubild_links->kurven()[1].pegel.size(), size_t(4));
     QVERIFY(f->Schaubild_rechts->kurven().empty());
+    QCoreApplication::processEvents();
     f->grab().save(QStringLiteral(VAZOZEZ_TEST_OUTPUT "/verlauf_vergleich.png"));
 
     // Deleting asks first; "Nein" keeps the test.
