@@ -1,4 +1,7 @@
 #include "app/programm.h"
+#include "app/verlauf_unit.h"
+#include "core/results/verlauf.h"
+#include "core/settings/einstellungen.h"
 
 #include "app/alle_wave.h"
 #include "app/audiogramm_unit.h"
@@ -119,6 +122,10 @@ void Programm::beenden()
     start_warnung_.reset();
     if (form2_ && form2_->isVisible())
         form2_->close();
+    // The history's journal goes into its file, so that the file alone is a
+    // whole copy of the history once the program has ended.
+    if (!Einstellungsordner.isEmpty())
+        Verlauf_Journal_einarbeiten(Verlaufsdatei());
     if (abspieler_) {
         abspieler_->stoppen();
         abspieler_->schliessen();

@@ -166,7 +166,7 @@ void Hauptfenster_Test::sichtbareMenueeintraege()
     QCOMPARE(sichtbare_texte(form_->Testergebnisse1->actions()),
              (QStringList{QStringLiteral("Schaubilder"), QStringLiteral("Tabelle Ergebnisse"),
                           QStringLiteral("Tabelle Normhörschwelle"), QStringLiteral("Tabelle 0-dB(A)-Werte"),
-                           QStringLiteral("Audiogramm"), QStringLiteral("Verlauf")}));
+                          QStringLiteral("Audiogramm"), QStringLiteral("Verlauf")}));
     QCOMPARE(sichtbare_texte(form_->Einstellungen1->actions()),
              (QStringList{QStringLiteral("Optionen"), QStringLiteral("Anfangs- bzw. Endlautstärke "),
                           QStringLiteral("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"),

@@ -195,6 +195,27 @@ Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 4
 
 // ---- The database ------------------------------------------------------------------
 
+void Verlauf_Journal_einarbeiten(const QString& pfad)
+{
+    if (!QFileInfo::exists(pfad + QStringLiteral("-wal")))
+        return;
+    const QString name = QStringLiteral("Verlauf_%1").arg(Verbindungszaehler.fetchAndAddRelaxed(1));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(pfad);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+        // This connection keeps SQLite's own behaviour: the last connection
+        // to close copies the journal in and deletes it.
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            q.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
 Verlauf::Verlauf(const QString& pfad)
     : pfad_(pfad), verbindung_(QStringLiteral("Verlauf_%1").arg(Verbindungszaehler.fetchAndAddRelaxed(1)))
 {

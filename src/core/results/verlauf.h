@@ -168,6 +168,11 @@ struct Verlauf_Vergleich {
 // True when b holds the same results as a: same ear, tone, calibration and
 // thresholds (the name and the time aside). An ear's results accepted once
 // more without a new measurement are then not stored a second time.
+// Copies the journal beside the history into the file and removes it, so that
+// after the program has ended "Verlauf.sqlite" alone holds every test (a copy
+// of that file alone is a whole history). Does nothing when there is no file.
+void Verlauf_Journal_einarbeiten(const QString& pfad);
+
 bool Verlauf_gleiche_Ergebnisse(const Verlauf_Test& a, const Verlauf_Test& b);
 
 // Differences b - a at every frequency both tests measured, and notes on what

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -124,6 +125,13 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
         for (Verlauf_Test* t : {&a, &b, &c})
             ASSERT_TRUE(v.speichern(*t)) << qPrintable(v.grund());
     }
+    // At the program's end the journal goes into the file: a copy of the file
+    // alone (a user's backup) holds every test.
+    Verlauf_Journal_einarbeiten(pfad());
+    EXPECT_FALSE(QFileInfo::exists(pfad() + QStringLiteral("-wal")));
+    const QString kopie = pfad() + QStringLiteral(".kopie");
+    ASSERT_TRUE(QFile::copy(pfad(), kopie));
+    EXPECT_EQ(Verlauf(kopie).liste().size(), 3u);
     // A later run of the program finds them again.
     Verlauf v(pfad());
     const auto liste = v.liste();
