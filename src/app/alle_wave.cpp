@@ -218,10 +218,7 @@ void TWave_erzeugen::run()
     // when it is played.
     const bool alle_geschrieben = alle_Tondateien_erzeugen(
         ordner_, frequenzen_, zunehmend_, pulsierend_, tondauer_,
-        [this](int zeile) {
-            im_Fensterthread([this, zeile] { Zeile_fertig(zeile); });
-        },
-        &abbrechen_);
+        [this](int zeile) { im_Fensterthread([this, zeile] { Zeile_fertig(zeile); }); }, &abbrechen_);
     if (abbrechen_)
         return;
     im_Fensterthread([this, alle_geschrieben] {

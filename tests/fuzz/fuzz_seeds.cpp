@@ -34,7 +34,8 @@ int main(int argc, char** argv)
     // Short tones of 0.05 s: falling, rising, pulsing, constant.
     const QString t = ziel + QStringLiteral("tondatei/");
     ok &= erzeuge_wave_stereo_l_r(false, false, 5, 1000.0f, t + "abn_l.wav", t + "abn_r.wav", false, true);
-    ok &= erzeuge_wave_stereo_l_r(true, true, 5, 250.0f, t + "zun_puls_l.wav", t + "zun_puls_r.wav", false, true);
+    ok &= erzeuge_wave_stereo_l_r(true, true, 5, 250.0f, t + "zun_puls_l.wav", t + "zun_puls_r.wav", false,
+                                  true);
     ok &= erzeuge_wave_stereo_konstant_l_r(5, t + "konst_l.wav", t + "konst_r.wav", 4000.0f, true);
 
     const char* versionen[] = {"Vidizedazevadadev Version 1.2", "Vidizedazevadadev Version 1.5",

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     Schallpegel_Optionen_Grundeinstellung();
     FFT_Tabellen = kvFFT_Tabellen{};
     const QString pfad =
-        fuzz_umgebung::ordner() + QStringLiteral("Grundeinstellungen_Quarvel_Schallpegelmesser/Grundeinstellungen.sch");
+        fuzz_umgebung::ordner() +
+        QStringLiteral("Grundeinstellungen_Quarvel_Schallpegelmesser/Grundeinstellungen.sch");
     if (!fuzz_umgebung::schreiben(pfad, daten, groesse))
         return 0;
     (void)Schallpegel_Einstellungen_holen1();

@@ -21,7 +21,8 @@ int Regulaere_Datei_oeffnen(const QString& pfad, qint64& groesse)
     const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return -1;
-    struct stat st {};
+    struct stat st {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return -1;

@@ -255,7 +255,8 @@ bool Einstellungen_von_Festplatte_holen()
         // Bytes behind the records are ignored, but a file of megabytes is
         // no settings file.
         constexpr qint64 Groesste_Einstellungsdatei = 1024 * 1024;
-        ok = Datei_lesen(datei, Groesse_Einstellungsdatei, daten, Groesste_Einstellungsdatei) && lesen(e, daten);
+        ok = Datei_lesen(datei, Groesse_Einstellungsdatei, daten, Groesste_Einstellungsdatei) &&
+             lesen(e, daten);
         const bool alt = ok && e.Version.gleich(Version_1_2);
         if (ok && !alt)
             ok = lesen(e1_4, daten.mid(sizeof(Einstellungstyp)));
