@@ -83,9 +83,11 @@ class TestAudiogrammFenster : public QObject
     void zeigen()
     {
         form()->hide();
-        QMenu* menue = programm_->hauptfenster()->Testergebnisse1;
-        QCOMPARE(menue->actions().back()->text(), QStringLiteral("Audiogramm"));
-        menue->actions().back()->trigger();
+        QAction* eintrag = programm_->hauptfenster()->Testergebnisse1->findChild<QAction*>(
+            QStringLiteral("Audiogramm1"), Qt::FindDirectChildrenOnly);
+        QVERIFY(eintrag);
+        QCOMPARE(eintrag->text(), QStringLiteral("Audiogramm"));
+        eintrag->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(form()));
     }
     void speichern(QPushButton* knopf, const QString& pfad)

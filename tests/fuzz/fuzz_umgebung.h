@@ -45,6 +45,7 @@ inline void einrichten()
     if (!o)
         std::abort();
     ordner() = QString::fromLocal8Bit(o) + QLatin1Char('/');
+    std::atexit([] { QDir(ordner()).removeRecursively(); });
     QDir().mkpath(ordner() + QLatin1String(Name_Einstellungsordner));
     QDir().mkpath(ordner() + QStringLiteral("Grundeinstellungen_Quarvel_Schallpegelmesser"));
     qInstallMessageHandler(still);

@@ -62,8 +62,7 @@ const char* const Schema_2[] = {
 const char* const Schritt_1_zu_2[] = {
     "ALTER TABLE test ADD COLUMN eichung INTEGER NOT NULL DEFAULT -1",
     "ALTER TABLE test ADD COLUMN gemessen INTEGER NOT NULL DEFAULT 0",
-    "UPDATE test SET gemessen = (SELECT count(*) FROM zeile WHERE zeile.test = test.id AND zeile.dB IS NOT "
-    "NULL)",
+    "UPDATE test SET gemessen = (SELECT count(*) FROM zeile WHERE zeile.test = test.id AND dB IS NOT NULL)",
     "ALTER TABLE zeile ADD COLUMN anfangsdruck REAL NOT NULL DEFAULT 0",
     "ALTER TABLE zeile ADD COLUMN startvolumen INTEGER NOT NULL DEFAULT 0",
     "ALTER TABLE zeile ADD COLUMN kalibrierwert REAL NOT NULL DEFAULT 0",

@@ -140,7 +140,12 @@ bool PortAudio_Abspieler::strom_oeffnen()
     p.device = geraet;
     p.channelCount = 2;
     p.sampleFormat = paFloat32;
-    p.suggestedLatency = info->defaultLowOutputLatency;
+    // The device's higher latency (about 35 ms on a sound server instead of
+    // about 9): with the shorter buffers a pause of a few milliseconds in
+    // scheduling (a busy or virtual machine) already cuts gaps into the tone,
+    // and the heard position then runs slower than real time, which would
+    // shift the threshold. The position subtracts the latency either way.
+    p.suggestedLatency = info->defaultHighOutputLatency;
     p.hostApiSpecificStreamInfo = nullptr;
     PaStream* s = nullptr;
     if (Pa_OpenStream(&s, nullptr, &p, Rate, paFramesPerBufferUnspecified,
