@@ -144,13 +144,7 @@ QString TAudiogramm_Form::Speicherpfad_waehlen(const QString& filter, const QStr
     d.standard_endung = endung;
     d.verzeichnis = Dokumente_pfad.trimmed();
     d.dateiname = QStringLiteral("Audiogramm.") + endung;
-    const auto wahl = dialoge().datei_speichern(d);
-    if (!wahl || wahl->pfad.isEmpty())
-        return {};
-    const QString pfad = Endung_ersetzen(wahl->pfad, QStringLiteral(".") + endung);
-    if (Datei_existiert(pfad) && !Ueberschreiben_fragen(pfad))
-        return {};
-    return pfad;
+    return Speicherdatei_waehlen(d, endung).value_or(QString());
 }
 
 void TAudiogramm_Form::Button1Click()

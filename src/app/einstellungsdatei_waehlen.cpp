@@ -39,3 +39,14 @@ std::optional<QString> Einstellungsdatei_waehlen(Endungsregel regel)
         return std::nullopt;
     return pfad;
 }
+
+std::optional<QString> Speicherdatei_waehlen(const Dateidialog& d, const QString& endung)
+{
+    const auto wahl = dialoge().datei_speichern(d);
+    if (!wahl || wahl->pfad.isEmpty())
+        return std::nullopt;
+    const QString pfad = Endung_ersetzen(wahl->pfad, QLatin1Char('.') + endung);
+    if (Datei_existiert(pfad) && !Ueberschreiben_fragen(pfad))
+        return std::nullopt;
+    return pfad;
+}

@@ -3,6 +3,8 @@
 // "Quarvel Vazozez (*.qvl)|*.qvl", default extension "qvl", starting in the
 // current settings file's folder with its name proposed (or in the settings
 // folder when no file is current), then the question before overwriting.
+#include "core/shell/dialoge.h"
+
 #include <QString>
 
 #include <optional>
@@ -19,3 +21,8 @@ std::optional<QString> Einstellungsdatei_waehlen(Endungsregel regel);
 // "Datei existiert bereits. Möchten Sie \r<pfad>\rüberschreiben?" with Yes and
 // No; true for Yes.
 bool Ueberschreiben_fragen(const QString& pfad);
+
+// The save dialog `d` for a file with extension `endung` (without dot): the
+// chosen name gets that extension in place of any other, and an existing file
+// is overwritten only after the question. Nothing when cancelled or refused.
+std::optional<QString> Speicherdatei_waehlen(const Dateidialog& d, const QString& endung);

@@ -1,6 +1,7 @@
 #include "app/tabellenfenster.h"
 
 #include "app/druckausgabe.h"
+#include "app/einstellungsdatei_waehlen.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 
@@ -215,14 +216,8 @@ void Tabellenfenster::Speichern1Click()
     SaveDialog1.dateiname = pfad;
     SaveDialog1.verzeichnis = Verzeichnis_von_Datei(pfad);
     Dateiname = pfad;
-    if (Datei_existiert(pfad)) {
-        const Antwort a = dialoge().meldung(Symbol::Information, Knoepfe::JaNein,
-                                            QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad +
-                                                QStringLiteral("\r") + QStringLiteral("überschreiben?"),
-                                            QStringLiteral("Information"), Antwort::Ja);
-        if (a != Antwort::Ja)
-            return;
-    }
+    if (Datei_existiert(pfad) && !Ueberschreiben_fragen(pfad))
+        return;
     if (Datei_Typ_xls)
         Ergebnisse_Excel(pfad);
     else

@@ -468,12 +468,10 @@ void TVerlauf_Form::ExportierenClick()
     d.standard_endung = QStringLiteral("csv");
     d.verzeichnis = Dokumente_pfad.trimmed();
     d.dateiname = QStringLiteral("Verlauf.csv");
-    const auto wahl = dialoge().datei_speichern(d);
-    if (!wahl || wahl->pfad.isEmpty())
+    const auto wahl = Speicherdatei_waehlen(d, QStringLiteral("csv"));
+    if (!wahl)
         return;
-    const QString pfad = Endung_ersetzen(wahl->pfad, QStringLiteral(".csv"));
-    if (Datei_existiert(pfad) && !Ueberschreiben_fragen(pfad))
-        return;
+    const QString& pfad = *wahl;
     std::optional<QByteArray> inhalt;
     QString grund;
     {
