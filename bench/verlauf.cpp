@@ -7,7 +7,7 @@
 // thread's processor time (which other programs on a busy machine do not
 // inflate).
 #include "core/results/verlauf.h"
-#include "app/verlauf_unit.h"
+#include "app/results/verlauf_unit.h"
 #include "core/settings/dateien.h"
 #include "core/settings/einstellungen.h"
 

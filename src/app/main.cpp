@@ -1,5 +1,5 @@
-#include "app/programm.h"
-#include "app/unit1.h"
+#include "app/shell/programm.h"
+#include "app/shell/unit1.h"
 #include "core/shell/dialoge.h"
 
 #include <QApplication>

@@ -1,0 +1,9 @@
+#include "app/results/tabelle_norm_unit.h"
+
+TForm_Norm_Tab::TForm_Norm_Tab(QWidget* parent)
+    : Referenztabellenfenster(&Referenztabelle_Norm,
+                              QStringLiteral("Normhörschwelle (Interpolation aus Daten der IS0 226:2003)"),
+                              parent)
+{
+    setObjectName(QStringLiteral("Form_Norm_Tab"));
+}

@@ -1,9 +1,0 @@
-#include "app/tabelle_norm_unit.h"
-
-TForm_Norm_Tab::TForm_Norm_Tab(QWidget* parent)
-    : Referenztabellenfenster(&Referenztabelle_Norm,
-                              QStringLiteral("Normhörschwelle (Interpolation aus Daten der IS0 226:2003)"),
-                              parent)
-{
-    setObjectName(QStringLiteral("Form_Norm_Tab"));
-}

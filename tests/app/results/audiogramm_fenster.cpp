@@ -1,0 +1,221 @@
+// The audiogram window in the running program with a known result set: opened
+// from the last entry of "Testergebnisse", markers and bound arrows at their
+// pixels, averages and grades, the warnings; the report saved as one PDF page
+// and the values as CSV through the recorded dialogs, and a save that fails.
+// Leaves Audiogramm.png, Audiogramm.pdf and Audiogramm.csv in test-output/.
+#include "app/tones/alle_wave.h"
+#include "app/results/audiogramm_unit.h"
+#include "app/shell/fenster.h"
+#include "app/frisches_heim.h"
+#include "app/shell/programm.h"
+#include "app/tabellen_pruefung.h"
+#include "app/shell/unit1.h"
+#include "app/results/zeichenflaeche.h"
+#include "core/acoustics/kvhoerschwelle.h"
+#include "core/settings/einstellungen.h"
+#include "core/shell/meldungen.h"
+#include "platform/audio/simulierter_abspieler.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+namespace
+{
+const QString Ausgabe = QStringLiteral(VAZOZEZ_TEST_OUTPUT);
+const QRgb Rot = qRgb(255, 0, 0), Blau = qRgb(0, 0, 255);
+
+// Deviation from the normal threshold per row of the default frequencies
+// (50 Hz .. 18000 Hz) for the right ear; the left ear lies 30 dB lower.
+// Rows 19, 20 (14000, 16000 Hz) are absolute levels; row 21 is not measured.
+const int Rechts[21] = {15, 12, 10, 10, 20, 25, 30, 35, 35, 38, 40, 42, 45, 50, 55, 60, 65, 70, 75, 80, 0};
+constexpr int Links_tiefer = 30;
+constexpr int Zeile_Grenze_links = 8;   // 2500 Hz, pressed after a falling tone's end
+constexpr int Zeile_Grenze_rechts = 12; // 4500 Hz, after a rising tone's end
+
+double pa(double dB)
+{
+    return 0.00002 * std::pow(10.0, dB / 20.0);
+}
+
+int zaehlen(const QImage& b, QRgb farbe, QRect bereich)
+{
+    bereich &= b.rect();
+    int n = 0;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            n += b.pixel(x, y) == farbe;
+    return n;
+}
+
+void Ergebnisse_setzen()
+{
+    Druck_string_start();
+    for (int k = 1; k <= 21; ++k) {
+        const double f = Frequenz(k);
+        const double norm = f <= 12500 ? double(Hoerschwelle_Funktion(f)) : 0.0;
+        if (Rechts[k - 1] == 0)
+            continue;
+        Hoertest_Druck[size_t(Druck_index(false, k))] = pa(norm + Rechts[k - 1]);
+        Hoertest_Druck[size_t(Druck_index(true, k))] = pa(norm + Rechts[k - 1] + Links_tiefer);
+    }
+    Hoertest_nach_Tonende[size_t(Druck_index(true, Zeile_Grenze_links))] = Tonende::nach_abnehmendem;
+    Hoertest_nach_Tonende[size_t(Druck_index(false, Zeile_Grenze_rechts))] = Tonende::nach_zunehmendem;
+}
+} // namespace
+
+class TestAudiogrammFenster : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<Frisches_Heim> heim_;
+    Aufzeichnende_Dialoge dlg_;
+    Simulierter_Abspieler player_;
+    std::unique_ptr<Programm> programm_;
+
+    TAudiogramm_Form* form() const { return qobject_cast<TAudiogramm_Form*>(Fenster.Audiogramm_Form); }
+    void zeigen()
+    {
+        form()->hide();
+        QAction* eintrag = programm_->hauptfenster()->Testergebnisse1->findChild<QAction*>(
+            QStringLiteral("Audiogramm1"), Qt::FindDirectChildrenOnly);
+        QVERIFY(eintrag);
+        QCOMPARE(eintrag->text(), QStringLiteral("Audiogramm"));
+        eintrag->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(form()));
+    }
+    void speichern(QPushButton* knopf, const QString& pfad)
+    {
+        QFile::remove(pfad);
+        dlg_.leeren();
+        dlg_.dateiwahlen.push_back({pfad, 1});
+        knopf->click();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QDir().mkpath(Ausgabe);
+        heim_ = std::make_unique<Frisches_Heim>();
+        Einstellungen_zuruecksetzen();
+        programm_ = std::make_unique<Programm>(&player_, &dlg_);
+        programm_->starten();
+        QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+        QVERIFY(form());
+    }
+    void cleanupTestCase()
+    {
+        programm_.reset();
+        Einstellungen_zuruecksetzen();
+        heim_.reset();
+    }
+
+    void Markierungen_Mittelwerte_Warnungen()
+    {
+        Ergebnisse_setzen();
+        zeigen();
+        form()->resize(1100, 720);
+        QTRY_VERIFY(form()->Audiogramm->width() >= 640);
+        const QImage b = form()->Audiogramm->grab().toImage();
+        b.save(Ausgabe + QStringLiteral("/Audiogramm.png"));
+        const Audiogramm_Achsen a = Audiogramm_Achsen_in(form()->Audiogramm->rect(), 1.0);
+        const int r = int(a.Markierung_Radius(1.0));
+        int gezeigt = 0;
+        for (int k = 1; k <= 21; ++k) {
+            const double f = Frequenz(k);
+            const bool im_Bild = f >= 125 && f <= 12500;
+            const int x = int(std::lround(a.x_von_Frequenz(f)));
+            const int yr = int(std::lround(a.y_von_Pegel(Rechts[k - 1])));
+            const int yl = int(std::lround(a.y_von_Pegel(Rechts[k - 1] + Links_tiefer)));
+            // Circle: its ring crosses the column r pixels above and below the centre.
+            const QRect oben(x - 1, yr - r - 1, 3, 3), unten(x - 1, yr + r - 1, 3, 3);
+            QVERIFY2((zaehlen(b, Rot, oben) > 0 && zaehlen(b, Rot, unten) > 0) == im_Bild,
+                     qPrintable(QString::number(f)));
+            // Cross: both diagonals reach the corners.
+            QVERIFY2((zaehlen(b, Blau, QRect(x - r - 1, yl - r - 1, 3, 3)) > 0 &&
+                      zaehlen(b, Blau, QRect(x + r - 1, yl + r - 1, 3, 3)) > 0) == im_Bild,
+                     qPrintable(QString::number(f)));
+            gezeigt += im_Bild;
+            if (k == Zeile_Grenze_links) {
+                // Arrow up from the cross (the threshold lies lower), nothing below.
+                QVERIFY(zaehlen(b, Blau, QRect(x - 1, yl - 3 * r, 3, 2 * r - 2)) >= r);
+                QCOMPARE(zaehlen(b, Blau, QRect(x - 1, yl + r + 2, 3, 2 * r - 2)), 0);
+            }
+            if (k == Zeile_Grenze_rechts) {
+                QVERIFY(zaehlen(b, Rot, QRect(x - 1, yr + r + 2, 3, 2 * r - 2)) >= r);
+                QCOMPARE(zaehlen(b, Rot, QRect(x - 1, yr - 3 * r, 3, 2 * r - 2)), 0);
+            }
+        }
+        QCOMPARE(gezeigt, 16);
+
+        // 500/1000/2000/4000 Hz: right 10, 20, 30, 40 -> 25; left 55.
+        const QString mittel = form()->Mittelwerte_Label->text();
+        QVERIFY2(mittel.contains(QStringLiteral("Rechtes Ohr: 25,0 dB – Geringgradig")), qPrintable(mittel));
+        QVERIFY2(mittel.contains(QStringLiteral("Linkes Ohr: 55,0 dB – Mittel- bis hochgradig")),
+                 qPrintable(mittel));
+        // A first start has the default calibration on both ears.
+        const QString eichung = form()->Eichung_Label->text();
+        QVERIFY(eichung.contains(QStringLiteral("Linkes Ohr: keine eigene Kalibrierung")));
+        QVERIFY(eichung.contains(QStringLiteral("Rechtes Ohr: keine eigene Kalibrierung")));
+        QCOMPARE(form()->Hinweis_Label->text(), Audiogramm_Hinweis_klinisch);
+        QVERIFY(form()->Hohe_Frequenzen_Label->text().contains(
+            QStringLiteral("16000 Hz: links 110 dB, rechts 80 dB")));
+        form()->grab().save(Ausgabe + QStringLiteral("/Audiogramm_Fenster.png"));
+    }
+
+    void Bericht_und_Werte_speichern()
+    {
+        Ergebnisse_setzen();
+        zeigen();
+        form()->Name_Edit->setText(QStringLiteral("Erika Mustermann"));
+        const QString pdf = Ausgabe + QStringLiteral("/Audiogramm.pdf");
+        speichern(form()->Button1, pdf);
+        QVERIFY2(dlg_.meldungen.empty(), qPrintable(dlg_.letzter_text()));
+        QCOMPARE(dlg_.dateidialoge.back().standard_endung, QStringLiteral("pdf"));
+        const QStringList seiten = pdf_seiten(pdf);
+        QCOMPARE(seiten.size(), 1);
+        const QString text = seiten.front().simplified();
+        for (const QString& t :
+             {QStringLiteral("Audiogramm"), QStringLiteral("Name: Erika Mustermann"),
+              QStringLiteral("Pulsierender Ton"), QStringLiteral("Amplitude abnehmend"),
+              QStringLiteral("Kalibrierung linkes Ohr: keine eigene Kalibrierung (Grundwerte)"),
+              QStringLiteral("Kein klinisches Audiogramm"), QStringLiteral("125 250 500 1k 2k 4k 8k 16k"),
+              QStringLiteral("Rechtes Ohr: 25,0 dB – Geringgradig"),
+              QStringLiteral("Linkes Ohr: 55,0 dB – Mittel- bis hochgradig"),
+              QStringLiteral("An Taubheit grenzend"), QStringLiteral("2500 "), QStringLiteral("≤ 65"),
+              QStringLiteral("≥ 42"), QStringLiteral("16000 ")})
+            QVERIFY2(text.contains(t), qPrintable(t + QStringLiteral(" | ") + text));
+
+        // CSV: header, one line per frequency and ear, left ear first.
+        const QString csv = Ausgabe + QStringLiteral("/Audiogramm.csv");
+        speichern(form()->Button2, csv);
+        QVERIFY(dlg_.meldungen.empty());
+        const QByteArray roh = datei_inhalt(csv);
+        QVERIFY(roh.startsWith("\xEF\xBB\xBF"));
+        const QStringList zeilen =
+            QString::fromUtf8(roh.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.size(), 1 + 2 * 20);
+        QCOMPARE(
+            zeilen[0],
+            QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze"));
+        for (const QString& z : zeilen)
+            QCOMPARE(z.count(u';'), 5);
+        // Left 1000 Hz: 2.4 + 50 dB; left 2500 Hz a bound; right 16000 Hz absolute.
+        QCOMPARE(zeilen[5], QStringLiteral("links;1000;52,4;2,4;50;"));
+        QVERIFY(zeilen[Zeile_Grenze_links].endsWith(QStringLiteral(";65;≤")));
+        QCOMPARE(zeilen[20 + 20], QStringLiteral("rechts;16000;80,0;;;"));
+
+        // A file that cannot be written: the program's save warning.
+        speichern(form()->Button2, Ausgabe + QStringLiteral("/fehlt/Audiogramm.csv"));
+        QCOMPARE(dlg_.letzter_text(), Text_Fehler_bei_abspeichern);
+    }
+};
+
+QTEST_MAIN(TestAudiogrammFenster)
+#include "audiogramm_fenster.moc"
