@@ -4,6 +4,11 @@
 // voltage (2), the manual calibration (3) and the automatic calibration (4).
 // 21 frequency rows in three blocks of seven, each with a frequency label,
 // an edit (and a unit box in modes 3 and 4) and a Start/Stopp button.
+// The members are defined in one file per task: einstellungen_messungen.cpp
+// (the window, its modes and menu), messfenster_aufbau.cpp (the controls),
+// messfenster_hoertest.cpp (the hearing test and the player),
+// messfenster_pegel.cpp (level entry, the manual and the voltage calibration)
+// and messfenster_auto.cpp (the automatic calibration).
 #include "core/calibration/auto_kalibrierung.h"
 
 #include <QMainWindow>

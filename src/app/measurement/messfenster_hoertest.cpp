@@ -1,0 +1,271 @@
+// The hearing test in the measurement window: the rows' Start/Stopp buttons,
+// the player of the tone files, and the threshold of a "Stopp".
+#include "app/measurement/messfenster_intern.h"
+
+#include "core/acoustics/physik_hoertest.h"
+#include "core/results/hoertest_druck.h"
+#include "core/settings/einstellungen.h"
+#include "core/settings/pegeleingabe.h"
+#include "core/shell/dialoge.h"
+#include "core/shell/kvhilf.h"
+#include "core/shell/meldungen.h"
+#include "core/tones/kvwave.h"
+#include "platform/audio/abspieler.h"
+
+#include <QApplication>
+
+namespace
+{
+
+// Whether the tone of the active row really started playing; a row whose
+// tone never played yields no hearing threshold.
+bool ton_lief = false;
+
+} // namespace
+
+// ---- Rows ---------------------------------------------------------------------------
+
+void TForm2::ButtonClick(int zeile)
+{
+    DrueckeButton_Einstellungen(zeile);
+}
+
+void TForm2::DrueckeButton_Einstellungen(int zeile)
+{
+    if (zeile < 1 || zeile > Zeilen)
+        return;
+    const bool l = links();
+    const int v = Lautstaerkegruppe();
+    if (zeile == aktive_Zeile) {
+        if (Form2_Modus == 0) {
+            if (ton_lief) {
+                const double t = ZeitMediaplayer_s();
+                Hoertest_Druck_berechnen(l, zeile, t, Hoertest_Druck, Hoertest_Druck_string);
+                // A press after the end gives only a bound of the threshold.
+                Hoertest_nach_Tonende[size_t(Druck_index(l, zeile))] =
+                    Tonende_bei(t, Einstellungen.zunehmend != 0);
+                Druck_ausgeben(l, zeile);
+            } else {
+                // Nothing measured: the row shows its stored result's colour again.
+                Zeilenfarbe_zuweisen(l ? 1 : 2, zeile);
+            }
+            Panel0(QStringLiteral("Bereit"));
+            StatusBar_Text();
+        }
+        Button[size_t(zeile)]->setText(QStringLiteral("Start"));
+        aktive_Zeile = 0;
+        ton_lief = false;
+        sound_beenden();
+        Form2Alle_Buttons_einschalten();
+        if (Form2_Modus >= 1) {
+            Trackbars_zeigen(false);
+            if (Form2_Modus == 1)
+                Eine_Spannung_ausgeben(l, zeile);
+            Form2Alle_Edits_aus_grau();
+            Panel0(QStringLiteral("Bereit"));
+            Panel1(QStringLiteral(" "));
+        }
+        return;
+    }
+    if (aktive_Zeile != 0)
+        return; // another row is running; its button is the only one shown
+    Button[size_t(zeile)]->setText(QStringLiteral("Stopp"));
+    aktive_Zeile = zeile;
+    ton_lief = false;
+    Form2Andere_Buttons_abschalten(zeile);
+    const float f = float(Frequenz(zeile));
+    if (Form2_Modus == 0) {
+        Edit_farbe(zeile, QApplication::palette().color(QPalette::Base),
+                   QApplication::palette().color(QPalette::Text));
+        if (l)
+            SetWaveVolume(uint16_t(std::min<uint32_t>(Links_Volume(Einstellungen, 3, zeile), 65535)), 0);
+        else
+            SetWaveVolume(0, uint16_t(std::min<uint32_t>(Rechts_Volume(Einstellungen, 3, zeile), 65535)));
+        Panel1(QStringLiteral("Ton wird erzeugt. Bitte warten."));
+        Panel0(QStringLiteral("Aktiv"));
+        Ton_abnehmend(l, zeile, f);
+        if (aktive_Zeile == zeile)
+            StatusBar_Text();
+        return;
+    }
+    Trackbars_zeigen(true);
+    Form2aktiver_Edit_einschalten(zeile);
+    Panel1(QStringLiteral("Ton wird erzeugt. Bitte warten."));
+    Lautstaerke_in_Trackbar(l ? Lautstaerke_links[v][zeile] : Lautstaerke_rechts[v][zeile]);
+    Panel0(QStringLiteral("Aktiv"));
+    Ton_konstant(l, 3000, f);
+    if (aktive_Zeile != zeile)
+        return;
+    switch (Form2_Modus) {
+    case 1:
+        Panel1(QStringLiteral("Lautstärke einstellen"));
+        break;
+    case 2:
+        Panel1(zeile == 5 ? QStringLiteral(
+                                "Lautstärke einstellen, Mikrofonspannung und Schallpegel messen und eingeben")
+                          : QStringLiteral("Lautstärke einstellen, Mikrofonspannung messen und eingeben"));
+        break;
+    default:
+        Panel1(QStringLiteral("Lautstärke einstellen, Schalldruckpegel messen und eingeben"));
+        break;
+    }
+    if (Form2_Modus >= 2)
+        Edit[size_t(zeile)]->setFocus();
+}
+
+// ---- Playback ----------------------------------------------------------------------
+
+void TForm2::Ton_abnehmend(bool l, int zeile, float frequenz)
+{
+    bool vorhanden = false;
+    bool fehler = false;
+    Verzeichnis_anlegen(Wave_ordner(), vorhanden, fehler);
+    if (fehler) {
+        Fehler_bei_abspeichern();
+        return;
+    }
+    QString datei_l;
+    QString datei_r;
+    bool neu = false;
+    if (Einstellungen.wave_immer_neu) {
+        datei_l = Wave_ordner() + QStringLiteral("/Ton_l.wav");
+        datei_r = Wave_ordner() + QStringLiteral("/Ton_r.wav");
+        Mediaplayer_Datei_freigeben(datei_l);
+        Mediaplayer_Datei_freigeben(datei_r);
+        neu = true;
+    } else {
+        datei_l = Tondatei_links(zeile);
+        datei_r = Tondatei_rechts(zeile);
+        Mediaplayer_schliessen();
+    }
+    Tondauer_hundertstel = Einstellungen.zunehmend ? 1500 : 3000;
+    if (!erzeuge_wave_stereo_l_r(Einstellungen.zunehmend, Einstellungen.pulsierend,
+                                 uint32_t(Tondauer_hundertstel), frequenz, datei_l, datei_r, false, neu)) {
+        Fehler_bei_abspeichern();
+        return;
+    }
+    Ton_wiederholen = false;
+    abspielen(l ? datei_l : datei_r);
+}
+
+void TForm2::Ton_konstant(bool l, uint32_t N, float frequenz)
+{
+    Konstanten_Ton_spielen(l, N, true, frequenz, true);
+}
+
+void TForm2::Ton_auto(bool l, uint32_t N, bool neu, float frequenz)
+{
+    Konstanten_Ton_spielen(l, N, neu, frequenz, false);
+}
+
+void TForm2::Konstanten_Ton_spielen(bool l, uint32_t N, bool neu, float frequenz, bool wiederholen)
+{
+    bool vorhanden = false;
+    bool fehler = false;
+    Verzeichnis_anlegen(Wave_ordner(), vorhanden, fehler);
+    if (fehler) {
+        Fehler_bei_abspeichern();
+        return;
+    }
+    const QString datei_l = Wave_ordner() + QStringLiteral("/Ton_l.wav");
+    const QString datei_r = Wave_ordner() + QStringLiteral("/Ton_r.wav");
+    Mediaplayer_Datei_freigeben(datei_l);
+    Mediaplayer_Datei_freigeben(datei_r);
+    // A file that cannot be written is reported only through a missing file.
+    erzeuge_wave_stereo_konstant_l_r(N, datei_l, datei_r, frequenz, neu);
+    // The constant tone of modes 1..3 repeats without a gap until stopped.
+    Ton_wiederholen = wiederholen;
+    abspielen(l ? datei_l : datei_r);
+}
+
+void TForm2::abspielen(const QString& datei)
+{
+    if (!Datei_existiert(datei)) {
+        Fehler_ausgabe(QStringLiteral("Datei nicht vorhanden"), QStringLiteral("Problem"));
+        return;
+    }
+    const bool ok = player_ && player_->oeffnen(datei) &&
+                    (player_->wiederholen_setzen(Ton_wiederholen),
+                     player_->benachrichtigen_setzen(Form2_Modus >= 1), player_->abspielen());
+    if (ok) {
+        Ton_gestoppt = false;
+        ton_lief = true;
+        return;
+    }
+    // No output device: the user is told, the row goes back to "Start" and
+    // every result measured so far stays.
+    Ton_gestoppt = true;
+    if (player_)
+        player_->schliessen();
+    dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen,
+                      QStringLiteral("Bitte schließen Sie einen Kopfhörer an."), QStringLiteral("Hinweis"),
+                      Antwort::Ok);
+    if (Form2_Modus == 4)
+        return; // the automatic calibration ends its run itself
+    const int zeile = aktive_Zeile;
+    if (zeile >= 1 && zeile <= Zeilen) {
+        Button[size_t(zeile)]->setText(QStringLiteral("Start"));
+        aktive_Zeile = 0;
+        ton_lief = false;
+        Form2Alle_Buttons_einschalten();
+        if (Form2_Modus >= 1) {
+            Trackbars_zeigen(false);
+            Form2Alle_Edits_aus_grau();
+            Panel1(QStringLiteral(" "));
+        } else {
+            Zeilenfarbe_zuweisen(links() ? 1 : 2, zeile);
+            StatusBar_Text();
+        }
+        Panel0(QStringLiteral("Bereit"));
+    }
+}
+
+void TForm2::sound_beenden()
+{
+    if (!Ton_gestoppt) {
+        Ton_gestoppt = true;
+        if (player_)
+            player_->stoppen();
+    }
+}
+
+void TForm2::Mediaplayer_schliessen()
+{
+    if (player_ && !player_->datei().isEmpty())
+        player_->schliessen();
+}
+
+void TForm2::Mediaplayer_Datei_freigeben(const QString& datei)
+{
+    if (player_ && player_->datei() == datei)
+        Mediaplayer_schliessen();
+}
+
+double TForm2::ZeitMediaplayer_s() const
+{
+    return player_ ? player_->position_ms() / 1000.0 : 0.0;
+}
+
+void TForm2::MediaPlayer1Notify()
+{
+    if (!Ton_gestoppt && Ton_wiederholen && player_) {
+        player_->benachrichtigen_setzen(true);
+        player_->abspielen();
+    }
+}
+
+void TForm2::Druck_ausgeben(bool l, int zeile)
+{
+    const int ohr = l ? 1 : 2;
+    Farben_Messung[ohr][zeile] = l ? Farbe_links_gemessen : Farbe_rechts_gemessen;
+    Edit_farbe(zeile, farbe(Farben_Messung[ohr][zeile]), Qt::white);
+    Edit[size_t(zeile)]->setText(
+        extendedzustring(12, 1, Pa_in_dB(Hoertest_Druck[size_t(Druck_index(l, zeile))])));
+}
+
+void TForm2::Hoertest_Form2AbbrechenClick()
+{
+    sound_beenden();
+    Druck_string_null(links());
+    Farben_Messung_grau(links() ? 1 : 2);
+}
