@@ -1,7 +1,6 @@
 #include "app/measurement/aufnahme.h"
 
 #include "app/measurement/einstellungen_messungen.h"
-#include "app/shell/unit1.h"
 #include "core/acoustics/kv_fft.h"
 #include "core/calibration/auto_kalibrierung.h"
 #include "core/settings/schallpegel.h"
@@ -22,6 +21,10 @@ namespace
 Aufnehmer* aufnehmer = nullptr;
 QPointer<Pegelmesser> messung;
 QMetaObject::Connection puffer_verbindung;
+// The main window's three timers that drive one measurement.
+QPointer<QTimer> timer_puffer;
+QPointer<QTimer> timer_ende;
+QPointer<QTimer> timer_start;
 
 // The recorder's buffers wake Timer1 of the main window.
 void verbinden()
@@ -29,9 +32,9 @@ void verbinden()
     QObject::disconnect(puffer_verbindung);
     if (messung)
         messung->aufnehmer_setzen(aufnehmer);
-    if (aufnehmer && Form1)
+    if (aufnehmer && timer_puffer)
         puffer_verbindung =
-            QObject::connect(aufnehmer, &Aufnehmer::Puffer_da, Form1->Timer1, qOverload<>(&QTimer::start));
+            QObject::connect(aufnehmer, &Aufnehmer::Puffer_da, timer_puffer, qOverload<>(&QTimer::start));
 }
 
 const QString Text_kein_Mikrofon = QStringLiteral(
@@ -57,28 +60,40 @@ Pegelmesser* Aufnahme_Messung()
     return messung;
 }
 
-void Aufnahme_anbinden(TForm1* f)
+void Aufnahme_anbinden(QObject* besitzer, QTimer* Timer1, QTimer* Timer2, QTimer* Timer3)
 {
-    messung = new Pegelmesser(f);
+    timer_puffer = Timer1;
+    timer_ende = Timer2;
+    timer_start = Timer3;
+    messung = new Pegelmesser(besitzer);
     messung->setObjectName(QStringLiteral("Pegelmesser"));
-    QObject::connect(f->Timer1, &QTimer::timeout, messung, &Pegelmesser::Aufnahme1);
-    QObject::connect(messung, &Pegelmesser::Messung_fertig, f->Timer2, qOverload<>(&QTimer::start));
-    QObject::connect(f->Timer2, &QTimer::timeout, f, [] {
+    QObject::connect(Timer1, &QTimer::timeout, messung, &Pegelmesser::Aufnahme1);
+    QObject::connect(messung, &Pegelmesser::Messung_fertig, Timer2, qOverload<>(&QTimer::start));
+    QObject::connect(Timer2, &QTimer::timeout, besitzer, [] {
         if (messung && messung->Messung_laeuft())
             kvTimer_Aufnahme_ende();
     });
     // A measurement asked for after the run ended (window closed) is not started.
-    QObject::connect(f->Timer3, &QTimer::timeout, f, [] {
+    QObject::connect(Timer3, &QTimer::timeout, besitzer, [] {
         if (Automatik.Auto_laeuft)
             langsam_Aufnahme();
     });
     verbinden();
 }
 
-void Aufnahme_loesen(TForm1*)
+void Aufnahme_loesen()
 {
     QObject::disconnect(puffer_verbindung);
     messung = nullptr;
+    timer_puffer = nullptr;
+    timer_ende = nullptr;
+    timer_start = nullptr;
+}
+
+void Aufnahme_anstossen()
+{
+    if (timer_start)
+        timer_start->start();
 }
 
 void Schallpegelmesser_Grundeinstellungen_Erzeugung()
@@ -180,8 +195,8 @@ void Audio_Aufnahme_beenden()
     if (!messung)
         return;
     const Pegelmesser::Stopp s = messung->beenden();
-    if (Form1)
-        Form1->Timer2->stop();
+    if (timer_ende)
+        timer_ende->stop();
     if (s == Pegelmesser::Stopp::fehler)
         Audio_Fehler(QStringLiteral("Aufnahmefehler!"));
 }

@@ -15,7 +15,8 @@
 
 class Aufnehmer;
 class Pegelmesser;
-class TForm1;
+class QObject;
+class QTimer;
 
 // The recording device is set up (Recording-ready flag).
 extern bool Aufnahme_bereit;
@@ -24,10 +25,13 @@ extern bool Aufnahme_bereit;
 void Aufnehmer_einsetzen(Aufnehmer* a);
 Aufnehmer* Aufnehmer_eingesetzt();
 
-// Called by the main window: the measurement lives with it and its three
-// timers drive the chain above. Aufnahme_loesen when it goes.
-void Aufnahme_anbinden(TForm1* f);
-void Aufnahme_loesen(TForm1* f);
+// Called by the main window: the measurement lives with it (besitzer) and its
+// three timers drive the chain above. Aufnahme_loesen when it goes.
+void Aufnahme_anbinden(QObject* besitzer, QTimer* Timer1, QTimer* Timer2, QTimer* Timer3);
+void Aufnahme_loesen();
+// Starts the next level measurement through Timer3 (nothing before the main
+// window has bound the measurement).
+void Aufnahme_anstossen();
 Pegelmesser* Aufnahme_Messung();
 
 // Start-up: recording state cleared, FFT tables for 4096 samples, the meter's

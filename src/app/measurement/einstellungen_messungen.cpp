@@ -8,7 +8,6 @@
 #include "app/shell/fenster.h"
 #include "app/shell/fensterwechsel.h"
 #include "app/shell/menue.h"
-#include "app/shell/unit1.h"
 #include "app/results/verlauf_unit.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
@@ -300,8 +299,8 @@ void TForm2::closeEvent(QCloseEvent* e)
     sound_beenden();
     Form2_schliesst = true;
     Prozessprioritaet_normal();
-    if (Form1)
-        Form1->einschalten_Menu_Form1();
+    if (Fenster.Form1)
+        Fenster.Form1->einschalten_Menu_Form1();
     if (Form2_Modus <= 3 && aktive_Zeile != 0) {
         // The running row is stopped as if its button were pressed; in the
         // hearing test this stores its result first.

@@ -4,7 +4,6 @@
 
 #include "app/measurement/aufnahme.h"
 #include "app/shell/fenster.h"
-#include "app/shell/unit1.h"
 #include "core/acoustics/kv_fft.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/settings/einstellungen.h"
@@ -101,8 +100,7 @@ void TForm2::Auto_Aktionen_ausfuehren(const Auto_Aktionen& aktionen)
             Farbe_und_Fokus_start(x.wert);
             break;
         case Art::Messen:
-            if (Form1)
-                Form1->Timer3->start();
+            Aufnahme_anstossen();
             break;
         case Art::Fertig:
             Automatik.abbrechen();

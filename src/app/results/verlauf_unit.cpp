@@ -3,7 +3,6 @@
 #include "app/settings/einstellungsdatei_waehlen.h"
 #include "app/shell/fenster.h"
 #include "app/results/testergebnis_unit.h"
-#include "app/shell/unit1.h"
 #include "charts/kvschaubild2b.h"
 #include "core/results/hoertest_druck.h"
 #include "core/settings/dateien.h"
@@ -491,16 +490,8 @@ void TVerlauf_Form::ExportierenClick()
 TVerlauf_Form* Verlauf_Fenster()
 {
     if (!fenster) {
-        fenster = new TVerlauf_Form(Form1);
+        fenster = new TVerlauf_Form(Fenster.Form1 ? Fenster.Form1->widget() : nullptr);
         QObject::connect(fenster, &QObject::destroyed, [] { fenster = nullptr; });
     }
     return fenster;
-}
-
-void TForm1::Verlauf1Click()
-{
-    TVerlauf_Form* f = Verlauf_Fenster();
-    f->show();
-    f->raise();
-    f->activateWindow();
 }

@@ -4,7 +4,6 @@
 #include "app/shell/fenster.h"
 #include "app/shell/fensterwechsel.h"
 #include "app/shell/menue.h"
-#include "app/shell/unit1.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/frequenzgang.h"
 #include "core/shell/dialoge.h"
@@ -207,8 +206,8 @@ void TForm6::showEvent(QShowEvent* e)
 void TForm6::closeEvent(QCloseEvent* e)
 {
     schliesst_ = true;
-    if (Form1)
-        Form1->einschalten_Menu_Form1();
+    if (Fenster.Form1)
+        Fenster.Form1->einschalten_Menu_Form1();
     e->accept();
 }
 

@@ -5,7 +5,23 @@
 // window exists.
 class QWidget;
 
+// What the other windows need of the main window, without knowing its class.
+class Hauptfenster
+{
+public:
+    // The main window itself: parent of the windows opened from it, disabled
+    // while the tone files are made.
+    virtual QWidget* widget() = 0;
+    // Unblocks the main menu when the measurement or the frequency-response
+    // window closes.
+    virtual void einschalten_Menu_Form1() = 0;
+
+protected:
+    ~Hauptfenster() = default;
+};
+
 struct Programmfenster {
+    Hauptfenster* Form1 = nullptr;                  // main window
     QWidget* Form2 = nullptr;                       // measurement window
     QWidget* Form3 = nullptr;                       // results table
     QWidget* Form4 = nullptr;                       // options

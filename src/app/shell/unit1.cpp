@@ -7,6 +7,7 @@
 #include "app/settings/frequenzgang_unit.h"
 #include "app/settings/optionen_unit.h"
 #include "app/results/testergebnis_unit.h"
+#include "app/results/verlauf_unit.h"
 #include "charts/hoerschwelle_schaubild.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/schallpegel.h"
@@ -72,6 +73,7 @@ QPixmap Titelbild()
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     Form1 = this;
+    Fenster.Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quarvel Vazozez 2.2"));
     setMinimumSize(640, 480);
@@ -94,7 +96,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer3->setObjectName(QStringLiteral("Timer3"));
-    Aufnahme_anbinden(this);
+    Aufnahme_anbinden(this, Timer1, Timer2, Timer3);
 
     Menue_anlegen();
 }
@@ -102,9 +104,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 TForm1::~TForm1()
 {
     Aufnahme_Programmende();
-    Aufnahme_loesen(this);
+    Aufnahme_loesen();
     if (Form1 == this)
         Form1 = nullptr;
+    if (Fenster.Form1 == this)
+        Fenster.Form1 = nullptr;
 }
 
 QAction* TForm1::eintrag(QMenu* menu, const QString& text, const char* name, void (TForm1::*handler)(),
@@ -529,4 +533,12 @@ void TForm1::closeEvent(QCloseEvent* e)
     WaveVolume_hilf(Gespeicherte_Wellenlautstaerke);
     e->accept();
     QCoreApplication::quit();
+}
+
+void TForm1::Verlauf1Click()
+{
+    TVerlauf_Form* f = Verlauf_Fenster();
+    f->show();
+    f->raise();
+    f->activateWindow();
 }

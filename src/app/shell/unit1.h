@@ -1,6 +1,8 @@
 #pragma once
 // The main window: title picture, the main menu from which every activity
 // starts, start-up and shut-down.
+#include "app/shell/fenster.h"
+
 #include <QMainWindow>
 
 #include <cstdint>
@@ -9,7 +11,7 @@ class QAction;
 class QMenu;
 class QTimer;
 
-class TForm1 : public QMainWindow
+class TForm1 : public QMainWindow, public Hauptfenster
 {
     Q_OBJECT
 public:
@@ -21,7 +23,8 @@ public:
 
     // Menu blocking while the measurement or frequency-response window is open.
     void ausschalten_Menu_Form1();
-    void einschalten_Menu_Form1();
+    void einschalten_Menu_Form1() override;
+    QWidget* widget() override { return this; }
     // Closes the chart window and the three table windows.
     void ErgebnisFenster_schliessen();
 
@@ -51,7 +54,7 @@ public:
     void Einstellungenladen1Click();
     void Info1Click();
     void Beenden1Click();
-    void Verlauf1Click(); // in verlauf_unit.cpp
+    void Verlauf1Click();
 
     QAction* Autolinks1 = nullptr;
     QAction* Autorechts1 = nullptr;

@@ -1,6 +1,6 @@
 #include "app/tones/alle_wave.h"
 
-#include "app/shell/unit1.h"
+#include "app/shell/fenster.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "core/shell/kvhilf.h"
@@ -120,8 +120,8 @@ void alle_wave_Dat_erz()
         return;
     if (Wave_erzeugen) // a generation is already running
         return;
-    if (Form1)
-        Form1->setEnabled(false);
+    if (Fenster.Form1)
+        Fenster.Form1->widget()->setEnabled(false);
     Meldung_dauert_etwas();
     if (Form5)
         Form5->ProgressBar1->setValue(Form5->ProgressBar1->value() + 1);
@@ -278,8 +278,8 @@ void TWave_erzeugen::Fehlermeldung()
 
 void TWave_erzeugen::Form1_enabled()
 {
-    if (!abbrechen_ && Form1)
-        Form1->setEnabled(true);
+    if (!abbrechen_ && Fenster.Form1)
+        Fenster.Form1->widget()->setEnabled(true);
 }
 
 void TWave_erzeugen::speichern()

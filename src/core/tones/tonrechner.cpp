@@ -1,6 +1,6 @@
 #include "core/tones/tonrechner.h"
 
-#include "core/tones/kvwave.h"
+#include "core/tones/tongesetz.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 // Fast computation of tone samples that are identical to the literal
-// evaluation of links_digitalisieren (kvwave.h), sample for sample.
+// evaluation of links_digitalisieren (tongesetz.h), sample for sample.
 //
 // The samples are evaluated in double from tables, with an error bound that
 // is proven in tonrechner.cpp; a sample whose value lies so close to a
