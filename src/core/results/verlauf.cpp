@@ -351,21 +351,77 @@ QString Beiseite_Name(const QString& pfad)
 
 // ---- Values ------------------------------------------------------------------------
 
-bool ganz(const QVariant& v, int64_t von, int64_t bis, int64_t& x)
+// The columns of one result row as the checks take them: from a Qt query ...
+class Qt_Spalten
 {
-    if (v.isNull() || v.typeId() != QMetaType::LongLong)
-        return false;
-    x = v.toLongLong();
-    return x >= von && x <= bis;
-}
+public:
+    explicit Qt_Spalten(const QSqlQuery& q) : q_(q) {}
+    bool leer(int i) const { return q_.value(i).isNull(); }
+    // An integer (not a real number, text or NULL) within von..bis.
+    bool ganz(int i, int64_t von, int64_t bis, int64_t& x) const
+    {
+        const QVariant v = q_.value(i);
+        if (v.isNull() || v.typeId() != QMetaType::LongLong)
+            return false;
+        x = v.toLongLong();
+        return x >= von && x <= bis;
+    }
+    // A finite number.
+    bool reell(int i, double& x) const
+    {
+        const QVariant v = q_.value(i);
+        if (v.isNull() || (v.typeId() != QMetaType::Double && v.typeId() != QMetaType::LongLong))
+            return false;
+        x = v.toDouble();
+        return std::isfinite(x);
+    }
+    bool text(int i, QString& s) const
+    {
+        const QVariant v = q_.value(i);
+        if (v.isNull() || v.typeId() != QMetaType::QString)
+            return false;
+        s = v.toString();
+        return true;
+    }
 
-bool reell(const QVariant& v, double& x)
+private:
+    const QSqlQuery& q_;
+};
+
+// ... or from SQLite's own statement, for the CSV's scan of every row: no
+// QVariant for each of its millions of values.
+class Sqlite_Spalten
 {
-    if (v.isNull() || (v.typeId() != QMetaType::Double && v.typeId() != QMetaType::LongLong))
-        return false;
-    x = v.toDouble();
-    return std::isfinite(x);
-}
+public:
+    explicit Sqlite_Spalten(sqlite3_stmt* s) : s_(s) {}
+    bool leer(int i) const { return sqlite3_column_type(s_, i) == SQLITE_NULL; }
+    bool ganz(int i, int64_t von, int64_t bis, int64_t& x) const
+    {
+        if (sqlite3_column_type(s_, i) != SQLITE_INTEGER)
+            return false;
+        x = sqlite3_column_int64(s_, i);
+        return x >= von && x <= bis;
+    }
+    bool reell(int i, double& x) const
+    {
+        const int typ = sqlite3_column_type(s_, i);
+        if (typ != SQLITE_FLOAT && typ != SQLITE_INTEGER)
+            return false;
+        x = sqlite3_column_double(s_, i);
+        return std::isfinite(x);
+    }
+    bool text(int i, QString& s) const
+    {
+        if (sqlite3_column_type(s_, i) != SQLITE_TEXT)
+            return false;
+        const void* z = sqlite3_column_text16(s_, i);
+        s = QString(static_cast<const QChar*>(z), sqlite3_column_bytes16(s_, i) / 2);
+        return true;
+    }
+
+private:
+    sqlite3_stmt* s_;
+};
 
 bool Tonende_gueltig(int64_t g)
 {
@@ -396,19 +452,19 @@ bool Test_gueltig(const Verlauf_Test& t)
 
 // The columns zeitpunkt, ohr, pulsierend, zunehmend, name, eichung from
 // column `s` on; false when one holds what the program never writes.
-bool Kopf_aus(const QSqlQuery& q, int s, Verlauf_Test& t)
+template <class Spalten>
+bool Kopf_aus(const Spalten& q, int s, Verlauf_Test& t)
 {
     int64_t ms = 0, ohr = 0, puls = 0, zun = 0, eichung = 0;
-    const QVariant name = q.value(s + 4);
-    if (!ganz(q.value(s), 0, Zeitpunkt_hoechstens_ms, ms) || !ganz(q.value(s + 1), 0, 1, ohr) ||
-        !ganz(q.value(s + 2), 0, 1, puls) || !ganz(q.value(s + 3), 0, 1, zun) || name.isNull() ||
-        name.typeId() != QMetaType::QString || !ganz(q.value(s + 5), Eichung_unbekannt, Schall_messer, eichung))
+    QString name;
+    if (!q.ganz(s, 0, Zeitpunkt_hoechstens_ms, ms) || !q.ganz(s + 1, 0, 1, ohr) || !q.ganz(s + 2, 0, 1, puls) ||
+        !q.ganz(s + 3, 0, 1, zun) || !q.text(s + 4, name) || !q.ganz(s + 5, Eichung_unbekannt, Schall_messer, eichung))
         return false;
     t.zeitpunkt = QDateTime::fromMSecsSinceEpoch(ms);
     t.links = ohr == 0;
     t.pulsierend = puls != 0;
     t.zunehmend = zun != 0;
-    t.name = Verlauf_Name(name.toString());
+    t.name = Verlauf_Name(name);
     t.eichung = int(eichung);
     return true;
 }
@@ -425,21 +481,20 @@ const char* const Name_spalte = "CASE WHEN typeof(name) = 'text' THEN"
 // kalibrierwert, einheit, kalibriervolumen, umrechnungsfaktor, grenze from
 // column `s` on; -1 when one holds what the program never writes, else the
 // row number 1..21.
-int Zeile_aus(const QSqlQuery& q, int s, Verlauf_Zeile& r)
+template <class Spalten>
+int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r)
 {
     int64_t zeile = 0, f = 0, sv = 0, einheit = 0, kv = 0, grenze = 0;
-    if (!ganz(q.value(s), 1, Zeilen, zeile) || !ganz(q.value(s + 1), 0, 65535, f) ||
-        !reell(q.value(s + 4), r.anfangsdruck) || !ganz(q.value(s + 5), 0, 65535, sv) ||
-        !reell(q.value(s + 6), r.kalibrierwert) || !ganz(q.value(s + 7), Einheit_Spannung, 2, einheit) ||
-        !ganz(q.value(s + 8), 0, 65535, kv) || !reell(q.value(s + 9), r.umrechnungsfaktor) ||
-        !ganz(q.value(s + 10), 0, 255, grenze) || !Tonende_gueltig(grenze))
+    if (!q.ganz(s, 1, Zeilen, zeile) || !q.ganz(s + 1, 0, 65535, f) || !q.reell(s + 4, r.anfangsdruck) ||
+        !q.ganz(s + 5, 0, 65535, sv) || !q.reell(s + 6, r.kalibrierwert) ||
+        !q.ganz(s + 7, Einheit_Spannung, 2, einheit) || !q.ganz(s + 8, 0, 65535, kv) ||
+        !q.reell(s + 9, r.umrechnungsfaktor) || !q.ganz(s + 10, 0, 255, grenze) || !Tonende_gueltig(grenze))
         return -1;
-    const QVariant dB = q.value(s + 2), dBA = q.value(s + 3);
-    r.gemessen = !dB.isNull();
-    if (r.gemessen != !dBA.isNull())
+    r.gemessen = !q.leer(s + 2);
+    if (r.gemessen == q.leer(s + 3))
         return -1;
     r.dB = r.dBA = 0;
-    if (r.gemessen && (!reell(dB, r.dB) || !reell(dBA, r.dBA)))
+    if (r.gemessen && (!q.reell(s + 2, r.dB) || !q.reell(s + 3, r.dBA)))
         return -1;
     r.frequenz = uint16_t(f);
     r.startvolumen = uint32_t(sv);
@@ -457,6 +512,31 @@ const char* const Zeilen_spalten = "zeile, frequenz, dB, dBA, anfangsdruck, star
 QString Zahl(double x)
 {
     return extendedzustring(1, 1, x);
+}
+
+// The text of Zahl(x) appended as UTF-8, without its allocations: the CSV
+// writes two for every row.
+void Zahl_anhaengen(QByteArray& a, double x)
+{
+    char p[32];
+    const int n = std::snprintf(p, sizeof p, "%.1f", x);
+    if (n <= 0 || n >= int(sizeof p)) {
+        a += Zahl(x).toUtf8();
+        return;
+    }
+    // A value that rounds to zero has no sign ("0,0", not "-0,0").
+    const bool null = std::none_of(p, p + n, [](char c) { return c >= '1' && c <= '9'; });
+    for (int i = null && p[0] == '-' ? 1 : 0; i < n; ++i)
+        a += p[i] == '.' ? ',' : p[i];
+}
+
+// The SQLite connection under a Qt one.
+sqlite3* Griff(const QSqlDatabase& db)
+{
+    const QVariant griff = db.driver()->handle();
+    if (griff.isValid() && qstrcmp(griff.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3* const*>(griff.constData());
+    return nullptr;
 }
 
 // "≤" after the end of a falling tone, "≥" after the end of a rising one.
@@ -691,10 +771,8 @@ bool Verlauf::verbinden()
         // Closing does not copy the journal in: every write does that
         // itself, and a journal found beside the file must be checked
         // (Journal_pruefen) before anything of it goes into the file.
-        const QVariant griff = db.driver()->handle();
-        if (griff.isValid() && qstrcmp(griff.typeName(), "sqlite3*") == 0)
-            if (sqlite3* s = *static_cast<sqlite3* const*>(griff.constData()))
-                sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        if (sqlite3* s = Griff(db))
+            sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         return true;
     }
     grund_ = Fehler_text(Fehlercode(db.lastError()), false);
@@ -710,10 +788,8 @@ void Verlauf::trennen()
         if (Journal_loeschen_) {
             // The last connection to close now copies the (empty) journal in
             // and removes it with its index.
-            const QVariant griff = db.driver()->handle();
-            if (griff.isValid() && qstrcmp(griff.typeName(), "sqlite3*") == 0)
-                if (sqlite3* s = *static_cast<sqlite3* const*>(griff.constData()))
-                    sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+            if (sqlite3* s = Griff(db))
+                sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
         }
         db.close();
     }
@@ -739,8 +815,10 @@ void Verlauf::oeffnen()
         }
         // A journal without its file belongs to no history here: SQLite
         // would lay it over the new file.
-        if (QFileInfo::exists(pfad_ + QStringLiteral("-wal")))
-            Journal_beiseite_legen();
+        if (QFileInfo::exists(pfad_ + QStringLiteral("-wal")) && !Journal_beiseite_legen()) {
+            zustand_ = Zustand::nicht_lesbar;
+            return;
+        }
     }
     // A file that does not start like a database is refused before SQLite
     // sees it: its journal could otherwise show pages of the earlier file
@@ -1143,13 +1221,14 @@ std::vector<Verlauf_Eintrag> Verlauf::liste()
                                       " ORDER BY zeitpunkt DESC, id DESC")
                            .arg(QLatin1String(Name_spalte)))) {
                 ergebnis.reserve(size_t(std::max(0, anzahl())));
+                const Qt_Spalten w(q);
                 while (q.next()) {
                     Verlauf_Eintrag e;
                     int64_t id = 0, ms = 0, ohr = 0, puls = 0, zun = 0, gemessen = 0;
-                    const QVariant name = q.value(6);
-                    if (!ganz(q.value(0), 1, INT64_MAX, id) || !ganz(q.value(1), 0, Zeitpunkt_hoechstens_ms, ms) ||
-                        !ganz(q.value(2), 0, 1, ohr) || !ganz(q.value(3), 0, 1, puls) ||
-                        !ganz(q.value(4), 0, 1, zun) || !ganz(q.value(5), 0, Zeilen, gemessen) || name.isNull()) {
+                    QString name;
+                    if (!w.ganz(0, 1, INT64_MAX, id) || !w.ganz(1, 0, Zeitpunkt_hoechstens_ms, ms) ||
+                        !w.ganz(2, 0, 1, ohr) || !w.ganz(3, 0, 1, puls) || !w.ganz(4, 0, 1, zun) ||
+                        !w.ganz(5, 0, Zeilen, gemessen) || !w.text(6, name)) {
                         ++unlesbar_;
                         continue;
                     }
@@ -1159,7 +1238,7 @@ std::vector<Verlauf_Eintrag> Verlauf::liste()
                     e.pulsierend = puls != 0;
                     e.zunehmend = zun != 0;
                     e.gemessen = int(gemessen);
-                    e.name = Verlauf_Name(name.toString());
+                    e.name = Verlauf_Name(name);
                     ergebnis.push_back(std::move(e));
                 }
                 if (!q.lastError().isValid())
@@ -1203,7 +1282,7 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
             Verlauf_Test t;
             t.id = id;
             int64_t gemessen = 0;
-            bool gueltig = Kopf_aus(q, 0, t) && ganz(q.value(6), 0, Zeilen, gemessen);
+            bool gueltig = Kopf_aus(Qt_Spalten(q), 0, t) && Qt_Spalten(q).ganz(6, 0, Zeilen, gemessen);
             QSqlQuery z(db);
             z.setForwardOnly(true);
             z.prepare(QStringLiteral("SELECT %1 FROM zeile WHERE test = ?").arg(QLatin1String(Zeilen_spalten)));
@@ -1211,7 +1290,7 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
             if (z.exec()) {
                 while (gueltig && z.next()) {
                     Verlauf_Zeile r;
-                    const int i = Zeile_aus(z, 0, r);
+                    const int i = Zeile_aus(Qt_Spalten(z), 0, r);
                     gueltig = i >= 1;
                     if (gueltig)
                         t.zeilen[size_t(i - 1)] = r;
@@ -1288,73 +1367,82 @@ std::optional<QByteArray> Verlauf::csv()
     unlesbar_ = 0;
     if (!lesbar())
         return std::nullopt;
-    QString s;
-    s += QChar(0xFEFF);
-    s += QStringLiteral("Nr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;Hörschwelle in dB;"
-                        "Hörschwelle in dB(A);Grenze\r\n");
-    int code = 0;
-    {
-        QSqlQuery q(QSqlDatabase::database(verbindung_, false));
-        q.setForwardOnly(true);
-        // Every row, measured or not: a test is written only when all its
-        // values are what the program writes.
-        if (!q.exec(QStringLiteral("SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, %1, t.eichung,"
-                                   " t.gemessen, %2"
-                                   " FROM test t JOIN zeile z ON z.test = t.id"
-                                   " ORDER BY t.zeitpunkt, t.id, z.zeile")
-                        .arg(QString::fromLatin1(Name_spalte).replace(QLatin1String("name"), QLatin1String("t.name")),
-                             QString::fromLatin1(Zeilen_spalten)))) {
-            code = Fehlercode(q.lastError());
+    QByteArray aus = QStringLiteral("\uFEFFNr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
+                                    "Hörschwelle in dB;Hörschwelle in dB(A);Grenze\r\n")
+                         .toUtf8();
+    // Every row, measured or not: a test is written only when all its values
+    // are what the program writes.
+    const QByteArray sql =
+        QStringLiteral("SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, %1, t.eichung, t.gemessen, %2"
+                       " FROM test t JOIN zeile z ON z.test = t.id ORDER BY t.zeitpunkt, t.id, z.zeile")
+            .arg(QString::fromLatin1(Name_spalte).replace(QLatin1String("name"), QLatin1String("t.name")),
+                 QString::fromLatin1(Zeilen_spalten))
+            .toUtf8();
+    sqlite3* db = Griff(QSqlDatabase::database(verbindung_, false));
+    sqlite3_stmt* s = nullptr;
+    int code = db ? sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &s, nullptr) : SQLITE_MISUSE;
+    int64_t letzte_id = -1;
+    int nr = 0;
+    Verlauf_Test t;
+    bool gueltig = false;
+    bool grundwerte = true;
+    int64_t anzahl_gemessen = 0;
+    std::vector<Verlauf_Zeile> gemessen;
+    auto abschliessen = [&]() {
+        if (letzte_id < 0)
+            return;
+        if (!gueltig || int64_t(gemessen.size()) != anzahl_gemessen) {
+            ++unlesbar_;
+            return;
         }
-        int64_t letzte_id = -1;
-        int nr = 0;
-        Verlauf_Test t;
-        bool gueltig = false;
-        bool grundwerte = true;
-        int64_t anzahl_gemessen = 0;
-        std::vector<Verlauf_Zeile> gemessen;
-        auto abschliessen = [&]() {
-            if (letzte_id < 0)
-                return;
-            if (!gueltig || int64_t(gemessen.size()) != anzahl_gemessen) {
-                ++unlesbar_;
-                return;
-            }
-            if (gemessen.empty())
-                return;
-            ++nr;
-            const QString kopf = QString::number(nr) + QLatin1Char(';') +
+        if (gemessen.empty())
+            return;
+        ++nr;
+        const QByteArray kopf = (QString::number(nr) + QLatin1Char(';') +
                                  t.zeitpunkt.toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(';') +
                                  t.zeitpunkt.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(';') +
                                  Ohr_text(t.links) + QLatin1Char(';') + Tonart_text(t.zunehmend, t.pulsierend) +
                                  QLatin1Char(';') + Csv_Feld(t.name) + QLatin1Char(';') +
-                                 Kalibrierung_text(t.eichung, grundwerte) + QLatin1Char(';');
-            for (const Verlauf_Zeile& z : gemessen)
-                s += kopf + QString::number(z.frequenz) + QLatin1Char(';') + Zahl(z.dB) + QLatin1Char(';') +
-                     Zahl(z.dBA) + QLatin1Char(';') + Grenze_text(z.grenze) + QStringLiteral("\r\n");
-        };
-        while (q.next()) {
-            const int64_t id = q.value(0).toLongLong(); // the rowid: always a number
+                                 Kalibrierung_text(t.eichung, grundwerte) + QLatin1Char(';'))
+                                    .toUtf8();
+        for (const Verlauf_Zeile& z : gemessen) {
+            aus += kopf;
+            aus += QByteArray::number(z.frequenz);
+            aus += ';';
+            Zahl_anhaengen(aus, z.dB);
+            aus += ';';
+            Zahl_anhaengen(aus, z.dBA);
+            aus += ';';
+            if (z.grenze != Tonende::waehrend)
+                aus += Grenze_text(z.grenze).toUtf8();
+            aus += "\r\n";
+        }
+    };
+    if (code == SQLITE_OK) {
+        const Sqlite_Spalten w(s);
+        while ((code = sqlite3_step(s)) == SQLITE_ROW) {
+            const int64_t id = sqlite3_column_int64(s, 0); // the rowid: always a number
             if (id != letzte_id) {
                 abschliessen();
                 letzte_id = id;
                 gemessen.clear();
                 grundwerte = true;
-                gueltig = Kopf_aus(q, 1, t) && ganz(q.value(7), 0, Zeilen, anzahl_gemessen);
+                gueltig = Kopf_aus(w, 1, t) && w.ganz(7, 0, Zeilen, anzahl_gemessen);
             }
             Verlauf_Zeile r;
-            gueltig = gueltig && Zeile_aus(q, 8, r) >= 1;
+            gueltig = gueltig && Zeile_aus(w, 8, r) >= 1;
             if (gueltig && r.gemessen)
                 gemessen.push_back(r);
             grundwerte = grundwerte && Grundwerte(r);
         }
+    }
+    sqlite3_finalize(s);
+    if (code == SQLITE_DONE) {
         abschliessen();
-        if (!q.lastError().isValid())
-            return s.toUtf8();
-        code = Fehlercode(q.lastError());
+        return aus;
     }
     unlesbar_ = 0;
-    Fehler_behandeln(code, false);
+    Fehler_behandeln(code & 0xff, false);
     return std::nullopt;
 }
 
