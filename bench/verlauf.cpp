@@ -230,8 +230,10 @@ int main(int argc, char** argv)
             v.speichern(t);
         },
         cpu);
-    std::printf("%zu Tests: öffnen, Liste, CSV (%.1f MB) und ein Test speichern: %8.2f ms (Prozessor %.2f ms)\n",
-                anzahl, double(csv_groesse) / 1e6, gross, cpu);
-    std::printf("Ziele: speichern <= 20 ms, Liste von 10.000 Tests <= 200 ms, 100.000 Tests zusammen <= 2,1 s\n");
+    std::printf(
+        "%zu Tests: öffnen, Liste, CSV (%.1f MB) und ein Test speichern: %8.2f ms (Prozessor %.2f ms)\n",
+        anzahl, double(csv_groesse) / 1e6, gross, cpu);
+    std::printf(
+        "Ziele: speichern <= 20 ms, Liste von 10.000 Tests <= 200 ms, 100.000 Tests zusammen <= 2,1 s\n");
     return 0;
 }

@@ -134,12 +134,18 @@ const Spalte Spalten_test[] = {
     {"eichung", "INTEGER", true, 0},    {"gemessen", "INTEGER", true, 0},
 };
 const Spalte Spalten_zeile[] = {
-    {"test", "INTEGER", true, 1},          {"zeile", "INTEGER", true, 2},
-    {"frequenz", "INTEGER", true, 0},      {"dB", "REAL", false, 0},
-    {"dBA", "REAL", false, 0},             {"anfangsdruck", "REAL", true, 0},
-    {"startvolumen", "INTEGER", true, 0},  {"kalibrierwert", "REAL", true, 0},
-    {"einheit", "INTEGER", true, 0},       {"kalibriervolumen", "INTEGER", true, 0},
-    {"umrechnungsfaktor", "REAL", true, 0}, {"grenze", "INTEGER", true, 0},
+    {"test", "INTEGER", true, 1},
+    {"zeile", "INTEGER", true, 2},
+    {"frequenz", "INTEGER", true, 0},
+    {"dB", "REAL", false, 0},
+    {"dBA", "REAL", false, 0},
+    {"anfangsdruck", "REAL", true, 0},
+    {"startvolumen", "INTEGER", true, 0},
+    {"kalibrierwert", "REAL", true, 0},
+    {"einheit", "INTEGER", true, 0},
+    {"kalibriervolumen", "INTEGER", true, 0},
+    {"umrechnungsfaktor", "REAL", true, 0},
+    {"grenze", "INTEGER", true, 0},
 };
 const Spalte Spalten_kennung[] = {{"wert", "INTEGER", true, 0}};
 // Columns of each table in versions 1, 2 and 3 (index: version).
@@ -183,8 +189,8 @@ Aufbau_Befund Aufbau_lesen(const QSqlDatabase& db)
     if (!q.exec(QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master")))
         return fehler();
     while (q.next())
-        objekte.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                           q.value(3).toString()});
+        objekte.push_back(
+            {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
     if (q.lastError().isValid())
         return fehler();
     q.finish();
@@ -268,8 +274,8 @@ Aufbau_Befund Aufbau_lesen(const QSqlDatabase& db)
     const auto i_test = indizes("test");
     const auto i_zeile = indizes("zeile");
     if (i_test.size() != (b.version >= 2 ? 1u : 0u) ||
-        (!i_test.empty() && (i_test[0].first != QLatin1String("test_zeitpunkt") ||
-                             i_test[0].second != QLatin1String("c"))) ||
+        (!i_test.empty() &&
+         (i_test[0].first != QLatin1String("test_zeitpunkt") || i_test[0].second != QLatin1String("c"))) ||
         i_zeile.size() != 1 || i_zeile[0].second != QLatin1String("pk") ||
         (b.version >= 3 && !indizes("kennung").empty()))
         return ergebnis(Aufbau::fremd);
@@ -432,8 +438,9 @@ bool Tonende_gueltig(int64_t g)
 // What the program writes into a row.
 bool Zeile_gueltig(const Verlauf_Zeile& z)
 {
-    const bool pegel = !z.gemessen || (std::isfinite(z.dB) && std::isfinite(z.dBA) &&
-                                       std::fabs(z.dB) <= Pegel_hoechstens && std::fabs(z.dBA) <= Pegel_hoechstens);
+    const bool pegel =
+        !z.gemessen || (std::isfinite(z.dB) && std::isfinite(z.dBA) && std::fabs(z.dB) <= Pegel_hoechstens &&
+                        std::fabs(z.dBA) <= Pegel_hoechstens);
     return pegel && (z.gemessen || z.grenze == Tonende::waehrend) && Tonende_gueltig(int64_t(z.grenze)) &&
            std::isfinite(z.anfangsdruck) && z.anfangsdruck >= 0 && z.startvolumen <= 65535 &&
            std::isfinite(z.kalibrierwert) && z.einheit >= Einheit_Spannung && z.einheit <= 2 &&
@@ -452,13 +459,13 @@ bool Test_gueltig(const Verlauf_Test& t)
 
 // The columns zeitpunkt, ohr, pulsierend, zunehmend, name, eichung from
 // column `s` on; false when one holds what the program never writes.
-template <class Spalten>
-bool Kopf_aus(const Spalten& q, int s, Verlauf_Test& t)
+template <class Spalten> bool Kopf_aus(const Spalten& q, int s, Verlauf_Test& t)
 {
     int64_t ms = 0, ohr = 0, puls = 0, zun = 0, eichung = 0;
     QString name;
-    if (!q.ganz(s, 0, Zeitpunkt_hoechstens_ms, ms) || !q.ganz(s + 1, 0, 1, ohr) || !q.ganz(s + 2, 0, 1, puls) ||
-        !q.ganz(s + 3, 0, 1, zun) || !q.text(s + 4, name) || !q.ganz(s + 5, Eichung_unbekannt, Schall_messer, eichung))
+    if (!q.ganz(s, 0, Zeitpunkt_hoechstens_ms, ms) || !q.ganz(s + 1, 0, 1, ohr) ||
+        !q.ganz(s + 2, 0, 1, puls) || !q.ganz(s + 3, 0, 1, zun) || !q.text(s + 4, name) ||
+        !q.ganz(s + 5, Eichung_unbekannt, Schall_messer, eichung))
         return false;
     t.zeitpunkt = QDateTime::fromMSecsSinceEpoch(ms);
     t.links = ohr == 0;
@@ -473,16 +480,16 @@ bool Kopf_aus(const Spalten& q, int s, Verlauf_Test& t)
 // database so that a huge name is never read whole.
 // (SQLite's text functions end at a NUL character: a short name is read whole
 // and its control characters dropped here.)
-const char* const Name_spalte = "CASE WHEN typeof(name) = 'text' THEN"
-                                " CASE WHEN length(CAST(name AS BLOB)) <= 800 THEN name ELSE substr(name, 1, 200) END"
-                                " END";
+const char* const Name_spalte =
+    "CASE WHEN typeof(name) = 'text' THEN"
+    " CASE WHEN length(CAST(name AS BLOB)) <= 800 THEN name ELSE substr(name, 1, 200) END"
+    " END";
 
 // The columns zeile, frequenz, dB, dBA, anfangsdruck, startvolumen,
 // kalibrierwert, einheit, kalibriervolumen, umrechnungsfaktor, grenze from
 // column `s` on; -1 when one holds what the program never writes, else the
 // row number 1..21.
-template <class Spalten>
-int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r)
+template <class Spalten> int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r)
 {
     int64_t zeile = 0, f = 0, sv = 0, einheit = 0, kv = 0, grenze = 0;
     if (!q.ganz(s, 1, Zeilen, zeile) || !q.ganz(s + 1, 0, 65535, f) || !q.reell(s + 4, r.anfangsdruck) ||
@@ -504,8 +511,9 @@ int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r)
     return Zeile_gueltig(r) ? int(zeile) : -1;
 }
 
-const char* const Zeilen_spalten = "zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert, einheit,"
-                                   " kalibriervolumen, umrechnungsfaktor, grenze";
+const char* const Zeilen_spalten =
+    "zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert, einheit,"
+    " kalibriervolumen, umrechnungsfaktor, grenze";
 
 // ---- Texts -------------------------------------------------------------------------
 
@@ -752,9 +760,8 @@ bool Verlauf::Kopie_anlegen()
     const auto rechte = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     if (!QFile::copy(pfad_, ziel) || !QFile::setPermissions(ziel, rechte))
         return false;
-    if (QFileInfo(journal).size() > 0 &&
-        (!QFile::copy(journal, ziel + QStringLiteral("-wal")) ||
-         !QFile::setPermissions(ziel + QStringLiteral("-wal"), rechte)))
+    if (QFileInfo(journal).size() > 0 && (!QFile::copy(journal, ziel + QStringLiteral("-wal")) ||
+                                          !QFile::setPermissions(ziel + QStringLiteral("-wal"), rechte)))
         return false;
     arbeitspfad_ = ziel;
     return true;
@@ -903,9 +910,9 @@ bool Verlauf::Journal_pruefen()
         }
         // A journal of an older version holds no identities; a file of this
         // version never has such a journal.
-        gehoert = mit_kennung ? std::find(kennungen.begin(), kennungen.end(), qint64(kopf.kennung)) !=
-                                    kennungen.end()
-                              : kopf.version < 3;
+        gehoert = mit_kennung
+                      ? std::find(kennungen.begin(), kennungen.end(), qint64(kopf.kennung)) != kennungen.end()
+                      : kopf.version < 3;
     }
     if (gehoert)
         return true;
@@ -1169,9 +1176,10 @@ bool Verlauf::speichern(Verlauf_Test& t)
                 id = q.lastInsertId().toLongLong();
                 if (Schreibhaken)
                     Schreibhaken();
-                z.prepare(QStringLiteral("INSERT INTO zeile (test, zeile, frequenz, dB, dBA, anfangsdruck,"
-                                         " startvolumen, kalibrierwert, einheit, kalibriervolumen,"
-                                         " umrechnungsfaktor, grenze) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                z.prepare(QStringLiteral(
+                    "INSERT INTO zeile (test, zeile, frequenz, dB, dBA, anfangsdruck,"
+                    " startvolumen, kalibrierwert, einheit, kalibriervolumen,"
+                    " umrechnungsfaktor, grenze) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
                 for (int i = 0; i < Zeilen; ++i) {
                     const Verlauf_Zeile& r = t.zeilen[size_t(i)];
                     z.addBindValue(id);
@@ -1217,9 +1225,10 @@ std::vector<Verlauf_Eintrag> Verlauf::liste()
         {
             QSqlQuery q(QSqlDatabase::database(verbindung_, false));
             q.setForwardOnly(true);
-            if (q.exec(QStringLiteral("SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, gemessen, %1 FROM test"
-                                      " ORDER BY zeitpunkt DESC, id DESC")
-                           .arg(QLatin1String(Name_spalte)))) {
+            if (q.exec(
+                    QStringLiteral("SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, gemessen, %1 FROM test"
+                                   " ORDER BY zeitpunkt DESC, id DESC")
+                        .arg(QLatin1String(Name_spalte)))) {
                 ergebnis.reserve(size_t(std::max(0, anzahl())));
                 const Qt_Spalten w(q);
                 while (q.next()) {
@@ -1272,9 +1281,10 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
     {
         QSqlDatabase db = QSqlDatabase::database(verbindung_, false);
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT zeitpunkt, ohr, pulsierend, zunehmend, %1, eichung, gemessen FROM test"
-                                 " WHERE id = ?")
-                      .arg(QLatin1String(Name_spalte)));
+        q.prepare(
+            QStringLiteral("SELECT zeitpunkt, ohr, pulsierend, zunehmend, %1, eichung, gemessen FROM test"
+                           " WHERE id = ?")
+                .arg(QLatin1String(Name_spalte)));
         q.addBindValue(qint64(id));
         if (q.exec()) {
             if (!q.next())
@@ -1285,7 +1295,8 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
             bool gueltig = Kopf_aus(Qt_Spalten(q), 0, t) && Qt_Spalten(q).ganz(6, 0, Zeilen, gemessen);
             QSqlQuery z(db);
             z.setForwardOnly(true);
-            z.prepare(QStringLiteral("SELECT %1 FROM zeile WHERE test = ?").arg(QLatin1String(Zeilen_spalten)));
+            z.prepare(
+                QStringLiteral("SELECT %1 FROM zeile WHERE test = ?").arg(QLatin1String(Zeilen_spalten)));
             z.addBindValue(qint64(id));
             if (z.exec()) {
                 while (gueltig && z.next()) {
@@ -1373,8 +1384,9 @@ std::optional<QByteArray> Verlauf::csv()
     // Every row, measured or not: a test is written only when all its values
     // are what the program writes.
     const QByteArray sql =
-        QStringLiteral("SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, %1, t.eichung, t.gemessen, %2"
-                       " FROM test t JOIN zeile z ON z.test = t.id ORDER BY t.zeitpunkt, t.id, z.zeile")
+        QStringLiteral(
+            "SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, %1, t.eichung, t.gemessen, %2"
+            " FROM test t JOIN zeile z ON z.test = t.id ORDER BY t.zeitpunkt, t.id, z.zeile")
             .arg(QString::fromLatin1(Name_spalte).replace(QLatin1String("name"), QLatin1String("t.name")),
                  QString::fromLatin1(Zeilen_spalten))
             .toUtf8();
@@ -1398,13 +1410,13 @@ std::optional<QByteArray> Verlauf::csv()
         if (gemessen.empty())
             return;
         ++nr;
-        const QByteArray kopf = (QString::number(nr) + QLatin1Char(';') +
-                                 t.zeitpunkt.toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(';') +
-                                 t.zeitpunkt.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(';') +
-                                 Ohr_text(t.links) + QLatin1Char(';') + Tonart_text(t.zunehmend, t.pulsierend) +
-                                 QLatin1Char(';') + Csv_Feld(t.name) + QLatin1Char(';') +
-                                 Kalibrierung_text(t.eichung, grundwerte) + QLatin1Char(';'))
-                                    .toUtf8();
+        const QByteArray kopf =
+            (QString::number(nr) + QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("dd.MM.yyyy")) +
+             QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(';') +
+             Ohr_text(t.links) + QLatin1Char(';') + Tonart_text(t.zunehmend, t.pulsierend) +
+             QLatin1Char(';') + Csv_Feld(t.name) + QLatin1Char(';') +
+             Kalibrierung_text(t.eichung, grundwerte) + QLatin1Char(';'))
+                .toUtf8();
         for (const Verlauf_Zeile& z : gemessen) {
             aus += kopf;
             aus += QByteArray::number(z.frequenz);
@@ -1535,8 +1547,9 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
             "oder darüber (≥); die Differenz ist dann ebenfalls nur eine Grenze."));
     if (unbestimmt > 0)
         v.hinweise.push_back(
-            QStringLiteral("Bei %1 %2 sind beide Werte Grenzen in dieselbe Richtung: die Differenz lässt sich "
-                           "nicht angeben (–).")
+            QStringLiteral(
+                "Bei %1 %2 sind beide Werte Grenzen in dieselbe Richtung: die Differenz lässt sich "
+                "nicht angeben (–).")
                 .arg(unbestimmt)
                 .arg(unbestimmt == 1 ? QStringLiteral("Frequenz") : QStringLiteral("Frequenzen")));
     return v;

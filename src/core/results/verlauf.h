@@ -202,7 +202,7 @@ private:
     // The file (or, before it exists, its folder) and its journal can be written.
     bool schreibbar();
 
-    QString pfad_;       // the file, a symbolic link followed
+    QString pfad_;        // the file, a symbolic link followed
     QString arbeitspfad_; // what SQLite opens: the file or its private copy
     QString verbindung_;
     Zustand zustand_ = Zustand::nicht_lesbar;

@@ -20,6 +20,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,6 +60,11 @@ QStringList csv_zeilen(Verlauf& v)
 QStringList beiseitegelegt(const QString& pfad)
 {
     return QDir(QFileInfo(pfad).path()).entryList({QStringLiteral("Verlauf.sqlite.*")}, QDir::Files);
+}
+
+void rechte(const QString& pfad, mode_t modus)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(pfad).constData(), modus), 0) << qPrintable(pfad);
 }
 
 // Runs `f` in a child process (as an unprivileged user when `fremd` and this
@@ -263,9 +269,12 @@ TEST_F(VerlaufFehler, FremdeObjekteUndFalscherAufbauWerdenBeiseitegelegt)
         QStringList befehle;
     };
     const Fall faelle[] = {
-        {"Trigger, der frühere Tests löscht", true,
-         {QStringLiteral("CREATE TRIGGER weg AFTER INSERT ON test BEGIN DELETE FROM test WHERE id <> NEW.id; END")}},
-        {"Sicht mit INSTEAD-OF-Trigger", true,
+        {"Trigger, der frühere Tests löscht",
+         true,
+         {QStringLiteral(
+             "CREATE TRIGGER weg AFTER INSERT ON test BEGIN DELETE FROM test WHERE id <> NEW.id; END")}},
+        {"Sicht mit INSTEAD-OF-Trigger",
+         true,
          {QStringLiteral("CREATE VIEW v AS SELECT * FROM test"),
           QStringLiteral("CREATE TRIGGER vt INSTEAD OF INSERT ON v BEGIN SELECT 1; END")}},
         {"fremde Tabelle", true, {QStringLiteral("CREATE TABLE notizen (x)")}},
@@ -274,7 +283,9 @@ TEST_F(VerlaufFehler, FremdeObjekteUndFalscherAufbauWerdenBeiseitegelegt)
         {"Text als Frequenz", false, geaendert("frequenz INTEGER NOT NULL", "frequenz TEXT NOT NULL")},
         {"Prüfbedingung", false, geaendert(" dB REAL,", " dB REAL CHECK (dB < 0),")},
         {"Zeilen ohne Schlüssel", false, geaendert(", PRIMARY KEY (test, zeile)) WITHOUT ROWID", ")")},
-        {"Test ohne rowid", false, geaendert("gemessen INTEGER NOT NULL DEFAULT 0)", "gemessen INTEGER NOT NULL DEFAULT 0) WITHOUT ROWID")},
+        {"Test ohne rowid", false,
+         geaendert("gemessen INTEGER NOT NULL DEFAULT 0)",
+                   "gemessen INTEGER NOT NULL DEFAULT 0) WITHOUT ROWID")},
         {"Fassung 1 über dem Aufbau der Fassung 2", false, fassung(Fassung_2, 1)},
         {"Fassung 2 über dem Aufbau der Fassung 1", false, fassung(Fassung_1, 2)},
         {"Fassung 3 über dem Aufbau der Fassung 2", false, fassung(Fassung_2, 3)},
@@ -331,7 +342,8 @@ TEST_F(VerlaufFehler, SchreibgeschuetztWirdGelesenUndNurSchreibenVerweigert)
              ASSERT_TRUE(QFile::copy(bild + QStringLiteral("-wal"), p + QStringLiteral("-wal")));
          },
          false, 5},
-        {"Ordner schreibgeschützt, Fassung 2", [](const QString& p) { ASSERT_TRUE(sql(p, Fassung_2)); }, false, 1},
+        {"Ordner schreibgeschützt, Fassung 2", [](const QString& p) { ASSERT_TRUE(sql(p, Fassung_2)); },
+         false, 1},
         {"Datei schreibgeschützt", geschlossen, true, 3},
     };
     for (const Fall& f : faelle) {
@@ -341,16 +353,10 @@ TEST_F(VerlaufFehler, SchreibgeschuetztWirdGelesenUndNurSchreibenVerweigert)
         const QString o = QFileInfo(p).path();
         const QStringList inhalt = QDir(o).entryList(QDir::Files);
         const QByteArray vorher = lesen(p);
-        ASSERT_TRUE(QFile::setPermissions(ordner.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                            QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                            QFileDevice::ExeOther));
+        rechte(ordner.path(), 0755);
         for (const QString& d : inhalt)
-            ASSERT_TRUE(QFile::setPermissions(o + u'/' + d, QFileDevice::ReadOwner | QFileDevice::ReadOther));
-        const auto ordner_rechte = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                   QFileDevice::ExeOther |
-                                   (f.ordner_schreibbar ? QFileDevice::WriteOwner | QFileDevice::WriteOther
-                                                        : QFileDevice::Permissions());
-        ASSERT_TRUE(QFile::setPermissions(o, ordner_rechte));
+            rechte(o + u'/' + d, 0444);
+        rechte(o, f.ordner_schreibbar ? 0777 : 0555);
         const QString ergebnis = im_Kind(
             [&] {
                 Verlauf v(p);
@@ -370,7 +376,7 @@ TEST_F(VerlaufFehler, SchreibgeschuetztWirdGelesenUndNurSchreibenVerweigert)
                     .arg(v.grund());
             },
             true);
-        QFile::setPermissions(o, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        rechte(o, 0700);
         EXPECT_EQ(ergebnis, QStringLiteral("%1|%2|1|0|0|der Datenträger schreibgeschützt ist")
                                 .arg(int(Verlauf::Zustand::nicht_schreibbar))
                                 .arg(f.anzahl));
@@ -421,7 +427,8 @@ TEST_F(VerlaufFehler, JournalEinarbeitenMeldetVollenDatentraegerUndFolgtVerweis)
         bool ziel_vorhanden;
         int anzahl;
     };
-    for (const Fall& f : {Fall{"Verweis auf den Verlauf", true, 100}, Fall{"Verweis auf eine neue Datei", false, 1}}) {
+    for (const Fall& f :
+         {Fall{"Verweis auf den Verlauf", true, 100}, Fall{"Verweis auf eine neue Datei", false, 1}}) {
         SCOPED_TRACE(f.name);
         const QString ziel = neu(QStringLiteral("ziel"));
         const QString link = neu(QStringLiteral("link"));
@@ -461,12 +468,14 @@ TEST_F(VerlaufFehler, NamenOhneSteuerzeichenBegrenztUndNieAlsFormel)
         QString csv;      // the CSV field
     };
     const Fall faelle[] = {
-        {"Formel", QStringLiteral("'=SUMME(A1)'"), QStringLiteral("=SUMME(A1)"), QStringLiteral("'=SUMME(A1)")},
+        {"Formel", QStringLiteral("'=SUMME(A1)'"), QStringLiteral("=SUMME(A1)"),
+         QStringLiteral("'=SUMME(A1)")},
         {"Tabulator vor der Formel", QStringLiteral("char(9) || '=1+1'"), QStringLiteral("=1+1"),
          QStringLiteral("'=1+1")},
         {"Zeilenende vor dem Plus", QStringLiteral("char(13, 10) || '+41 1234'"), QStringLiteral("+41 1234"),
          QStringLiteral("'+41 1234")},
-        {"Leerzeichen vor dem Minus", QStringLiteral("'   -2'"), QStringLiteral("   -2"), QStringLiteral("'   -2")},
+        {"Leerzeichen vor dem Minus", QStringLiteral("'   -2'"), QStringLiteral("   -2"),
+         QStringLiteral("'   -2")},
         {"At-Zeichen", QStringLiteral("'@Anna'"), QStringLiteral("@Anna"), QStringLiteral("'@Anna")},
         {"NUL-Zeichen", QStringLiteral("'A' || char(0) || 'B'"), QStringLiteral("AB"), QStringLiteral("AB")},
         {"Trenner und Anführungszeichen", QStringLiteral("'Jörg; \"M\"'"), QStringLiteral("Jörg; \"M\""),

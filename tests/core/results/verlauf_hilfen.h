@@ -16,8 +16,8 @@
 namespace verlauf_hilfen
 {
 
-inline const uint16_t Frequenzen[Zeilen] = {50,   100,  200,  500,   1000,  1500,  2000,
-                                            3000, 4000, 5000, 6000,  7000,  8000,  9000,
+inline const uint16_t Frequenzen[Zeilen] = {50,    100,   200,   500,   1000,  1500,  2000,
+                                            3000,  4000,  5000,  6000,  7000,  8000,  9000,
                                             10000, 11000, 12000, 13000, 14000, 16000, 18000};
 
 inline Verlauf_Test Beispiel(bool links, int versatz, int eichung = Schall_messer)
@@ -145,14 +145,16 @@ inline void Journal_stehen_lassen(const QString& pfad, int n, int versatz, const
 
 // Layout of version 2, as the program wrote it before the bounds.
 inline const QStringList Fassung_2 = {
-    QStringLiteral("CREATE TABLE test (id INTEGER PRIMARY KEY, zeitpunkt INTEGER NOT NULL, ohr INTEGER NOT "
-                   "NULL, pulsierend INTEGER NOT NULL, zunehmend INTEGER NOT NULL, name TEXT NOT NULL DEFAULT '',"
-                   " eichung INTEGER NOT NULL DEFAULT -1, gemessen INTEGER NOT NULL DEFAULT 0)"),
-    QStringLiteral("CREATE TABLE zeile (test INTEGER NOT NULL REFERENCES test(id) ON DELETE CASCADE, zeile "
-                   "INTEGER NOT NULL, frequenz INTEGER NOT NULL, dB REAL, dBA REAL, anfangsdruck REAL NOT NULL "
-                   "DEFAULT 0, startvolumen INTEGER NOT NULL DEFAULT 0, kalibrierwert REAL NOT NULL DEFAULT 0, "
-                   "einheit INTEGER NOT NULL DEFAULT 0, kalibriervolumen INTEGER NOT NULL DEFAULT 0, "
-                   "umrechnungsfaktor REAL NOT NULL DEFAULT 0, PRIMARY KEY (test, zeile)) WITHOUT ROWID"),
+    QStringLiteral(
+        "CREATE TABLE test (id INTEGER PRIMARY KEY, zeitpunkt INTEGER NOT NULL, ohr INTEGER NOT "
+        "NULL, pulsierend INTEGER NOT NULL, zunehmend INTEGER NOT NULL, name TEXT NOT NULL DEFAULT '',"
+        " eichung INTEGER NOT NULL DEFAULT -1, gemessen INTEGER NOT NULL DEFAULT 0)"),
+    QStringLiteral(
+        "CREATE TABLE zeile (test INTEGER NOT NULL REFERENCES test(id) ON DELETE CASCADE, zeile "
+        "INTEGER NOT NULL, frequenz INTEGER NOT NULL, dB REAL, dBA REAL, anfangsdruck REAL NOT NULL "
+        "DEFAULT 0, startvolumen INTEGER NOT NULL DEFAULT 0, kalibrierwert REAL NOT NULL DEFAULT 0, "
+        "einheit INTEGER NOT NULL DEFAULT 0, kalibriervolumen INTEGER NOT NULL DEFAULT 0, "
+        "umrechnungsfaktor REAL NOT NULL DEFAULT 0, PRIMARY KEY (test, zeile)) WITHOUT ROWID"),
     QStringLiteral("CREATE INDEX test_zeitpunkt ON test(zeitpunkt)"),
     QStringLiteral("INSERT INTO test VALUES (4, 1700000000000, 0, 1, 0, 'Zwei', 1, 1)"),
     QStringLiteral("INSERT INTO zeile VALUES (4, 1, 1000, 25.5, 25.5, 0.1, 300, 80, 1, 400, 0)"),
@@ -162,8 +164,9 @@ inline const QStringList Fassung_2 = {
 
 // Layout of version 1: thresholds and tone options, no calibration.
 inline const QStringList Fassung_1 = {
-    QStringLiteral("CREATE TABLE test (id INTEGER PRIMARY KEY, zeitpunkt INTEGER NOT NULL, ohr INTEGER NOT "
-                   "NULL, pulsierend INTEGER NOT NULL, zunehmend INTEGER NOT NULL, name TEXT NOT NULL DEFAULT '')"),
+    QStringLiteral(
+        "CREATE TABLE test (id INTEGER PRIMARY KEY, zeitpunkt INTEGER NOT NULL, ohr INTEGER NOT "
+        "NULL, pulsierend INTEGER NOT NULL, zunehmend INTEGER NOT NULL, name TEXT NOT NULL DEFAULT '')"),
     QStringLiteral("CREATE TABLE zeile (test INTEGER NOT NULL, zeile INTEGER NOT NULL, frequenz INTEGER NOT "
                    "NULL, dB REAL, dBA REAL, PRIMARY KEY (test, zeile)) WITHOUT ROWID"),
     QStringLiteral("INSERT INTO test VALUES (7, 1700000000000, 1, 0, 1, 'Alt')"),
