@@ -4,6 +4,7 @@
 // writer killed in the middle of a test leaves the earlier tests intact,
 // and the comparison of two tests.
 #include "core/results/verlauf.h"
+#include "core/settings/einstellungen.h"
 #include "verlauf_hilfen.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,11 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
     a.zeilen[4].grenze = Tonende::nach_zunehmendem;
     Verlauf_Test b = Beispiel(false, 5, Span_nung);
     Verlauf_Test c = Beispiel(true, 2);
+    // Test c has the calibration values of a new settings file.
+    for (Verlauf_Zeile& z : c.zeilen) {
+        z.kalibrierwert = Grund_Eichpegel_dB;
+        z.kalibriervolumen = Grund_Lautstaerke;
+    }
     {
         Verlauf v(pfad());
         ASSERT_EQ(v.zustand(), Verlauf::Zustand::bereit) << qPrintable(v.grund());
@@ -114,6 +120,8 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
                                         "Schallpegelmesser;1000;14,5;-1,2;≥"));
     EXPECT_EQ(zeilen.last(), QStringLiteral("3;06.03.2026;10:15:30;Rechtes Ohr;abnehmend, pulsierend;;"
                                             "Mikrofonspannung;16000;34,5;1,3;"));
+    // The calibration in the audiogram's words when it is still the default one.
+    EXPECT_EQ(zeilen[15].section(u';', 6, 6), QStringLiteral("keine eigene Kalibrierung (Grundwerte)"));
 
     ASSERT_TRUE(v.loeschen(c.id));
     EXPECT_FALSE(v.laden(c.id));
