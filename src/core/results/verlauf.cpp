@@ -1,26 +1,41 @@
 #include "core/results/verlauf.h"
 
 #include "core/acoustics/physik_hoertest.h"
-#include "core/results/hoertest_druck.h"
+#include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QVariant>
+#include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace
 {
 
 QAtomicInt Verbindungszaehler;
+
+// A journal of this size holds only its header, no writes.
+constexpr qint64 Journal_kopf = 32;
+// Milliseconds since 1970 of 31.12.9999 23:59:59.999 UTC: the latest time stored.
+constexpr int64_t Zeitpunkt_hoechstens_ms = 253402300799999;
+// Largest threshold level (dB) taken for a measurement.
+constexpr double Pegel_hoechstens = 1000;
+constexpr int Busy_ms = 1000;
+
+const QString Text_schreibgeschuetzt = QStringLiteral("der Datenträger schreibgeschützt ist");
+const QString Text_fremd = QStringLiteral("die Datei von einem anderen Programm stammt");
 
 int Fehlercode(const QSqlError& e)
 {
@@ -29,8 +44,35 @@ int Fehlercode(const QSqlError& e)
     return ok ? (code & 0xff) : -1;
 }
 
-// Layout of version 2.
-const char* const Schema_2[] = {
+// A failure as the end of "... weil ".
+QString Fehler_text(int code, bool beim_schreiben)
+{
+    switch (code) {
+    case SQLITE_CORRUPT:
+        return QStringLiteral("die Datei beschädigt ist");
+    case SQLITE_NOTADB:
+        return QStringLiteral("die Datei keine Datenbank ist");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("die Datei von einem anderen Programm gesperrt ist");
+    case SQLITE_READONLY:
+        return Text_schreibgeschuetzt;
+    case SQLITE_CANTOPEN:
+        return beim_schreiben ? Text_schreibgeschuetzt
+                              : QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann");
+    case SQLITE_FULL:
+        return QStringLiteral("der Datenträger voll ist");
+    case SQLITE_IOERR:
+        return QStringLiteral("ein Schreib- oder Lesefehler auftrat");
+    default:
+        return QStringLiteral("die Datenbank den Fehler %1 meldet").arg(code);
+    }
+}
+
+// ---- Layout ------------------------------------------------------------------------
+
+// Layout of version 3.
+const char* const Schema_3[] = {
     "CREATE TABLE test ("
     " id INTEGER PRIMARY KEY,"
     " zeitpunkt INTEGER NOT NULL," // ms since 1970 UTC
@@ -52,9 +94,11 @@ const char* const Schema_2[] = {
     " einheit INTEGER NOT NULL DEFAULT 0,"
     " kalibriervolumen INTEGER NOT NULL DEFAULT 0,"
     " umrechnungsfaktor REAL NOT NULL DEFAULT 0,"
+    " grenze INTEGER NOT NULL DEFAULT 0," // Tonende
     " PRIMARY KEY (test, zeile)) WITHOUT ROWID",
     "CREATE INDEX test_zeitpunkt ON test(zeitpunkt)",
-    "PRAGMA user_version = 2",
+    // The identities the file may have under its journal (see the header).
+    "CREATE TABLE kennung (wert INTEGER NOT NULL)",
 };
 
 // Version 1 kept the thresholds and tone options only; version 2 adds the
@@ -70,34 +114,465 @@ const char* const Schritt_1_zu_2[] = {
     "ALTER TABLE zeile ADD COLUMN kalibriervolumen INTEGER NOT NULL DEFAULT 0",
     "ALTER TABLE zeile ADD COLUMN umrechnungsfaktor REAL NOT NULL DEFAULT 0",
     "CREATE INDEX test_zeitpunkt ON test(zeitpunkt)",
-    "PRAGMA user_version = 2",
+};
+// Version 3 adds the bounds and the file's identities.
+const char* const Schritt_2_zu_3[] = {
+    "ALTER TABLE zeile ADD COLUMN grenze INTEGER NOT NULL DEFAULT 0",
+    "CREATE TABLE kennung (wert INTEGER NOT NULL)",
 };
 
-// What every version must offer to be read: a file whose tables lack these
-// columns belongs to another program.
-const char* const Pruefung_1[] = {
-    "SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, name FROM test LIMIT 0",
-    "SELECT test, zeile, frequenz, dB, dBA FROM zeile LIMIT 0",
+// A column as PRAGMA table_xinfo reports it.
+struct Spalte {
+    const char* name;
+    const char* typ;
+    bool nicht_null;
+    int schluessel; // position in the primary key, 0 = none
 };
-const char* const Pruefung_2[] = {
-    "SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, name, eichung, gemessen FROM test LIMIT 0",
-    "SELECT test, zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert, einheit,"
-    " kalibriervolumen, umrechnungsfaktor FROM zeile LIMIT 0",
+const Spalte Spalten_test[] = {
+    {"id", "INTEGER", false, 1},        {"zeitpunkt", "INTEGER", true, 0}, {"ohr", "INTEGER", true, 0},
+    {"pulsierend", "INTEGER", true, 0}, {"zunehmend", "INTEGER", true, 0}, {"name", "TEXT", true, 0},
+    {"eichung", "INTEGER", true, 0},    {"gemessen", "INTEGER", true, 0},
 };
+const Spalte Spalten_zeile[] = {
+    {"test", "INTEGER", true, 1},
+    {"zeile", "INTEGER", true, 2},
+    {"frequenz", "INTEGER", true, 0},
+    {"dB", "REAL", false, 0},
+    {"dBA", "REAL", false, 0},
+    {"anfangsdruck", "REAL", true, 0},
+    {"startvolumen", "INTEGER", true, 0},
+    {"kalibrierwert", "REAL", true, 0},
+    {"einheit", "INTEGER", true, 0},
+    {"kalibriervolumen", "INTEGER", true, 0},
+    {"umrechnungsfaktor", "REAL", true, 0},
+    {"grenze", "INTEGER", true, 0},
+};
+const Spalte Spalten_kennung[] = {{"wert", "INTEGER", true, 0}};
+// Columns of each table in versions 1, 2 and 3 (index: version).
+constexpr int Anzahl_test[] = {0, 6, 8, 8};
+constexpr int Anzahl_zeile[] = {0, 5, 11, 12};
+
+enum class Aufbau { passt, leer, fremd, fehler };
+
+struct Aufbau_Befund {
+    Aufbau art = Aufbau::fehler;
+    int version = 0;
+    int code = 0; // Aufbau::fehler
+};
+
+// Reads the version and checks the file's objects against the layout of that
+// version: the tables with their columns' names, types, NOT NULL and keys, the
+// index, the foreign key and nothing else (no trigger, view or other table;
+// SQLite's statistics aside).
+Aufbau_Befund Aufbau_lesen(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    Aufbau_Befund b;
+    auto fehler = [&]() {
+        b.art = Aufbau::fehler;
+        b.code = Fehlercode(q.lastError());
+        return b;
+    };
+    auto ergebnis = [&](Aufbau a) {
+        b.art = a;
+        return b;
+    };
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return fehler();
+    b.version = q.value(0).toInt();
+    q.finish();
+    struct Objekt {
+        QString typ, name, tabelle, sql;
+    };
+    std::vector<Objekt> objekte;
+    if (!q.exec(QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master")))
+        return fehler();
+    while (q.next())
+        objekte.push_back(
+            {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
+    if (q.lastError().isValid())
+        return fehler();
+    q.finish();
+    if (b.version == 0)
+        return ergebnis(objekte.empty() ? Aufbau::leer : Aufbau::fremd);
+    if (b.version < 0)
+        return ergebnis(Aufbau::fremd);
+    if (b.version > Verlauf_Version)
+        return ergebnis(Aufbau::passt); // the caller refuses it as newer
+
+    struct Erwartet {
+        const char* typ;
+        const char* name;
+        const char* tabelle;
+        bool gefunden = false;
+    };
+    std::vector<Erwartet> erwartet = {{"table", "test", "test"}, {"table", "zeile", "zeile"}};
+    if (b.version >= 2)
+        erwartet.push_back({"index", "test_zeitpunkt", "test"});
+    if (b.version >= 3)
+        erwartet.push_back({"table", "kennung", "kennung"});
+    for (const Objekt& o : objekte) {
+        if (o.typ == QLatin1String("table") && o.name.startsWith(QLatin1String("sqlite_stat")))
+            continue;
+        auto it = std::find_if(erwartet.begin(), erwartet.end(), [&](const Erwartet& e) {
+            return !e.gefunden && o.typ == QLatin1String(e.typ) &&
+                   o.name.compare(QLatin1String(e.name), Qt::CaseInsensitive) == 0 &&
+                   o.tabelle.compare(QLatin1String(e.tabelle), Qt::CaseInsensitive) == 0;
+        });
+        // A CHECK constraint could refuse what the program writes.
+        if (it == erwartet.end() || o.sql.contains(QLatin1String("CHECK"), Qt::CaseInsensitive))
+            return ergebnis(Aufbau::fremd);
+        it->gefunden = true;
+    }
+    for (const Erwartet& e : erwartet)
+        if (!e.gefunden)
+            return ergebnis(Aufbau::fremd);
+
+    auto spalten_passen = [&](const char* tabelle, const Spalte* soll, int anzahl) {
+        q.prepare(QStringLiteral("SELECT name, type, \"notnull\", pk, hidden FROM pragma_table_xinfo(?)"));
+        q.addBindValue(QString::fromLatin1(tabelle));
+        if (!q.exec())
+            return false;
+        int n = 0;
+        while (q.next()) {
+            if (n >= anzahl)
+                return false;
+            const Spalte& s = soll[n++];
+            if (q.value(0).toString() != QLatin1String(s.name) ||
+                q.value(1).toString().compare(QLatin1String(s.typ), Qt::CaseInsensitive) != 0 ||
+                (q.value(2).toInt() != 0) != s.nicht_null || q.value(3).toInt() != s.schluessel ||
+                q.value(4).toInt() != 0)
+                return false;
+        }
+        return n == anzahl && !q.lastError().isValid();
+    };
+    // Indexes as SQLite keeps them: origin "c" for CREATE INDEX, "pk" for the
+    // key of a table without rowid.
+    auto indizes = [&](const char* tabelle) {
+        std::vector<std::pair<QString, QString>> liste;
+        q.prepare(QStringLiteral("SELECT name, origin FROM pragma_index_list(?)"));
+        q.addBindValue(QString::fromLatin1(tabelle));
+        if (q.exec())
+            while (q.next())
+                liste.emplace_back(q.value(0).toString(), q.value(1).toString());
+        return liste;
+    };
+    auto fremdschluessel = [&](const char* tabelle) {
+        std::vector<QStringList> liste;
+        q.prepare(QStringLiteral("SELECT \"table\", \"from\", \"to\" FROM pragma_foreign_key_list(?)"));
+        q.addBindValue(QString::fromLatin1(tabelle));
+        if (q.exec())
+            while (q.next())
+                liste.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+        return liste;
+    };
+    if (!spalten_passen("test", Spalten_test, Anzahl_test[b.version]) ||
+        !spalten_passen("zeile", Spalten_zeile, Anzahl_zeile[b.version]) ||
+        (b.version >= 3 && !spalten_passen("kennung", Spalten_kennung, 1)))
+        return ergebnis(Aufbau::fremd);
+    const auto i_test = indizes("test");
+    const auto i_zeile = indizes("zeile");
+    if (i_test.size() != (b.version >= 2 ? 1u : 0u) ||
+        (!i_test.empty() &&
+         (i_test[0].first != QLatin1String("test_zeitpunkt") || i_test[0].second != QLatin1String("c"))) ||
+        i_zeile.size() != 1 || i_zeile[0].second != QLatin1String("pk") ||
+        (b.version >= 3 && !indizes("kennung").empty()))
+        return ergebnis(Aufbau::fremd);
+    if (b.version >= 2) {
+        if (!q.exec(QStringLiteral("SELECT name FROM pragma_index_info('test_zeitpunkt')")))
+            return fehler();
+        QStringList spalten;
+        while (q.next())
+            spalten << q.value(0).toString();
+        if (spalten != QStringList{QStringLiteral("zeitpunkt")})
+            return ergebnis(Aufbau::fremd);
+    }
+    if (!fremdschluessel("test").empty() || (b.version >= 3 && !fremdschluessel("kennung").empty()))
+        return ergebnis(Aufbau::fremd);
+    for (const QStringList& f : fremdschluessel("zeile"))
+        if (f[0].compare(QLatin1String("test"), Qt::CaseInsensitive) != 0 || f[1] != QLatin1String("test") ||
+            !(f[2].isEmpty() || f[2] == QLatin1String("id")))
+            return ergebnis(Aufbau::fremd);
+    return ergebnis(Aufbau::passt);
+}
+
+// ---- The file beside SQLite ----------------------------------------------------------
+
+// The file a symbolic link leads to (also when it does not exist yet).
+QString Verweis_folgen(const QString& pfad)
+{
+    const QFileInfo i(pfad);
+    if (!i.isSymLink())
+        return pfad;
+    const QString ziel = i.canonicalFilePath();
+    if (!ziel.isEmpty())
+        return ziel;
+    const QString ende = i.symLinkTarget();
+    return ende.isEmpty() ? pfad : ende;
+}
+
+bool beschreibbar(const QString& pfad)
+{
+    return ::access(QFile::encodeName(pfad).constData(), W_OK) == 0;
+}
+
+// Layout version and identity as the file itself holds them, without its
+// journal: the database header's user_version and application_id.
+struct Dateikopf {
+    int version = 0;
+    qint32 kennung = 0;
+    bool wal = false; // the file runs in WAL mode
+};
+
+Dateikopf Dateikopf_lesen(const QString& pfad)
+{
+    Dateikopf k;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return k;
+    const QByteArray b = f.read(100);
+    k.wal = b.size() >= 20 && b[18] == 2 && b[19] == 2;
+    if (b.size() >= 64)
+        k.version = qFromBigEndian<qint32>(b.constData() + 60);
+    if (b.size() >= 72)
+        k.kennung = qFromBigEndian<qint32>(b.constData() + 68);
+    return k;
+}
+
+// A free name for a file set aside: "<pfad>.<date and time>[_n]", also free
+// with the journal's and its index's endings.
+QString Beiseite_Name(const QString& pfad)
+{
+    const QString stempel = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    auto frei = [](const QString& z) {
+        return !QFileInfo::exists(z) && !QFileInfo::exists(z + QStringLiteral("-wal")) &&
+               !QFileInfo::exists(z + QStringLiteral("-shm"));
+    };
+    QString ziel = pfad + QLatin1Char('.') + stempel;
+    for (int n = 2; !frei(ziel); ++n)
+        ziel = pfad + QLatin1Char('.') + stempel + QLatin1Char('_') + QString::number(n);
+    return ziel;
+}
+
+// ---- Values ------------------------------------------------------------------------
+
+// The columns of one result row as the checks take them: from a Qt query ...
+class Qt_Spalten
+{
+public:
+    explicit Qt_Spalten(const QSqlQuery& q) : q_(q) {}
+    bool leer(int i) const { return q_.value(i).isNull(); }
+    // An integer (not a real number, text or NULL) within von..bis.
+    bool ganz(int i, int64_t von, int64_t bis, int64_t& x) const
+    {
+        const QVariant v = q_.value(i);
+        if (v.isNull() || v.typeId() != QMetaType::LongLong)
+            return false;
+        x = v.toLongLong();
+        return x >= von && x <= bis;
+    }
+    // A finite number.
+    bool reell(int i, double& x) const
+    {
+        const QVariant v = q_.value(i);
+        if (v.isNull() || (v.typeId() != QMetaType::Double && v.typeId() != QMetaType::LongLong))
+            return false;
+        x = v.toDouble();
+        return std::isfinite(x);
+    }
+    bool text(int i, QString& s) const
+    {
+        const QVariant v = q_.value(i);
+        if (v.isNull() || v.typeId() != QMetaType::QString)
+            return false;
+        s = v.toString();
+        return true;
+    }
+
+private:
+    const QSqlQuery& q_;
+};
+
+// ... or from SQLite's own statement, for the CSV's scan of every row: no
+// QVariant for each of its millions of values.
+class Sqlite_Spalten
+{
+public:
+    explicit Sqlite_Spalten(sqlite3_stmt* s) : s_(s) {}
+    bool leer(int i) const { return sqlite3_column_type(s_, i) == SQLITE_NULL; }
+    bool ganz(int i, int64_t von, int64_t bis, int64_t& x) const
+    {
+        if (sqlite3_column_type(s_, i) != SQLITE_INTEGER)
+            return false;
+        x = sqlite3_column_int64(s_, i);
+        return x >= von && x <= bis;
+    }
+    bool reell(int i, double& x) const
+    {
+        const int typ = sqlite3_column_type(s_, i);
+        if (typ != SQLITE_FLOAT && typ != SQLITE_INTEGER)
+            return false;
+        x = sqlite3_column_double(s_, i);
+        return std::isfinite(x);
+    }
+    bool text(int i, QString& s) const
+    {
+        if (sqlite3_column_type(s_, i) != SQLITE_TEXT)
+            return false;
+        const void* z = sqlite3_column_text16(s_, i);
+        s = QString(static_cast<const QChar*>(z), sqlite3_column_bytes16(s_, i) / 2);
+        return true;
+    }
+
+private:
+    sqlite3_stmt* s_;
+};
+
+bool Tonende_gueltig(int64_t g)
+{
+    return g == int64_t(Tonende::waehrend) || g == int64_t(Tonende::nach_abnehmendem) ||
+           g == int64_t(Tonende::nach_zunehmendem);
+}
+
+// What the program writes into a row.
+bool Zeile_gueltig(const Verlauf_Zeile& z)
+{
+    const bool pegel =
+        !z.gemessen || (std::isfinite(z.dB) && std::isfinite(z.dBA) && std::fabs(z.dB) <= Pegel_hoechstens &&
+                        std::fabs(z.dBA) <= Pegel_hoechstens);
+    return pegel && (z.gemessen || z.grenze == Tonende::waehrend) && Tonende_gueltig(int64_t(z.grenze)) &&
+           std::isfinite(z.anfangsdruck) && z.anfangsdruck >= 0 && z.startvolumen <= 65535 &&
+           std::isfinite(z.kalibrierwert) && z.einheit >= Einheit_Spannung && z.einheit <= 2 &&
+           z.kalibriervolumen <= 65535 && std::isfinite(z.umrechnungsfaktor) && z.umrechnungsfaktor >= 0;
+}
+
+bool Test_gueltig(const Verlauf_Test& t)
+{
+    if (!t.zeitpunkt.isValid())
+        return false;
+    const int64_t ms = t.zeitpunkt.toMSecsSinceEpoch();
+    if (ms < 0 || ms > Zeitpunkt_hoechstens_ms || t.eichung < Eichung_unbekannt || t.eichung > Schall_messer)
+        return false;
+    return std::all_of(t.zeilen.begin(), t.zeilen.end(), Zeile_gueltig);
+}
+
+// The columns zeitpunkt, ohr, pulsierend, zunehmend, name, eichung from
+// column `s` on; false when one holds what the program never writes.
+template <class Spalten> bool Kopf_aus(const Spalten& q, int s, Verlauf_Test& t)
+{
+    int64_t ms = 0, ohr = 0, puls = 0, zun = 0, eichung = 0;
+    QString name;
+    if (!q.ganz(s, 0, Zeitpunkt_hoechstens_ms, ms) || !q.ganz(s + 1, 0, 1, ohr) ||
+        !q.ganz(s + 2, 0, 1, puls) || !q.ganz(s + 3, 0, 1, zun) || !q.text(s + 4, name) ||
+        !q.ganz(s + 5, Eichung_unbekannt, Schall_messer, eichung))
+        return false;
+    t.zeitpunkt = QDateTime::fromMSecsSinceEpoch(ms);
+    t.links = ohr == 0;
+    t.pulsierend = puls != 0;
+    t.zunehmend = zun != 0;
+    t.name = Verlauf_Name(name);
+    t.eichung = int(eichung);
+    return true;
+}
+
+// The name as a column: text only (a number or blob is no name), cut in the
+// database so that a huge name is never read whole.
+// (SQLite's text functions end at a NUL character: a short name is read whole
+// and its control characters dropped here.)
+const char* const Name_spalte =
+    "CASE WHEN typeof(name) = 'text' THEN"
+    " CASE WHEN length(CAST(name AS BLOB)) <= 800 THEN name ELSE substr(name, 1, 200) END"
+    " END";
+
+// The columns zeile, frequenz, dB, dBA, anfangsdruck, startvolumen,
+// kalibrierwert, einheit, kalibriervolumen, umrechnungsfaktor, grenze from
+// column `s` on; -1 when one holds what the program never writes, else the
+// row number 1..21.
+template <class Spalten> int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r)
+{
+    int64_t zeile = 0, f = 0, sv = 0, einheit = 0, kv = 0, grenze = 0;
+    if (!q.ganz(s, 1, Zeilen, zeile) || !q.ganz(s + 1, 0, 65535, f) || !q.reell(s + 4, r.anfangsdruck) ||
+        !q.ganz(s + 5, 0, 65535, sv) || !q.reell(s + 6, r.kalibrierwert) ||
+        !q.ganz(s + 7, Einheit_Spannung, 2, einheit) || !q.ganz(s + 8, 0, 65535, kv) ||
+        !q.reell(s + 9, r.umrechnungsfaktor) || !q.ganz(s + 10, 0, 255, grenze) || !Tonende_gueltig(grenze))
+        return -1;
+    r.gemessen = !q.leer(s + 2);
+    if (r.gemessen == q.leer(s + 3))
+        return -1;
+    r.dB = r.dBA = 0;
+    if (r.gemessen && (!q.reell(s + 2, r.dB) || !q.reell(s + 3, r.dBA)))
+        return -1;
+    r.frequenz = uint16_t(f);
+    r.startvolumen = uint32_t(sv);
+    r.einheit = int32_t(einheit);
+    r.kalibriervolumen = uint32_t(kv);
+    r.grenze = Tonende(grenze);
+    return Zeile_gueltig(r) ? int(zeile) : -1;
+}
+
+const char* const Zeilen_spalten =
+    "zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert, einheit,"
+    " kalibriervolumen, umrechnungsfaktor, grenze";
+
+// ---- Texts -------------------------------------------------------------------------
 
 QString Zahl(double x)
 {
     return extendedzustring(1, 1, x);
 }
 
-// A CSV field: quoted when it holds a separator, a quote or a line break; a
-// name that a spreadsheet would take for a formula gets a leading apostrophe.
+// The text of Zahl(x) appended as UTF-8, without its allocations: the CSV
+// writes two for every row.
+void Zahl_anhaengen(QByteArray& a, double x)
+{
+    char p[32];
+    const int n = std::snprintf(p, sizeof p, "%.1f", x);
+    if (n <= 0 || n >= int(sizeof p)) {
+        a += Zahl(x).toUtf8();
+        return;
+    }
+    // A value that rounds to zero has no sign ("0,0", not "-0,0").
+    const bool null = std::none_of(p, p + n, [](char c) { return c >= '1' && c <= '9'; });
+    for (int i = null && p[0] == '-' ? 1 : 0; i < n; ++i)
+        a += p[i] == '.' ? ',' : p[i];
+}
+
+// The SQLite connection under a Qt one.
+sqlite3* Griff(const QSqlDatabase& db)
+{
+    const QVariant griff = db.driver()->handle();
+    if (griff.isValid() && qstrcmp(griff.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3* const*>(griff.constData());
+    return nullptr;
+}
+
+// "≤" after the end of a falling tone, "≥" after the end of a rising one.
+QString Grenze_text(Tonende t)
+{
+    switch (t) {
+    case Tonende::nach_abnehmendem:
+        return QStringLiteral("≤");
+    case Tonende::nach_zunehmendem:
+        return QStringLiteral("≥");
+    case Tonende::waehrend:
+        break;
+    }
+    return {};
+}
+
+// A CSV field: control characters dropped; a field that a spreadsheet would
+// take for a formula (its first character after blanks one of = + - @) gets a
+// leading apostrophe; quoted when it holds a separator or a quote.
 QString Csv_Feld(QString s)
 {
-    if (!s.isEmpty() && QStringLiteral("=+-@").contains(s.front()))
+    s.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    qsizetype i = 0;
+    while (i < s.size() && s[i].isSpace())
+        ++i;
+    if (i < s.size() && QStringLiteral("=+-@").contains(s[i]))
         s.prepend(QLatin1Char('\''));
-    if (s.contains(QLatin1Char(';')) || s.contains(QLatin1Char('"')) || s.contains(QLatin1Char('\n')) ||
-        s.contains(QLatin1Char('\r'))) {
+    if (s.contains(QLatin1Char(';')) || s.contains(QLatin1Char('"'))) {
         s.replace(QStringLiteral("\""), QStringLiteral("\"\""));
         s = QLatin1Char('"') + s + QLatin1Char('"');
     }
@@ -116,6 +591,20 @@ QString Eichung_text(int eichung)
     }
 }
 
+// The calibration of a test; a sound level calibration still at the values of
+// a new settings file in the words of the audiogram.
+QString Kalibrierung_text(int eichung, bool grundwerte)
+{
+    if (eichung == Schall_messer && grundwerte)
+        return QStringLiteral("keine eigene Kalibrierung (Grundwerte)");
+    return Eichung_text(eichung);
+}
+
+bool Grundwerte(const Verlauf_Zeile& z)
+{
+    return z.kalibrierwert == Grund_Eichpegel_dB && z.kalibriervolumen == Grund_Lautstaerke;
+}
+
 bool verschieden(double a, double b)
 {
     return std::fabs(a - b) > 1e-9 * std::max(std::fabs(a), std::fabs(b));
@@ -126,6 +615,20 @@ bool Kalibrierung_verschieden(const Verlauf_Zeile& a, const Verlauf_Zeile& b)
     return verschieden(a.anfangsdruck, b.anfangsdruck) || a.startvolumen != b.startvolumen ||
            verschieden(a.kalibrierwert, b.kalibrierwert) || a.einheit != b.einheit ||
            a.kalibriervolumen != b.kalibriervolumen || verschieden(a.umrechnungsfaktor, b.umrechnungsfaktor);
+}
+
+// Rounded to 0.1 dB, halves away from zero; first to 1e-6 dB, so that two
+// differences equal but for the last bits of the arithmetic round alike.
+double Auf_Zehntel(double x)
+{
+    return std::round(std::round(x * 1e6) / 1e5) / 10.0;
+}
+
+// -1 for a value at or above the threshold ("≤": the threshold lies below),
+// +1 for one at or below it ("≥"), 0 for a threshold.
+int Richtung(Tonende t)
+{
+    return t == Tonende::nach_abnehmendem ? -1 : t == Tonende::nach_zunehmendem ? 1 : 0;
 }
 
 } // namespace
@@ -151,9 +654,25 @@ QString Tonart_text(bool zunehmend, bool pulsierend)
     return s;
 }
 
+QString Verlauf_Name(const QString& name)
+{
+    const bool steuerzeichen =
+        std::any_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (!steuerzeichen && name.size() <= Name_hoechstens)
+        return name;
+    QString s = name;
+    s.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    if (s.size() > Name_hoechstens) {
+        // Never half of a character outside the basic plane.
+        const qsizetype n = s[Name_hoechstens - 1].isHighSurrogate() ? Name_hoechstens - 1 : Name_hoechstens;
+        s.truncate(n);
+    }
+    return s;
+}
+
 Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 43>& druck,
                                           const Einstellungstyp& e, const QDateTime& zeitpunkt,
-                                          const QString& name)
+                                          const QString& name, const std::array<Tonende, 43>& tonende)
 {
     Verlauf_Test t;
     t.zeitpunkt = zeitpunkt;
@@ -161,18 +680,20 @@ Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 4
     t.pulsierend = e.pulsierend != 0;
     t.zunehmend = e.zunehmend != 0;
     t.eichung = e.Eichung == Span_nung ? Span_nung : Schall_messer;
-    t.name = name.trimmed();
-    const Dezibel_Ergebnis d = Hoertest_Dezibel_berechnen(druck, e.Frequenzen, false);
+    t.name = Verlauf_Name(name.trimmed());
     const int ohr = links ? 0 : 1;
     const auto& volumen = links ? e.Links_Volume1 : e.Rechts_Volume1;
     for (int i = 1; i <= Zeilen; ++i) {
         Verlauf_Zeile& z = t.zeilen[size_t(i - 1)];
         const size_t k = size_t(Druck_index(links, i));
         z.frequenz = e.Frequenzen[size_t(i - 1)];
-        z.gemessen = links ? d.gemessen_links[size_t(i)] : d.gemessen_rechts[size_t(i)];
+        // The results displays' rule: at or below 1e-15 Pa nothing was measured.
+        z.gemessen = druck[k] > Druck_nicht_gemessen;
         if (z.gemessen) {
-            z.dB = d.dB_werte[k];
-            z.dBA = d.dBA_werte[k];
+            // Unrounded: a comparison rounds only its differences.
+            z.dB = double(Pa_in_dB(druck[k]));
+            z.dBA = double(Pa_in_dBA(druck[k], z.frequenz));
+            z.grenze = tonende[k];
         }
         z.startvolumen = volumen[0][size_t(i - 1)];
         if (t.eichung == Span_nung) {
@@ -194,29 +715,21 @@ Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 4
 
 // ---- The database ------------------------------------------------------------------
 
-void Verlauf_Journal_einarbeiten(const QString& pfad)
+QString Verlauf_Journal_einarbeiten(const QString& pfad)
 {
-    if (!QFileInfo::exists(pfad + QStringLiteral("-wal")))
-        return;
-    const QString name = QStringLiteral("Verlauf_%1").arg(Verbindungszaehler.fetchAndAddRelaxed(1));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(pfad);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
-        // This connection keeps SQLite's own behaviour: the last connection
-        // to close copies the journal in and deletes it.
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-            q.finish();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
+    const QString datei = Verweis_folgen(pfad);
+    const QFileInfo journal(datei + QStringLiteral("-wal"));
+    if (!QFileInfo(datei).isFile() || !journal.exists())
+        return {};
+    Verlauf v(datei);
+    if (v.zustand() != Verlauf::Zustand::bereit)
+        return {};
+    return v.Journal_einarbeiten();
 }
 
 Verlauf::Verlauf(const QString& pfad)
-    : pfad_(pfad), verbindung_(QStringLiteral("Verlauf_%1").arg(Verbindungszaehler.fetchAndAddRelaxed(1)))
+    : pfad_(Verweis_folgen(pfad)),
+      verbindung_(QStringLiteral("Verlauf_%1").arg(Verbindungszaehler.fetchAndAddRelaxed(1)))
 {
     oeffnen();
 }
@@ -226,27 +739,50 @@ Verlauf::~Verlauf()
     trennen();
 }
 
+bool Verlauf::schreibbar()
+{
+    const QFileInfo info(pfad_);
+    if (!beschreibbar(info.absolutePath()))
+        return false;
+    for (const QString& p : {pfad_, pfad_ + QStringLiteral("-wal"), pfad_ + QStringLiteral("-shm")})
+        if (QFileInfo::exists(p) && !beschreibbar(p))
+            return false;
+    return true;
+}
+
+bool Verlauf::Kopie_anlegen()
+{
+    kopie_ = std::make_unique<QTemporaryDir>();
+    if (!kopie_->isValid())
+        return false;
+    const QString ziel = kopie_->filePath(QLatin1String(Name_Verlaufsdatei));
+    const QString journal = pfad_ + QStringLiteral("-wal");
+    const auto rechte = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!QFile::copy(pfad_, ziel) || !QFile::setPermissions(ziel, rechte))
+        return false;
+    if (QFileInfo(journal).size() > 0 && (!QFile::copy(journal, ziel + QStringLiteral("-wal")) ||
+                                          !QFile::setPermissions(ziel + QStringLiteral("-wal"), rechte)))
+        return false;
+    arbeitspfad_ = ziel;
+    return true;
+}
+
 bool Verlauf::verbinden()
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), verbindung_);
-    db.setDatabaseName(pfad_);
+    db.setDatabaseName(arbeitspfad_);
     // Another program holding the file waits at most this long; the
     // hearing test must not hang on it.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Busy_ms));
     if (db.open()) {
-        // Closing would copy the journal into the file each time, with two
-        // waits for the disk; SQLite does that instead every 1000 pages
-        // written, and the journal beside the file is part of the history.
-        const QVariant griff = db.driver()->handle();
-        if (griff.isValid() && qstrcmp(griff.typeName(), "sqlite3*") == 0)
-            if (sqlite3* s = *static_cast<sqlite3* const*>(griff.constData()))
-                sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        // Closing does not copy the journal in: every write does that
+        // itself, and a journal found beside the file must be checked
+        // (Journal_pruefen) before anything of it goes into the file.
+        if (sqlite3* s = Griff(db))
+            sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         return true;
     }
-    const QSqlError e = db.lastError();
-    grund_ = Fehlercode(e) == SQLITE_CANTOPEN
-                 ? QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann")
-                 : QStringLiteral("die Datei nicht geöffnet werden kann (%1)").arg(e.text());
+    grund_ = Fehler_text(Fehlercode(db.lastError()), false);
     return false;
 }
 
@@ -256,6 +792,12 @@ void Verlauf::trennen()
         return;
     {
         QSqlDatabase db = QSqlDatabase::database(verbindung_, false);
+        if (Journal_loeschen_) {
+            // The last connection to close now copies the (empty) journal in
+            // and removes it with its index.
+            if (sqlite3* s = Griff(db))
+                sqlite3_db_config(s, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(verbindung_);
@@ -264,11 +806,26 @@ void Verlauf::trennen()
 void Verlauf::oeffnen()
 {
     grund_.clear();
+    arbeitspfad_ = pfad_;
     const QFileInfo info(pfad_);
     if (info.exists() && !info.isFile()) {
         grund_ = QStringLiteral("an ihrer Stelle keine gewöhnliche Datei liegt");
         zustand_ = Zustand::nicht_lesbar;
         return;
+    }
+    const bool schreiben = schreibbar();
+    if (!info.exists()) {
+        if (!schreiben) {
+            grund_ = QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann");
+            zustand_ = Zustand::nicht_lesbar;
+            return;
+        }
+        // A journal without its file belongs to no history here: SQLite
+        // would lay it over the new file.
+        if (QFileInfo::exists(pfad_ + QStringLiteral("-wal")) && !Journal_beiseite_legen()) {
+            zustand_ = Zustand::nicht_lesbar;
+            return;
+        }
     }
     // A file that does not start like a database is refused before SQLite
     // sees it: its journal could otherwise show pages of the earlier file
@@ -277,17 +834,34 @@ void Verlauf::oeffnen()
         QFile f(pfad_);
         if (f.size() > 0 && f.open(QIODevice::ReadOnly) && f.read(16) != QByteArray("SQLite format 3", 16)) {
             f.close();
+            if (!schreiben) {
+                grund_ = QStringLiteral("die Datei keine Datenbank ist");
+                zustand_ = Zustand::nicht_lesbar;
+                return;
+            }
             beiseite_legen_und_neu(QStringLiteral("die Datei keine Datenbank ist"));
             return;
         }
     }
-    if (!verbinden()) {
+    // Where nothing can be written, not even SQLite's index of the journal,
+    // the history is read from a copy.
+    if (!schreiben) {
+        nur_lesen_ = true;
+        if (!Kopie_anlegen()) {
+            grund_ = QStringLiteral("die Datei nicht gelesen werden kann");
+            zustand_ = Zustand::nicht_lesbar;
+            return;
+        }
+    }
+    if (!verbinden() || !Journal_pruefen()) {
         zustand_ = Zustand::nicht_lesbar;
         return;
     }
     bool fremd = false;
     if (Schema_pruefen_anlegen(fremd)) {
-        zustand_ = Zustand::bereit;
+        zustand_ = nur_lesen_ ? Zustand::nicht_schreibbar : Zustand::bereit;
+        if (nur_lesen_)
+            grund_ = Text_schreibgeschuetzt;
         return;
     }
     if (fremd)
@@ -296,103 +870,232 @@ void Verlauf::oeffnen()
         zustand_ = Zustand::nicht_lesbar;
 }
 
+bool Verlauf::Journal_pruefen()
+{
+    if (QFileInfo(arbeitspfad_ + QStringLiteral("-wal")).size() <= Journal_kopf)
+        return true;
+    bool gehoert = false;
+    for (int versuch = 0; versuch < 2 && !gehoert; ++versuch) {
+        QSqlQuery q(QSqlDatabase::database(verbindung_, false));
+        q.setForwardOnly(true);
+        std::vector<qint64> kennungen;
+        bool mit_kennung = false;
+        // The journal as SQLite lays it over the file, in one snapshot; the
+        // file's own header is read inside it, when no other program can
+        // copy more than this snapshot into the file.
+        bool gelesen = q.exec(QStringLiteral("BEGIN")) &&
+                       q.exec(QStringLiteral(
+                           "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'kennung'")) &&
+                       q.next();
+        if (gelesen) {
+            mit_kennung = q.value(0).toInt() > 0;
+            q.finish();
+            if (mit_kennung) {
+                gelesen = q.exec(QStringLiteral("SELECT wert FROM kennung"));
+                while (gelesen && q.next())
+                    kennungen.push_back(q.value(0).toLongLong());
+                gelesen = gelesen && !q.lastError().isValid();
+            }
+        }
+        const int code = gelesen ? 0 : Fehlercode(q.lastError());
+        const Dateikopf kopf = Dateikopf_lesen(arbeitspfad_);
+        q.finish();
+        q.exec(QStringLiteral("ROLLBACK"));
+        if (!gelesen) {
+            // Locked: the layout check says so. Anything else: a journal that
+            // leaves the file unreadable does not belong to it.
+            if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+                return true;
+            break;
+        }
+        // A journal of an older version holds no identities; a file of this
+        // version never has such a journal.
+        gehoert = mit_kennung
+                      ? std::find(kennungen.begin(), kennungen.end(), qint64(kopf.kennung)) != kennungen.end()
+                      : kopf.version < 3;
+    }
+    if (gehoert)
+        return true;
+    return Journal_beiseite_legen() && verbinden();
+}
+
+bool Verlauf::Journal_beiseite_legen()
+{
+    trennen();
+    const QString journal = arbeitspfad_ + QStringLiteral("-wal");
+    const QString index = arbeitspfad_ + QStringLiteral("-shm");
+    if (nur_lesen_) {
+        // Only the private copy's: the medium keeps its journal.
+        QFile::remove(journal);
+        QFile::remove(index);
+        return true;
+    }
+    const QString ziel = Beiseite_Name(pfad_) + QStringLiteral("-wal");
+    if (!QFile::rename(journal, ziel)) {
+        grund_ = QStringLiteral("das Journal neben der Datei nicht zu ihr gehört und nicht beiseitegelegt "
+                                "werden kann");
+        return false;
+    }
+    QFile::remove(index);
+    verschoben_ = ziel;
+    return true;
+}
+
 bool Verlauf::Schema_pruefen_anlegen(bool& fremd)
 {
     fremd = false;
     QSqlDatabase db = QSqlDatabase::database(verbindung_, false);
     QSqlQuery q(db);
-    auto gescheitert = [&](const QSqlError& e) {
-        const int code = Fehlercode(e);
-        if (code == SQLITE_NOTADB) {
+    auto gescheitert = [&](int code) {
+        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
             fremd = true;
-            grund_ = QStringLiteral("die Datei keine Datenbank ist");
-        } else if (code == SQLITE_CORRUPT) {
-            fremd = true;
-            grund_ = QStringLiteral("die Datei beschädigt ist");
-        } else if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
-            grund_ = QStringLiteral("die Datei von einem anderen Programm gesperrt ist");
-        } else if (code == SQLITE_CANTOPEN || code == SQLITE_READONLY) {
-            grund_ = QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann");
-        } else {
-            grund_ = QStringLiteral("die Datei nicht gelesen werden kann (%1)").arg(e.text());
-        }
+        grund_ = Fehler_text(code, false);
         return false;
     };
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        return gescheitert(q.lastError());
-    const int version = q.value(0).toInt();
-    q.finish();
-    if (version > Verlauf_Version) {
-        grund_ = QStringLiteral("die Datei von einer neueren Programmversion stammt");
-        return false;
-    }
     // WAL: a writer killed in the middle leaves the previous state readable,
-    // and the list can be read while a test is written. On a read-only
-    // medium the mode stays as it is; reading still works.
-    q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-    q.finish();
+    // and the list can be read while a test is written. Switched on only in
+    // a file found to be the program's own, and outside any transaction,
+    // without waiting: when another program holds the file just then, a
+    // later open does it.
+    auto wal_einschalten = [&]() {
+        if (!Dateikopf_lesen(arbeitspfad_).wal) {
+            q.exec(QStringLiteral("PRAGMA busy_timeout = 0"));
+            q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+            q.finish();
+            q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(Busy_ms));
+        }
+    };
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
     q.finish();
 
-    if (version == 0) {
-        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
-            return gescheitert(q.lastError());
-        const int objekte = q.value(0).toInt();
-        q.finish();
-        if (objekte > 0) {
-            fremd = true;
-            grund_ = QStringLiteral("die Datei von einem anderen Programm stammt");
+    // Version and layout are read in one snapshot: a file another program is
+    // creating is seen either empty or whole.
+    auto befund = [&](const char* beginn) {
+        Aufbau_Befund b;
+        if (!q.exec(QString::fromLatin1(beginn))) {
+            b.code = Fehlercode(q.lastError());
+            return b;
+        }
+        return Aufbau_lesen(db);
+    };
+    auto beurteilen = [&](const Aufbau_Befund& b) {
+        if (b.art == Aufbau::fehler)
+            return gescheitert(b.code);
+        if (b.version > Verlauf_Version) {
+            grund_ = QStringLiteral("die Datei von einer neueren Programmversion stammt");
             return false;
         }
-    } else {
-        const auto& pruefung = version == 1 ? Pruefung_1 : Pruefung_2;
-        for (const char* sql : pruefung) {
-            if (!q.exec(QString::fromLatin1(sql))) {
-                const int code = Fehlercode(q.lastError());
-                if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOTADB ||
-                    code == SQLITE_CORRUPT)
-                    return gescheitert(q.lastError());
-                fremd = true;
-                grund_ = QStringLiteral("die Datei von einem anderen Programm stammt");
-                return false;
-            }
-            q.finish();
+        if (b.art == Aufbau::fremd) {
+            fremd = true;
+            grund_ = Text_fremd;
+            return false;
         }
-        if (version == Verlauf_Version)
-            return true;
-    }
-
-    // Create (version 0) or update (version 1) in one transaction.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return gescheitert(q.lastError());
-    auto schritte = [&](auto const& liste) {
-        for (const char* sql : liste)
-            if (!q.exec(QString::fromLatin1(sql)))
-                return false;
         return true;
     };
-    const bool ok = version == 0 ? schritte(Schema_2) : schritte(Schritt_1_zu_2);
-    if (!ok || !q.exec(QStringLiteral("COMMIT"))) {
-        const QSqlError e = q.lastError();
-        q.exec(QStringLiteral("ROLLBACK"));
-        const int code = Fehlercode(e);
-        if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN) {
-            grund_ = QStringLiteral("der Datenträger schreibgeschützt ist");
+    Aufbau_Befund b = befund("BEGIN");
+    q.exec(QStringLiteral("ROLLBACK"));
+    if (!beurteilen(b))
+        return false;
+    if (b.art == Aufbau::passt && b.version == Verlauf_Version) {
+        wal_einschalten();
+        return true;
+    }
+
+    // Create or update in one write transaction, after reading version and
+    // layout again: another program may have done it meanwhile.
+    b = befund("BEGIN IMMEDIATE");
+    if (b.art == Aufbau::fehler && b.code == SQLITE_BUSY)
+        return gescheitert(b.code);
+    bool ok = beurteilen(b);
+    if (ok && !(b.art == Aufbau::passt && b.version == Verlauf_Version)) {
+        auto schritte = [&](auto const& liste) {
+            for (const char* sql : liste)
+                if (!q.exec(QString::fromLatin1(sql)))
+                    return false;
+            return true;
+        };
+        bool geschrieben = b.art == Aufbau::leer
+                               ? schritte(Schema_3)
+                               : (b.version >= 2 || schritte(Schritt_1_zu_2)) && schritte(Schritt_2_zu_3);
+        geschrieben = geschrieben &&
+                      q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Verlauf_Version)) &&
+                      Kennung_fortschreiben(q) && q.exec(QStringLiteral("COMMIT"));
+        if (!geschrieben) {
+            const int code = Fehlercode(q.lastError());
+            q.exec(QStringLiteral("ROLLBACK"));
+            gescheitert(code);
+            if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN)
+                grund_ = Text_schreibgeschuetzt;
             return false;
         }
-        return gescheitert(e);
+        nach_dem_Schreiben();
+        wal_einschalten();
+        return true;
     }
-    return true;
+    q.exec(ok ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
+    if (ok)
+        wal_einschalten();
+    return ok;
+}
+
+bool Verlauf::Kennung_fortschreiben(QSqlQuery& q)
+{
+    // A journal that was emptied into the file starts anew with this
+    // write: the file's present identity is the one it lies on.
+    const QFileInfo journal(arbeitspfad_ + QStringLiteral("-wal"));
+    const bool neu = !journal.exists() || journal.size() == 0;
+    if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next())
+        return false;
+    const qint32 alt = q.value(0).toInt();
+    q.finish();
+    qint32 kennung = 0;
+    while (kennung == 0 || kennung == alt)
+        kennung = qint32(QRandomGenerator::system()->generate());
+    if (neu && !q.exec(QStringLiteral("DELETE FROM kennung")))
+        return false;
+    for (const qint32 k : neu ? std::vector<qint32>{alt, kennung} : std::vector<qint32>{kennung}) {
+        q.prepare(QStringLiteral("INSERT INTO kennung (wert) VALUES (?)"));
+        q.addBindValue(k);
+        if (!q.exec())
+            return false;
+    }
+    return q.exec(QStringLiteral("PRAGMA application_id = %1").arg(kennung));
+}
+
+void Verlauf::nach_dem_Schreiben()
+{
+    // Without waiting: a program reading the history now copies it in after
+    // its own next write, or at its end.
+    QSqlQuery q(QSqlDatabase::database(verbindung_, false));
+    q.exec(QStringLiteral("PRAGMA busy_timeout = 0"));
+    q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    q.finish();
+    q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(Busy_ms));
+}
+
+QString Verlauf::Journal_einarbeiten()
+{
+    if (zustand_ != Zustand::bereit)
+        return {};
+    QSqlQuery q(QSqlDatabase::database(verbindung_, false));
+    if (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) || !q.next())
+        return Fehler_text(Fehlercode(q.lastError()), true);
+    // Another program still reading: it is not this program's end.
+    if (q.value(0).toInt() == 0)
+        Journal_loeschen_ = true;
+    return {};
 }
 
 void Verlauf::beiseite_legen_und_neu(const QString& grund)
 {
     trennen();
-    const QString stempel = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
-    QString ziel = pfad_ + QLatin1Char('.') + stempel;
-    for (int n = 2; QFileInfo::exists(ziel); ++n)
-        ziel = pfad_ + QLatin1Char('.') + stempel + QLatin1Char('_') + QString::number(n);
+    if (nur_lesen_) {
+        grund_ = grund;
+        zustand_ = Zustand::nicht_lesbar;
+        return;
+    }
+    const QString ziel = Beiseite_Name(pfad_);
     // The journal belongs to the damaged file: it goes along under the name
     // SQLite looks for, so that it never meets the new file.
     if (!QFile::rename(pfad_, ziel)) {
@@ -406,34 +1109,22 @@ void Verlauf::beiseite_legen_und_neu(const QString& grund)
             QFile::remove(alt);
     }
     verschoben_ = ziel;
-    grund_ = grund;
     bool fremd = false;
-    const QString grund_alt = grund_;
     if (verbinden() && Schema_pruefen_anlegen(fremd)) {
-        grund_ = grund_alt;
+        grund_ = grund;
         zustand_ = Zustand::ersetzt;
         return;
     }
     zustand_ = Zustand::nicht_lesbar;
 }
 
-bool Verlauf::Fehler_behandeln(int code, const QString& text, bool beim_schreiben)
+bool Verlauf::Fehler_behandeln(int code, bool beim_schreiben)
 {
     if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
-        beiseite_legen_und_neu(code == SQLITE_NOTADB ? QStringLiteral("die Datei keine Datenbank ist")
-                                                     : QStringLiteral("die Datei beschädigt ist"));
+        beiseite_legen_und_neu(Fehler_text(code, beim_schreiben));
         return zustand_ == Zustand::ersetzt;
     }
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
-        grund_ = QStringLiteral("die Datei von einem anderen Programm gesperrt ist");
-    else if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN)
-        grund_ = QStringLiteral("der Datenträger schreibgeschützt ist");
-    else if (code == SQLITE_FULL)
-        grund_ = QStringLiteral("der Datenträger voll ist");
-    else if (code == SQLITE_IOERR)
-        grund_ = QStringLiteral("ein Schreib- oder Lesefehler auftrat");
-    else
-        grund_ = text;
+    grund_ = Fehler_text(code, beim_schreiben);
     if (beim_schreiben)
         zustand_ = Zustand::nicht_schreibbar;
     return false;
@@ -441,21 +1132,33 @@ bool Verlauf::Fehler_behandeln(int code, const QString& text, bool beim_schreibe
 
 bool Verlauf::speichern(Verlauf_Test& t)
 {
+    t.name = Verlauf_Name(t.name);
+    if (!lesbar())
+        return false;
+    if (nur_lesen_) {
+        grund_ = Text_schreibgeschuetzt;
+        return false;
+    }
+    if (!Test_gueltig(t)) {
+        grund_ = QStringLiteral("der Test Werte enthält, die nicht gespeichert werden können");
+        return false;
+    }
     for (int versuch = 0; versuch < 2; ++versuch) {
         if (!lesbar())
             return false;
         QSqlDatabase db = QSqlDatabase::database(verbindung_, false);
         int code = 0;
-        QString text;
+        qint64 id = 0;
+        bool geschrieben = false;
         {
             QSqlQuery q(db);
+            QSqlQuery z(db);
             auto fehler = [&](QSqlQuery& qq) {
                 code = Fehlercode(qq.lastError());
-                text = qq.lastError().text();
                 return false;
             };
             auto schreiben = [&]() {
-                if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+                if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")) || !Kennung_fortschreiben(q))
                     return fehler(q);
                 q.prepare(
                     QStringLiteral("INSERT INTO test (zeitpunkt, ohr, pulsierend, zunehmend, name, eichung,"
@@ -470,13 +1173,13 @@ bool Verlauf::speichern(Verlauf_Test& t)
                 q.addBindValue(t.gemessene_Zeilen());
                 if (!q.exec())
                     return fehler(q);
-                const qint64 id = q.lastInsertId().toLongLong();
+                id = q.lastInsertId().toLongLong();
                 if (Schreibhaken)
                     Schreibhaken();
-                QSqlQuery z(db);
-                z.prepare(QStringLiteral("INSERT INTO zeile (test, zeile, frequenz, dB, dBA, anfangsdruck,"
-                                         " startvolumen, kalibrierwert, einheit, kalibriervolumen,"
-                                         " umrechnungsfaktor) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                z.prepare(QStringLiteral(
+                    "INSERT INTO zeile (test, zeile, frequenz, dB, dBA, anfangsdruck,"
+                    " startvolumen, kalibrierwert, einheit, kalibriervolumen,"
+                    " umrechnungsfaktor, grenze) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
                 for (int i = 0; i < Zeilen; ++i) {
                     const Verlauf_Zeile& r = t.zeilen[size_t(i)];
                     z.addBindValue(id);
@@ -490,19 +1193,24 @@ bool Verlauf::speichern(Verlauf_Test& t)
                     z.addBindValue(r.einheit);
                     z.addBindValue(qint64(r.kalibriervolumen));
                     z.addBindValue(r.umrechnungsfaktor);
+                    z.addBindValue(r.gemessen ? int(r.grenze) : 0);
                     if (!z.exec())
                         return fehler(z);
                 }
                 if (!q.exec(QStringLiteral("COMMIT")))
                     return fehler(q);
-                t.id = id;
                 return true;
             };
-            if (schreiben())
-                return true;
-            q.exec(QStringLiteral("ROLLBACK"));
+            geschrieben = schreiben();
+            if (!geschrieben)
+                q.exec(QStringLiteral("ROLLBACK"));
         }
-        if (!Fehler_behandeln(code, text, true))
+        if (geschrieben) {
+            t.id = id;
+            nach_dem_Schreiben();
+            return true;
+        }
+        if (!Fehler_behandeln(code, true))
             return false;
     }
     return false;
@@ -511,35 +1219,45 @@ bool Verlauf::speichern(Verlauf_Test& t)
 std::vector<Verlauf_Eintrag> Verlauf::liste()
 {
     std::vector<Verlauf_Eintrag> ergebnis;
+    unlesbar_ = 0;
     for (int versuch = 0; versuch < 2 && lesbar(); ++versuch) {
         int code = 0;
-        QString text;
         {
             QSqlQuery q(QSqlDatabase::database(verbindung_, false));
             q.setForwardOnly(true);
-            if (q.exec(QStringLiteral(
-                    "SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, gemessen, name FROM test"
-                    " ORDER BY zeitpunkt DESC, id DESC"))) {
+            if (q.exec(
+                    QStringLiteral("SELECT id, zeitpunkt, ohr, pulsierend, zunehmend, gemessen, %1 FROM test"
+                                   " ORDER BY zeitpunkt DESC, id DESC")
+                        .arg(QLatin1String(Name_spalte)))) {
                 ergebnis.reserve(size_t(std::max(0, anzahl())));
+                const Qt_Spalten w(q);
                 while (q.next()) {
                     Verlauf_Eintrag e;
-                    e.id = q.value(0).toLongLong();
-                    e.zeitpunkt_ms = q.value(1).toLongLong();
-                    e.links = q.value(2).toInt() == 0;
-                    e.pulsierend = q.value(3).toInt() != 0;
-                    e.zunehmend = q.value(4).toInt() != 0;
-                    e.gemessen = q.value(5).toInt();
-                    e.name = q.value(6).toString();
+                    int64_t id = 0, ms = 0, ohr = 0, puls = 0, zun = 0, gemessen = 0;
+                    QString name;
+                    if (!w.ganz(0, 1, INT64_MAX, id) || !w.ganz(1, 0, Zeitpunkt_hoechstens_ms, ms) ||
+                        !w.ganz(2, 0, 1, ohr) || !w.ganz(3, 0, 1, puls) || !w.ganz(4, 0, 1, zun) ||
+                        !w.ganz(5, 0, Zeilen, gemessen) || !w.text(6, name)) {
+                        ++unlesbar_;
+                        continue;
+                    }
+                    e.id = id;
+                    e.zeitpunkt_ms = ms;
+                    e.links = ohr == 0;
+                    e.pulsierend = puls != 0;
+                    e.zunehmend = zun != 0;
+                    e.gemessen = int(gemessen);
+                    e.name = Verlauf_Name(name);
                     ergebnis.push_back(std::move(e));
                 }
                 if (!q.lastError().isValid())
                     return ergebnis;
             }
             code = Fehlercode(q.lastError());
-            text = q.lastError().text();
         }
         ergebnis.clear();
-        if (!Fehler_behandeln(code, text, false))
+        unlesbar_ = 0;
+        if (!Fehler_behandeln(code, false))
             break;
     }
     return ergebnis;
@@ -560,57 +1278,47 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
     if (!lesbar())
         return std::nullopt;
     int code = 0;
-    QString text;
     {
         QSqlDatabase db = QSqlDatabase::database(verbindung_, false);
         QSqlQuery q(db);
-        q.prepare(QStringLiteral(
-            "SELECT zeitpunkt, ohr, pulsierend, zunehmend, name, eichung FROM test WHERE id = ?"));
+        q.prepare(
+            QStringLiteral("SELECT zeitpunkt, ohr, pulsierend, zunehmend, %1, eichung, gemessen FROM test"
+                           " WHERE id = ?")
+                .arg(QLatin1String(Name_spalte)));
         q.addBindValue(qint64(id));
         if (q.exec()) {
             if (!q.next())
                 return std::nullopt;
             Verlauf_Test t;
             t.id = id;
-            t.zeitpunkt = QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong());
-            t.links = q.value(1).toInt() == 0;
-            t.pulsierend = q.value(2).toInt() != 0;
-            t.zunehmend = q.value(3).toInt() != 0;
-            t.name = q.value(4).toString();
-            t.eichung = q.value(5).toInt();
+            int64_t gemessen = 0;
+            bool gueltig = Kopf_aus(Qt_Spalten(q), 0, t) && Qt_Spalten(q).ganz(6, 0, Zeilen, gemessen);
             QSqlQuery z(db);
+            z.setForwardOnly(true);
             z.prepare(
-                QStringLiteral("SELECT zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert,"
-                               " einheit, kalibriervolumen, umrechnungsfaktor FROM zeile WHERE test = ?"));
+                QStringLiteral("SELECT %1 FROM zeile WHERE test = ?").arg(QLatin1String(Zeilen_spalten)));
             z.addBindValue(qint64(id));
             if (z.exec()) {
-                while (z.next()) {
-                    const int i = z.value(0).toInt();
-                    if (i < 1 || i > Zeilen)
-                        continue;
-                    Verlauf_Zeile& r = t.zeilen[size_t(i - 1)];
-                    r.frequenz = uint16_t(z.value(1).toInt());
-                    r.gemessen = !z.value(2).isNull();
-                    r.dB = z.value(2).toDouble();
-                    r.dBA = z.value(3).toDouble();
-                    r.anfangsdruck = z.value(4).toDouble();
-                    r.startvolumen = uint32_t(z.value(5).toLongLong());
-                    r.kalibrierwert = z.value(6).toDouble();
-                    r.einheit = z.value(7).toInt();
-                    r.kalibriervolumen = uint32_t(z.value(8).toLongLong());
-                    r.umrechnungsfaktor = z.value(9).toDouble();
+                while (gueltig && z.next()) {
+                    Verlauf_Zeile r;
+                    const int i = Zeile_aus(Qt_Spalten(z), 0, r);
+                    gueltig = i >= 1;
+                    if (gueltig)
+                        t.zeilen[size_t(i - 1)] = r;
                 }
-                if (!z.lastError().isValid())
-                    return t;
+                if (!z.lastError().isValid()) {
+                    if (gueltig && t.gemessene_Zeilen() == gemessen)
+                        return t;
+                    grund_ = QStringLiteral("der Test Werte enthält, die das Programm nie schreibt");
+                    return std::nullopt;
+                }
             }
             code = Fehlercode(z.lastError());
-            text = z.lastError().text();
         } else {
             code = Fehlercode(q.lastError());
-            text = q.lastError().text();
         }
     }
-    Fehler_behandeln(code, text, false);
+    Fehler_behandeln(code, false);
     return std::nullopt;
 }
 
@@ -635,12 +1343,15 @@ bool Verlauf::loeschen(int64_t id)
 {
     if (!lesbar())
         return false;
+    if (nur_lesen_) {
+        grund_ = Text_schreibgeschuetzt;
+        return false;
+    }
     int code = 0;
-    QString text;
     {
         QSqlQuery q(QSqlDatabase::database(verbindung_, false));
         auto ausfuehren = [&]() {
-            if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")) || !Kennung_fortschreiben(q))
                 return false;
             q.prepare(QStringLiteral("DELETE FROM zeile WHERE test = ?"));
             q.addBindValue(qint64(id));
@@ -650,61 +1361,100 @@ bool Verlauf::loeschen(int64_t id)
             q.addBindValue(qint64(id));
             return q.exec() && q.exec(QStringLiteral("COMMIT"));
         };
-        if (ausfuehren())
+        if (ausfuehren()) {
+            q.finish();
+            nach_dem_Schreiben();
             return true;
+        }
         code = Fehlercode(q.lastError());
-        text = q.lastError().text();
         q.exec(QStringLiteral("ROLLBACK"));
     }
-    Fehler_behandeln(code, text, true);
+    Fehler_behandeln(code, true);
     return false;
 }
 
 std::optional<QByteArray> Verlauf::csv()
 {
+    unlesbar_ = 0;
     if (!lesbar())
         return std::nullopt;
-    QString s;
-    s += QChar(0xFEFF);
-    s += QStringLiteral("Nr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;Hörschwelle in dB;"
-                        "Hörschwelle in dB(A)\r\n");
-    int code = 0;
-    QString text;
-    {
-        QSqlQuery q(QSqlDatabase::database(verbindung_, false));
-        q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral(
-                "SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, t.name, t.eichung,"
-                " z.frequenz, z.dB, z.dBA FROM test t JOIN zeile z ON z.test = t.id"
-                " WHERE z.dB IS NOT NULL ORDER BY t.zeitpunkt, t.id, z.zeile"))) {
-            code = Fehlercode(q.lastError());
-            text = q.lastError().text();
+    QByteArray aus = QStringLiteral("\uFEFFNr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
+                                    "Hörschwelle in dB;Hörschwelle in dB(A);Grenze\r\n")
+                         .toUtf8();
+    // Every row, measured or not: a test is written only when all its values
+    // are what the program writes.
+    const QByteArray sql =
+        QStringLiteral(
+            "SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, %1, t.eichung, t.gemessen, %2"
+            " FROM test t JOIN zeile z ON z.test = t.id ORDER BY t.zeitpunkt, t.id, z.zeile")
+            .arg(QString::fromLatin1(Name_spalte).replace(QLatin1String("name"), QLatin1String("t.name")),
+                 QString::fromLatin1(Zeilen_spalten))
+            .toUtf8();
+    sqlite3* db = Griff(QSqlDatabase::database(verbindung_, false));
+    sqlite3_stmt* s = nullptr;
+    int code = db ? sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &s, nullptr) : SQLITE_MISUSE;
+    int64_t letzte_id = -1;
+    int nr = 0;
+    Verlauf_Test t;
+    bool gueltig = false;
+    bool grundwerte = true;
+    int64_t anzahl_gemessen = 0;
+    std::vector<Verlauf_Zeile> gemessen;
+    auto abschliessen = [&]() {
+        if (letzte_id < 0)
+            return;
+        if (!gueltig || int64_t(gemessen.size()) != anzahl_gemessen) {
+            ++unlesbar_;
+            return;
         }
-        int64_t letzte_id = -1;
-        int nr = 0;
-        QString kopf;
-        while (q.next()) {
-            const int64_t id = q.value(0).toLongLong();
+        if (gemessen.empty())
+            return;
+        ++nr;
+        const QByteArray kopf =
+            (QString::number(nr) + QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("dd.MM.yyyy")) +
+             QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(';') +
+             Ohr_text(t.links) + QLatin1Char(';') + Tonart_text(t.zunehmend, t.pulsierend) +
+             QLatin1Char(';') + Csv_Feld(t.name) + QLatin1Char(';') +
+             Kalibrierung_text(t.eichung, grundwerte) + QLatin1Char(';'))
+                .toUtf8();
+        for (const Verlauf_Zeile& z : gemessen) {
+            aus += kopf;
+            aus += QByteArray::number(z.frequenz);
+            aus += ';';
+            Zahl_anhaengen(aus, z.dB);
+            aus += ';';
+            Zahl_anhaengen(aus, z.dBA);
+            aus += ';';
+            if (z.grenze != Tonende::waehrend)
+                aus += Grenze_text(z.grenze).toUtf8();
+            aus += "\r\n";
+        }
+    };
+    if (code == SQLITE_OK) {
+        const Sqlite_Spalten w(s);
+        while ((code = sqlite3_step(s)) == SQLITE_ROW) {
+            const int64_t id = sqlite3_column_int64(s, 0); // the rowid: always a number
             if (id != letzte_id) {
+                abschliessen();
                 letzte_id = id;
-                ++nr;
-                const QDateTime zeit = QDateTime::fromMSecsSinceEpoch(q.value(1).toLongLong());
-                kopf = QString::number(nr) + QLatin1Char(';') + zeit.toString(QStringLiteral("dd.MM.yyyy")) +
-                       QLatin1Char(';') + zeit.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(';') +
-                       Ohr_text(q.value(2).toInt() == 0) + QLatin1Char(';') +
-                       Tonart_text(q.value(4).toInt() != 0, q.value(3).toInt() != 0) + QLatin1Char(';') +
-                       Csv_Feld(q.value(5).toString()) + QLatin1Char(';') + Eichung_text(q.value(6).toInt()) +
-                       QLatin1Char(';');
+                gemessen.clear();
+                grundwerte = true;
+                gueltig = Kopf_aus(w, 1, t) && w.ganz(7, 0, Zeilen, anzahl_gemessen);
             }
-            s += kopf + QString::number(q.value(7).toInt()) + QLatin1Char(';') + Zahl(q.value(8).toDouble()) +
-                 QLatin1Char(';') + Zahl(q.value(9).toDouble()) + QStringLiteral("\r\n");
+            Verlauf_Zeile r;
+            gueltig = gueltig && Zeile_aus(w, 8, r) >= 1;
+            if (gueltig && r.gemessen)
+                gemessen.push_back(r);
+            grundwerte = grundwerte && Grundwerte(r);
         }
-        if (!q.lastError().isValid())
-            return s.toUtf8();
-        code = Fehlercode(q.lastError());
-        text = q.lastError().text();
     }
-    Fehler_behandeln(code, text, false);
+    sqlite3_finalize(s);
+    if (code == SQLITE_DONE) {
+        abschliessen();
+        return aus;
+    }
+    unlesbar_ = 0;
+    Fehler_behandeln(code & 0xff, false);
     return std::nullopt;
 }
 
@@ -719,7 +1469,7 @@ bool Verlauf_gleiche_Ergebnisse(const Verlauf_Test& a, const Verlauf_Test& b)
         const Verlauf_Zeile &x = a.zeilen[i], &y = b.zeilen[i];
         if (x.frequenz != y.frequenz || x.gemessen != y.gemessen || Kalibrierung_verschieden(x, y))
             return false;
-        if (x.gemessen && (verschieden(x.dB, y.dB) || verschieden(x.dBA, y.dBA)))
+        if (x.gemessen && (verschieden(x.dB, y.dB) || verschieden(x.dBA, y.dBA) || x.grenze != y.grenze))
             return false;
     }
     return true;
@@ -729,6 +1479,7 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
 {
     Verlauf_Vergleich v;
     int kalibrierung_anders = 0;
+    int grenzen = 0, unbestimmt = 0;
     bool frequenzen_anders = false;
     for (const Verlauf_Zeile& za : a.zeilen) {
         const Verlauf_Zeile* zb = nullptr;
@@ -751,8 +1502,21 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
         d.dB_b = zb->dB;
         d.dBA_a = za.dBA;
         d.dBA_b = zb->dBA;
-        d.dB = std::round((zb->dB - za.dB) * 10.0) / 10.0;
-        d.dBA = std::round((zb->dBA - za.dBA) * 10.0) / 10.0;
+        d.grenze_a = za.grenze;
+        d.grenze_b = zb->grenze;
+        d.dB = Auf_Zehntel(zb->dB - za.dB);
+        d.dBA = Auf_Zehntel(zb->dBA - za.dBA);
+        // b - a: a bound of b holds for the difference as it is, one of a
+        // turned round; two bounds the same way leave nothing.
+        const int ra = Richtung(za.grenze), rb = Richtung(zb->grenze);
+        if (ra != 0 && ra == rb)
+            d.grenze = Verlauf_Grenze::unbestimmt;
+        else if (rb - ra > 0)
+            d.grenze = Verlauf_Grenze::mindestens;
+        else if (rb - ra < 0)
+            d.grenze = Verlauf_Grenze::hoechstens;
+        grenzen += d.grenze != Verlauf_Grenze::genau ? 1 : 0;
+        unbestimmt += d.grenze == Verlauf_Grenze::unbestimmt ? 1 : 0;
         v.differenzen.push_back(d);
     }
     if (a.links != b.links)
@@ -777,5 +1541,37 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
         v.hinweise.push_back(
             QStringLiteral("Die Testfrequenzen der beiden Tests sind verschieden; verglichen "
                            "werden nur gleiche Frequenzen."));
+    if (grenzen > 0)
+        v.hinweise.push_back(QStringLiteral(
+            "Werte mit ≤ oder ≥ sind Grenzen: der Ton war schon zu Ende, die Schwelle liegt darunter (≤) "
+            "oder darüber (≥); die Differenz ist dann ebenfalls nur eine Grenze."));
+    if (unbestimmt > 0)
+        v.hinweise.push_back(
+            QStringLiteral(
+                "Bei %1 %2 sind beide Werte Grenzen in dieselbe Richtung: die Differenz lässt sich "
+                "nicht angeben (–).")
+                .arg(unbestimmt)
+                .arg(unbestimmt == 1 ? QStringLiteral("Frequenz") : QStringLiteral("Frequenzen")));
     return v;
+}
+
+QString Verlauf_Wert_text(double dB, Tonende grenze)
+{
+    const QString z = Grenze_text(grenze);
+    return (z.isEmpty() ? z : z + QLatin1Char(' ')) + Zahl(dB);
+}
+
+QString Verlauf_Differenz_text(double dB, Verlauf_Grenze grenze)
+{
+    if (grenze == Verlauf_Grenze::unbestimmt)
+        return QStringLiteral("–");
+    const QString s = dB > 0.0 ? QLatin1Char('+') + Zahl(dB) : Zahl(dB);
+    switch (grenze) {
+    case Verlauf_Grenze::hoechstens:
+        return QStringLiteral("≤ ") + s;
+    case Verlauf_Grenze::mindestens:
+        return QStringLiteral("≥ ") + s;
+    default:
+        return s;
+    }
 }

@@ -4,6 +4,8 @@
 // writer killed in the middle of a test leaves the earlier tests intact,
 // and the comparison of two tests.
 #include "core/results/verlauf.h"
+#include "core/settings/einstellungen.h"
+#include "verlauf_hilfen.h"
 
 #include <gtest/gtest.h>
 
@@ -22,34 +24,7 @@
 namespace
 {
 
-const uint16_t Frequenzen[Zeilen] = {50,   100,  200,  500,   1000,  1500,  2000,  3000,  4000,  5000, 6000,
-                                     7000, 8000, 9000, 10000, 11000, 12000, 13000, 14000, 16000, 18000};
-
-Verlauf_Test Beispiel(bool links, int versatz, int eichung = Schall_messer)
-{
-    Verlauf_Test t;
-    t.zeitpunkt = QDateTime(QDate(2026, 3, 1 + versatz), QTime(10, 15, 30));
-    t.links = links;
-    t.pulsierend = versatz % 2 == 1;
-    t.zunehmend = false;
-    t.eichung = eichung;
-    for (int i = 0; i < Zeilen; ++i) {
-        Verlauf_Zeile& z = t.zeilen[size_t(i)];
-        z.frequenz = Frequenzen[i];
-        z.gemessen = i % 3 != 2;
-        if (z.gemessen) {
-            z.dB = 10.5 + i + versatz;
-            z.dBA = -3.2 + i * 0.5 - versatz;
-        }
-        z.anfangsdruck = 0.0123 * (i + 1);
-        z.startvolumen = 30000u + uint32_t(i);
-        z.kalibrierwert = 80.25 + i;
-        z.einheit = eichung == Span_nung ? Einheit_Spannung : i % 3;
-        z.kalibriervolumen = 40000u + uint32_t(i);
-        z.umrechnungsfaktor = eichung == Span_nung ? 12.5 + i : 0.0;
-    }
-    return t;
-}
+using namespace verlauf_hilfen;
 
 void erwarte_gleich(const Verlauf_Test& a, const Verlauf_Test& b)
 {
@@ -66,6 +41,7 @@ void erwarte_gleich(const Verlauf_Test& a, const Verlauf_Test& b)
         if (x.gemessen) {
             EXPECT_DOUBLE_EQ(x.dB, y.dB) << i;
             EXPECT_DOUBLE_EQ(x.dBA, y.dBA) << i;
+            EXPECT_EQ(x.grenze, y.grenze) << i;
         }
         EXPECT_DOUBLE_EQ(x.anfangsdruck, y.anfangsdruck) << i;
         EXPECT_EQ(x.startvolumen, y.startvolumen) << i;
@@ -74,34 +50,6 @@ void erwarte_gleich(const Verlauf_Test& a, const Verlauf_Test& b)
         EXPECT_EQ(x.kalibriervolumen, y.kalibriervolumen) << i;
         EXPECT_DOUBLE_EQ(x.umrechnungsfaktor, y.umrechnungsfaktor) << i;
     }
-}
-
-QByteArray lesen(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool schreiben(const QString& pfad, const QByteArray& b)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
-}
-
-// Runs SQL on a connection of its own (another program, or the first layout).
-bool sql(const QString& pfad, const QStringList& befehle)
-{
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("roh"));
-        db.setDatabaseName(pfad);
-        ok = db.open();
-        QSqlQuery q(db);
-        for (const QString& s : befehle)
-            ok = ok && q.exec(s);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("roh"));
-    return ok;
 }
 
 class VerlaufTest : public ::testing::Test
@@ -117,8 +65,16 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
 {
     Verlauf_Test a = Beispiel(true, 0);
     a.name = QStringLiteral("Jörg; \"Müller\"");
+    // Bounds: "Stopp" only after the end of the tone.
+    a.zeilen[0].grenze = Tonende::nach_abnehmendem;
+    a.zeilen[4].grenze = Tonende::nach_zunehmendem;
     Verlauf_Test b = Beispiel(false, 5, Span_nung);
     Verlauf_Test c = Beispiel(true, 2);
+    // Test c has the calibration values of a new settings file.
+    for (Verlauf_Zeile& z : c.zeilen) {
+        z.kalibrierwert = Grund_Eichpegel_dB;
+        z.kalibriervolumen = Grund_Lautstaerke;
+    }
     {
         Verlauf v(pfad());
         ASSERT_EQ(v.zustand(), Verlauf::Zustand::bereit) << qPrintable(v.grund());
@@ -157,11 +113,15 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
         QString::fromUtf8(csv->mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 1 + 3 * 14);
     EXPECT_EQ(zeilen[0], QStringLiteral("Nr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
-                                        "Hörschwelle in dB;Hörschwelle in dB(A)"));
+                                        "Hörschwelle in dB;Hörschwelle in dB(A);Grenze"));
     EXPECT_EQ(zeilen[1], QStringLiteral("1;01.03.2026;10:15:30;Linkes Ohr;abnehmend;\"Jörg; \"\"Müller\"\"\";"
-                                        "Schallpegelmesser;50;10,5;-3,2"));
+                                        "Schallpegelmesser;50;10,5;-3,2;≤"));
+    EXPECT_EQ(zeilen[4], QStringLiteral("1;01.03.2026;10:15:30;Linkes Ohr;abnehmend;\"Jörg; \"\"Müller\"\"\";"
+                                        "Schallpegelmesser;1000;14,5;-1,2;≥"));
     EXPECT_EQ(zeilen.last(), QStringLiteral("3;06.03.2026;10:15:30;Rechtes Ohr;abnehmend, pulsierend;;"
-                                            "Mikrofonspannung;16000;34,5;1,3"));
+                                            "Mikrofonspannung;16000;34,5;1,3;"));
+    // The calibration in the audiogram's words when it is still the default one.
+    EXPECT_EQ(zeilen[15].section(u';', 6, 6), QStringLiteral("keine eigene Kalibrierung (Grundwerte)"));
 
     ASSERT_TRUE(v.loeschen(c.id));
     EXPECT_FALSE(v.laden(c.id));
@@ -170,21 +130,7 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
 
 TEST_F(VerlaufTest, ErsteFassungWirdAufDenStandGebracht)
 {
-    // The first layout: thresholds and tone options, no calibration.
-    ASSERT_TRUE(
-        sql(pfad(), {
-                        QStringLiteral("CREATE TABLE test (id INTEGER PRIMARY KEY, zeitpunkt INTEGER NOT "
-                                       "NULL, ohr INTEGER NOT NULL, pulsierend INTEGER NOT NULL, zunehmend "
-                                       "INTEGER NOT NULL, name TEXT NOT NULL DEFAULT '')"),
-                        QStringLiteral("CREATE TABLE zeile (test INTEGER NOT NULL, zeile INTEGER NOT NULL, "
-                                       "frequenz INTEGER NOT NULL, dB REAL, dBA REAL, PRIMARY KEY (test, "
-                                       "zeile)) WITHOUT ROWID"),
-                        QStringLiteral("INSERT INTO test VALUES (7, 1700000000000, 1, 0, 1, 'Alt')"),
-                        QStringLiteral("INSERT INTO zeile VALUES (7, 1, 125, 20.5, 4.1)"),
-                        QStringLiteral("INSERT INTO zeile VALUES (7, 2, 250, NULL, NULL)"),
-                        QStringLiteral("INSERT INTO zeile VALUES (7, 3, 1000, 12.0, 12.0)"),
-                        QStringLiteral("PRAGMA user_version = 1"),
-                    }));
+    ASSERT_TRUE(sql(pfad(), Fassung_1));
     Verlauf_Test neu = Beispiel(false, 1);
     {
         Verlauf v(pfad());
@@ -286,7 +232,7 @@ TEST_F(VerlaufTest, NeuereFassungUndUnerreichbarerOrdnerBleibenUnberuehrt)
         ASSERT_TRUE(v.speichern(t));
     }
     // A file of a newer version is neither changed nor put aside.
-    ASSERT_TRUE(sql(pfad(), {QStringLiteral("PRAGMA user_version = 3")}));
+    ASSERT_TRUE(sql(pfad(), {QStringLiteral("PRAGMA user_version = %1").arg(Verlauf_Version + 1)}));
     const QByteArray vorher = lesen(pfad());
     {
         Verlauf v(pfad());
