@@ -49,15 +49,15 @@ QString Zeitpunkt_text(const QDateTime& t)
     return t.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
-QString Zahl(double x)
+// Tests with values the program never writes are left out of the list and
+// the export; the user is told how many.
+void Unlesbare_melden(const Verlauf& v, const QString& wo)
 {
-    return extendedzustring(1, 1, x);
-}
-
-QString Differenz_text(double x)
-{
-    const QString s = Zahl(x);
-    return x > 0.0 ? QLatin1Char('+') + s : s;
+    if (v.unlesbare_Tests() > 0)
+        Fehler_ausgabe(QStringLiteral("%1 Tests im Verlauf enthalten ungültige Werte und werden nicht %2.")
+                           .arg(v.unlesbare_Tests())
+                           .arg(wo),
+                       QStringLiteral("Problem"));
 }
 
 } // namespace
@@ -336,6 +336,8 @@ void TVerlauf_Form::Liste_laden()
     else if (!v.lesbar())
         Fehler_ausgabe(QStringLiteral("Der Verlauf kann nicht gelesen werden, weil %1.").arg(v.grund()),
                        QStringLiteral("Problem"));
+    else
+        Unlesbare_melden(v, QStringLiteral("angezeigt"));
     modell_.setzen(std::move(eintraege));
     Knoepfe_einstellen();
 }
@@ -417,8 +419,9 @@ void TVerlauf_Form::VergleichenClick()
     Differenzen->setRowCount(int(vergleich.differenzen.size()));
     for (int r = 0; r < int(vergleich.differenzen.size()); ++r) {
         const Verlauf_Differenz& d = vergleich.differenzen[size_t(r)];
-        const QString texte[] = {QString::number(d.frequenz), Zahl(d.dB_a), Zahl(d.dB_b),
-                                 Differenz_text(d.dB), Differenz_text(d.dBA)};
+        const QString texte[] = {QString::number(d.frequenz), Verlauf_Wert_text(d.dB_a, d.grenze_a),
+                                 Verlauf_Wert_text(d.dB_b, d.grenze_b), Verlauf_Differenz_text(d.dB, d.grenze),
+                                 Verlauf_Differenz_text(d.dBA, d.grenze)};
         for (int c = 0; c < 5; ++c) {
             auto* item = new QTableWidgetItem(texte[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -477,6 +480,8 @@ void TVerlauf_Form::ExportierenClick()
         Verlauf v(Verlaufsdatei());
         inhalt = v.csv();
         grund = v.grund();
+        if (inhalt)
+            Unlesbare_melden(v, QStringLiteral("exportiert"));
     }
     if (!inhalt) {
         Fehler_ausgabe(QStringLiteral("Der Verlauf kann nicht gelesen werden, weil %1.").arg(grund),

@@ -125,7 +125,12 @@ void Programm::beenden()
     // The history's journal goes into its file, so that the file alone is a
     // whole copy of the history once the program has ended.
     if (!Einstellungsordner.isEmpty())
-        Verlauf_Journal_einarbeiten(Verlaufsdatei());
+        if (const QString grund = Verlauf_Journal_einarbeiten(Verlaufsdatei()); !grund.isEmpty())
+            Fehler_ausgabe(QStringLiteral("Der Verlauf konnte nicht vollständig in die Datei Verlauf.sqlite "
+                                          "übernommen werden, weil %1.\rDie Datei Verlauf.sqlite-wal daneben "
+                                          "gehört dazu: kopieren Sie beide Dateien zusammen.")
+                               .arg(grund),
+                           QStringLiteral("Problem"));
     if (abspieler_) {
         abspieler_->stoppen();
         abspieler_->schliessen();
