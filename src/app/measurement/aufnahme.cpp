@@ -3,6 +3,7 @@
 #include "app/measurement/einstellungen_messungen.h"
 #include "core/acoustics/kv_fft.h"
 #include "core/calibration/auto_kalibrierung.h"
+#include "core/calibration/messmikrofon.h"
 #include "core/settings/schallpegel.h"
 #include "core/shell/dialoge.h"
 #include "core/shell/meldungen.h"
@@ -126,6 +127,10 @@ bool Bass_Aufnahme_Initialisierung()
     switch (e) {
     case Aufnahme_Einrichtung::bereit:
         Aufnahme_bereit = true;
+        // The device and input the active microphone calibration belongs to.
+        if (const auto& k = Aktive_Mikrofon_Kalibrierung; k && !k->Geraet.isEmpty())
+            if (!Geraet_Kanal_einstellen(*aufnehmer, k->Geraet, k->Eingang, 1.0f))
+                Aufnahme_bereit = aufnehmer->initialisieren(-1); // back to the default device
         break;
     case Aufnahme_Einrichtung::falsche_version:
         dialoge().meldung(Symbol::Fehler, Knoepfe::Ok,

@@ -3,6 +3,8 @@
 #include "app/tones/alle_wave.h"
 #include "app/measurement/aufnahme.h"
 #include "app/measurement/einstellungen_messungen.h"
+#include "app/measurement/schallpegel_fenster.h"
+#include "app/settings/messmikrofon_unit.h"
 #include "app/shell/fenster.h"
 #include "app/settings/frequenzgang_unit.h"
 #include "app/settings/optionen_unit.h"
@@ -167,6 +169,12 @@ void TForm1::Menue_anlegen()
             &TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click);
     Autolinks1 = eintrag(automatisch, QStringLiteral("links"), "Autolinks1", &TForm1::Autolinks1Click);
     Autorechts1 = eintrag(automatisch, QStringLiteral("rechts"), "Autorechts1", &TForm1::Autorechts1Click);
+    QAction* mikrofon = automatisch->addAction(QStringLiteral("Messmikrofon einrichten …"));
+    mikrofon->setObjectName(QStringLiteral("Messmikrofoneinrichten1"));
+    connect(mikrofon, &QAction::triggered, this, [this] { Messmikrofon_einrichten(this); });
+    QAction* pegel = automatisch->addAction(QStringLiteral("Schallpegel"));
+    pegel->setObjectName(QStringLiteral("Schallpegel1"));
+    connect(pegel, &QAction::triggered, this, [this] { Schallpegel_zeigen(this); });
 
     QMenu* guter_kopfhoerer =
         Einstellungen1->addMenu(QStringLiteral("Automatische Kalibrierung (guter Kopfhörer)"));
@@ -217,6 +225,7 @@ void TForm1::FormCreate()
     Schallpegelmesser_Grundeinstellungen_Erzeugung();
     Autolinks1->setEnabled(false);
     Autorechts1->setEnabled(false);
+    Messmikrofon_im_Hauptfenster(this, Autolinks1, Autorechts1);
     Gespeicherte_Wellenlautstaerke = GetWaveVolume();
     // The chart objects of the threshold charts, and no markers yet.
     Schaubild_Objekte_erzeugen();
@@ -384,6 +393,7 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     if (!Bass_Aufnahme_Initialisierung())
         return;
     if (Schallpegel_Einstellungen_holen1()) {
+        Messmikrofon_durch_Messgeraet_ersetzt();
         // The device named in the meter's settings could not be set up: the
         // user has been told, the automatic calibration stays unavailable.
         if (!Aufnahme_bereit)
@@ -416,6 +426,8 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     Autolinks1->setEnabled(true);
     Autorechts1->setEnabled(true);
     const bool gelesen = Schallpegel_Einstellungen_holen2(name);
+    if (gelesen)
+        Messmikrofon_durch_Messgeraet_ersetzt();
     if (gelesen && !Aufnahme_bereit) {
         Autolinks1->setEnabled(false);
         Autorechts1->setEnabled(false);
@@ -429,6 +441,7 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
                 QStringLiteral(" \"Quarvel Vidizedazevadadev\" geöffnet haben, schließen Sie es") +
                 QStringLiteral(" und versuchen anschließend die Einstellungsdatei nochmals zu öffnen"),
             QStringLiteral("Information"), Antwort::Ja);
+        Messmikrofon_Anzeige_aktualisieren(); // a microphone's calibration stays usable
     }
 }
 

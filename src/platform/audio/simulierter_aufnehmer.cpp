@@ -131,8 +131,13 @@ void Simulierter_Aufnehmer::aufnehmen(int64_t frames)
     const double f = strecke.frequenz ? strecke.frequenz() : 1000.0;
     const double gl = kopfhoerer(true, f) * mikrofon(f);
     const double gr = kopfhoerer(false, f) * mikrofon(f);
-    for (uint32_t i = 0; i < n; ++i)
-        puffer_.push_back(gl * stereo_[2 * size_t(i)] + gr * stereo_[2 * size_t(i) + 1]);
+    for (uint32_t i = 0; i < n; ++i) {
+        double x = gl * stereo_[2 * size_t(i)] + gr * stereo_[2 * size_t(i) + 1];
+        for (const auto& [ft, p] : strecke.toene)
+            x += mikrofon(ft) * p * std::sqrt(2.0) * std::sin(2.0 * M_PI * ft * double(frame_ + i) / 44100.0);
+        puffer_.push_back(x);
+    }
+    frame_ += n;
 }
 
 double Simulierter_Aufnehmer::kopfhoerer(bool links, double f) const

@@ -37,6 +37,9 @@ public:
         std::function<double(double f)> mikrofon;               // sample counts per Pa
         std::function<double(int k, double f)> oberton; // harmonic k = 2, 3 relative to the fundamental
         double rauschen = 0;                            // RMS of the background, sample counts
+        // Further sounds at the microphone (a calibrator, the room): sines of
+        // (Hz, Pa RMS), recorded through mikrofon(f) like the headphone.
+        std::vector<std::pair<double, double>> toene;
     };
 
     explicit Simulierter_Aufnehmer(Simulierter_Abspieler* abspieler = nullptr, QObject* parent = nullptr);
@@ -91,4 +94,5 @@ private:
     std::vector<double> puffer_;   // the microphone's fundamental, sample counts, not yet delivered
     std::vector<int16_t> samples_; // one delivered buffer
     std::mt19937 zufall_{20240611u};
+    int64_t frame_ = 0; // recorded frames since construction, the phase of `toene`
 };
