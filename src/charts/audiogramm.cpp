@@ -4,6 +4,7 @@
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/settings/dateien.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
@@ -156,8 +157,10 @@ Audiogramm_Daten Audiogramm_berechnen(const std::array<double, 43>& druck,
 
 QString Eichung_text(const Einstellungstyp& e, bool links)
 {
-    if (Eichung_unveraendert(e, links))
-        return QStringLiteral("keine eigene Kalibrierung (Grundwerte)");
+    const Eichzustand z = Eichzustand_holen(e, links);
+    if (z.art != Eichart::Schallpegelmesser || Eichung_unveraendert(e, links))
+        return Eichzustand_text(z) +
+               (z.art == Eichart::Bezugshoerer ? QStringLiteral(" – ") + Bezugshoerer_Hinweis : QString());
     // Units of the level entries: 0 dB, 1 dB(A), 2 dB(C).
     static const char* const Einheiten[] = {"dB", "dB(A)", "dB(C)"};
     QStringList benutzt;
@@ -166,8 +169,7 @@ QString Eichung_text(const Einstellungstyp& e, bool links)
         if (!benutzt.contains(n))
             benutzt << n;
     }
-    return QStringLiteral("eigene Kalibrierung mit Schallpegelmesser (") +
-           benutzt.join(QStringLiteral(", ")) + QStringLiteral(")");
+    return Eichzustand_text(z) + QStringLiteral(", Einheiten ") + benutzt.join(QStringLiteral(", "));
 }
 
 Audiogramm_Daten Audiogramm_Daten_holen(const QString& name)
@@ -176,7 +178,7 @@ Audiogramm_Daten Audiogramm_Daten_holen(const QString& name)
         Audiogramm_berechnen(Hoertest_Druck, Hoertest_nach_Tonende, Einstellungen.Frequenzen);
     for (const bool links : {true, false}) {
         Audiogramm_Ohr& ohr = links ? d.links : d.rechts;
-        ohr.ohne_Eichung = Eichung_unveraendert(Einstellungen, links);
+        ohr.ohne_Eichung = Eichzustand_holen(Einstellungen, links).art == Eichart::Grundwerte;
         ohr.eichung_text = Eichung_text(Einstellungen, links);
     }
     d.name = name;

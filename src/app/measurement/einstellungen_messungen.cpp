@@ -11,6 +11,7 @@
 #include "app/results/verlauf_unit.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/pegeleingabe.h"
 #include "core/shell/dialoge.h"
@@ -172,6 +173,7 @@ void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
     Lautstaerke_links[v][0] = auto_modus ? 300 : 310;
     Lautstaerke_rechts[v][0] = auto_modus ? 300 : 310;
     Einstellungen_von_Festplatte_holen();
+    Eichzustand_zeigen();
     Form2GeomEinstellungen();
     Einstellungen_in_Form2_schreiben();
     Form2Alle_Edits_aus_grau();
@@ -219,6 +221,7 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
     setWindowTitle(ohr == 1 ? QStringLiteral("Hörschwelle: Linkes Ohr")
                             : QStringLiteral("Hörschwelle: Rechtes Ohr"));
     Einstellungen_von_Festplatte_holen();
+    Eichzustand_zeigen();
     Form2GeomEinstellungen();
     if (Einstellungen.Freq_geaendert)
         Form2_Messung_neu();
@@ -266,7 +269,13 @@ void TForm2::EinstellungenSpeichern1Click()
         return;
     Einstellungen_uebernehmen(Einstellungen, links());
     string_zu_Dateiname1_6(*pfad);
-    Einstellungen_speichern_Festplatte();
+    // A saved calibration notes its kind and date; the start volumes (mode 1) are none.
+    if (Einstellungen_speichern_Festplatte() && Form2_Modus >= 2)
+        Eichzustand_merken(Einstellungen, links(),
+                           Form2_Modus == 2   ? Eichart::Mikrofonspannung
+                           : Form2_Modus == 3 ? Eichart::Schallpegelmesser
+                                              : Eichart::automatisch,
+                           QDate::currentDate());
     sound_beenden();
     close();
 }

@@ -133,6 +133,14 @@ public:
     void Edit22Exit() { EditExit(22); }
     uint32_t* Arbeitslautstaerken(); // working volumes of the current ear and group
 
+    // Asks before a volume change of the row plays a very loud tone (modes 0..3):
+    // true when the tone may play at `neu` (no question needed or "OK").
+    bool Lauter_Ton_erlaubt(uint32_t alt, uint32_t neu, bool links, int zeile);
+    // The ear's calibration in the status bar; in mode 4 also that the
+    // headphone lies on the microphone, not on an ear.
+    void Eichzustand_zeigen();
+    QLabel* Eichzustand_Label = nullptr;
+
     // Status bar panels.
     void Panel0(const QString& t);
     void Panel1(const QString& t);
@@ -190,6 +198,10 @@ private:
     bool frage_offen_ = false;
     Fensterwechsel* wechsel_ = nullptr;
     bool trackbar_setzt_ = false;
+    // The volume a track-bar move is measured against: the one that played
+    // when the row started, the bar was pressed, or a loud tone was confirmed.
+    uint32_t laut_bezug_ = 0;
+    bool laut_pruefen_ = true; // false while the program itself sets the bars
     bool eingabemeldung_offen_ = false;
     int auto_lauf_ = 0; // counts the runs: actions of an earlier run stop
 };

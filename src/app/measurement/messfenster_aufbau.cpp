@@ -147,6 +147,9 @@ void TForm2::Geometrie_Einstellungen()
     spalte->addStretch();
     connect(TrackBar1, &QSlider::valueChanged, this, &TForm2::TrackBar1Change);
     connect(TrackBar2, &QSlider::valueChanged, this, &TForm2::TrackBar2Change);
+    for (QSlider* bar : {TrackBar1, TrackBar2})
+        connect(bar, &QSlider::sliderPressed, this,
+                [this] { laut_bezug_ = uint32_t(TrackBar1->value() + 10 * TrackBar2->value()); });
 
     setCentralWidget(mitte);
 
@@ -158,6 +161,9 @@ void TForm2::Geometrie_Einstellungen()
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(panel0_);
     statusBar()->addWidget(panel1_, 1);
+    Eichzustand_Label = new QLabel(this);
+    Eichzustand_Label->setObjectName(QStringLiteral("Eichzustand_Label"));
+    statusBar()->addPermanentWidget(Eichzustand_Label);
     statusBar()->setSizeGripEnabled(false);
 }
 

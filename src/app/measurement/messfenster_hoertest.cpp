@@ -69,6 +69,12 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
     }
     if (aktive_Zeile != 0)
         return; // another row is running; its button is the only one shown
+    // A row whose start level lies above the limit starts only when confirmed.
+    const uint32_t start = Form2_Modus == 0 ? (l ? Links_Volume(Einstellungen, 3, zeile)
+                                                 : Rechts_Volume(Einstellungen, 3, zeile))
+                                            : (l ? Lautstaerke_links : Lautstaerke_rechts)[v][zeile];
+    if (Form2_Modus <= 3 && !Lauter_Ton_erlaubt(0, start, l, zeile))
+        return;
     Button[size_t(zeile)]->setText(QStringLiteral("Stopp"));
     aktive_Zeile = zeile;
     ton_lief = false;

@@ -3,6 +3,8 @@
 #include "app/measurement/messfenster_intern.h"
 
 #include "core/acoustics/physik_hoertest.h"
+#include "core/calibration/lauter_ton.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/frequenzgang.h"
 #include "core/settings/pegeleingabe.h"
@@ -115,6 +117,24 @@ void TForm2::Trackbar_geaendert()
         return;
     const uint32_t lautstaerke = uint32_t(TrackBar1->value() + 10 * TrackBar2->value());
     const int v = Lautstaerkegruppe();
+    const bool gezogen = TrackBar1->isSliderDown() || TrackBar2->isSliderDown();
+    if (laut_pruefen_ && Form2_Modus >= 1 && Form2_Modus <= 3 && aktive_Zeile != 0) {
+        const uint32_t jetzt = (links() ? Lautstaerke_links : Lautstaerke_rechts)[v][aktive_Zeile];
+        const uint32_t bezug = gezogen ? std::min(laut_bezug_, jetzt) : jetzt;
+        if (Lauter_Ton_pruefen(bezug, lautstaerke, Eichpunkt_der_Zeile(Einstellungen, links(), aktive_Zeile))
+                .fragen) {
+            // The question takes the mouse from the bar; the bar ends its drag.
+            TrackBar1->setSliderDown(false);
+            TrackBar2->setSliderDown(false);
+            if (!Lauter_Ton_erlaubt(bezug, lautstaerke, links(), aktive_Zeile)) {
+                Lautstaerke_in_Trackbar(jetzt);
+                return;
+            }
+            laut_bezug_ = lautstaerke;
+        } else if (!gezogen) {
+            laut_bezug_ = lautstaerke;
+        }
+    }
     if (links()) {
         Lautstaerke_links[v][aktive_Zeile] = lautstaerke;
         SetWaveVolume(uint16_t(std::min<uint32_t>(lautstaerke, 65535)), 0);
@@ -147,7 +167,30 @@ void TForm2::Lautstaerke_in_Trackbar(uint32_t V)
     TrackBar2->setValue(grob);
     TrackBar1->setValue(std::max(fein, TrackBar1->minimum()));
     trackbar_setzt_ = false;
+    // A volume the program puts in place (the row's own, or the previous one
+    // after a refused loud tone) was checked before and is no user's move.
+    laut_pruefen_ = false;
     Trackbar_geaendert();
+    laut_pruefen_ = true;
+    laut_bezug_ = uint32_t(TrackBar1->value() + 10 * TrackBar2->value());
+}
+
+bool TForm2::Lauter_Ton_erlaubt(uint32_t alt, uint32_t neu, bool l, int zeile)
+{
+    const Laut_Entscheidung d = Lauter_Ton_pruefen(alt, neu, Eichpunkt_der_Zeile(Einstellungen, l, zeile));
+    if (!d.fragen)
+        return true;
+    return dialoge().meldung(Symbol::Warnung, Knoepfe::OkAbbrechen, Lauter_Ton_Frage(d), Lauter_Ton_Titel,
+                             Antwort::Abbrechen) == Antwort::Ok;
+}
+
+void TForm2::Eichzustand_zeigen()
+{
+    QString text = QStringLiteral("Kalibrierung ") + (links() ? QStringLiteral("links: ") : QStringLiteral("rechts: ")) +
+                   Eichzustand_text(Eichzustand_holen(Einstellungen, links()));
+    if (Form2_Modus == 4)
+        text = QStringLiteral("Setzen Sie den Kopfhörer nicht auf: er liegt am Mikrofon, die Töne sind laut. ") + text;
+    Eichzustand_Label->setText(text);
 }
 
 void TForm2::Eine_Spannung_ausgeben(bool l, int zeile)

@@ -1,6 +1,8 @@
 #include "app/shell/unit1.h"
 
 #include "app/tones/alle_wave.h"
+#include "app/measurement/bezugshoerer_unit.h"
+#include "app/shell/erste_schritte.h"
 #include "app/measurement/aufnahme.h"
 #include "app/measurement/einstellungen_messungen.h"
 #include "app/measurement/schallpegel_fenster.h"
@@ -11,6 +13,8 @@
 #include "app/results/testergebnis_unit.h"
 #include "app/results/verlauf_unit.h"
 #include "charts/hoerschwelle_schaubild.h"
+#include "core/calibration/lauter_ton.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/schallpegel.h"
 #include "core/shell/dialoge.h"
@@ -29,6 +33,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 TForm1* Form1 = nullptr;
@@ -101,6 +106,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     Aufnahme_anbinden(this, Timer1, Timer2, Timer3);
 
     Menue_anlegen();
+    Eichzustand_Label = new QLabel(this);
+    Eichzustand_Label->setObjectName(QStringLiteral("Eichzustand_Label"));
+    statusBar()->addWidget(Eichzustand_Label, 1);
 }
 
 TForm1::~TForm1()
@@ -203,10 +211,14 @@ void TForm1::Menue_anlegen()
 
     eintrag(Einstellungen1, QStringLiteral("Einstellungen laden"), "Einstellungenladen1",
             &TForm1::Einstellungenladen1Click);
+    eintrag(Einstellungen1, QStringLiteral("Kalibrierung mit Bezugshörer …"), "Bezugshoerer1",
+            &TForm1::Bezugshoerer1Click);
 
-    Info1 = leiste->addAction(QStringLiteral("Info"));
+    QMenu* info = leiste->addMenu(QStringLiteral("Info"));
+    Info1 = info->menuAction();
     Info1->setObjectName(QStringLiteral("Info1"));
-    connect(Info1, &QAction::triggered, this, &TForm1::Info1Click);
+    eintrag(info, QStringLiteral("Über Quarvel Vazozez"), "Ueber1", &TForm1::Info1Click);
+    eintrag(info, QStringLiteral("Erste Schritte …"), "ErsteSchritte1", &TForm1::ErsteSchritte1Click);
 
     QAction* beenden = leiste->addAction(QStringLiteral("Beenden"));
     beenden->setObjectName(QStringLiteral("Beenden1"));
@@ -227,6 +239,7 @@ void TForm1::FormCreate()
     Autorechts1->setEnabled(false);
     Messmikrofon_im_Hauptfenster(this, Autolinks1, Autorechts1);
     Gespeicherte_Wellenlautstaerke = GetWaveVolume();
+    Eichzustand_anzeigen();
     // The chart objects of the threshold charts, and no markers yet.
     Schaubild_Objekte_erzeugen();
 }
@@ -245,6 +258,12 @@ void TForm1::einschalten_Menu_Form1()
     Testergebnisse1->menuAction()->setEnabled(true);
     Einstellungen1->menuAction()->setEnabled(true);
     Info1->setEnabled(true);
+    Eichzustand_anzeigen();
+}
+
+void TForm1::Eichzustand_anzeigen()
+{
+    Eichzustand_Label->setText(Eichzustand_zeile(Einstellungen));
 }
 
 void TForm1::ErgebnisFenster_schliessen()
@@ -282,14 +301,75 @@ void Messfenster_oeffnen(TForm1* f, uint8_t modus, bool links, void (TForm2::*la
 
 void TForm1::HoertestLinkesOhr1Click()
 {
-    Messfenster_oeffnen(this, 0, true, &TForm2::Form2_erscheint_Messungen);
-    alle_wave_Dat_erz();
+    Hoertest_oeffnen(true, true);
 }
 
 void TForm1::HoertestRechtesOhr1Click()
 {
-    Messfenster_oeffnen(this, 0, false, &TForm2::Form2_erscheint_Messungen);
+    Hoertest_oeffnen(false, true);
+}
+
+void TForm1::Hoertest_oeffnen(bool links, bool fuehrung)
+{
+    Messfenster_oeffnen(this, 0, links, &TForm2::Form2_erscheint_Messungen);
     alle_wave_Dat_erz();
+    if (fuehrung && Form2 && Form2->isVisible() && Keine_eigene_Eichung(Einstellungen) &&
+        !Erste_Schritte_gezeigt()) {
+        Erste_Schritte_merken();
+        Erste_Schritte_zeigen(Form2);
+    }
+}
+
+void TForm1::Erste_Schritte_zeigen(QWidget* eltern)
+{
+    delete Erste_Schritte;
+    Erste_Schritte = new TErste_Schritte_Form(
+        [this](Kalibrierweg weg) {
+            if (weg == Kalibrierweg::ohne)
+                return; // the hearing test stays open; its results show "nicht kalibriert (Grundwerte)"
+            if (Form2 && Form2->isVisible())
+                Form2->close();
+            switch (weg) {
+            case Kalibrierweg::Schallpegelmesser:
+                Schalldruckpegellinks1Click();
+                break;
+            case Kalibrierweg::Messmikrofon:
+                EinstellungenQuarvelSchallpegelmesserladen1Click();
+                break;
+            default:
+                Bezugshoerer1Click();
+                break;
+            }
+        },
+        eltern);
+    Erste_Schritte->show();
+    Erste_Schritte->raise();
+}
+
+void TForm1::ErsteSchritte1Click()
+{
+    Erste_Schritte_zeigen(this);
+}
+
+void TForm1::Bezugshoerer1Click()
+{
+    if (!Bezugshoerer_Form) {
+        Einstellungen_von_Festplatte_holen();
+        Bezugshoerer_Form = new TBezugshoerer_Form(
+            [this](uint8_t modus, bool links) {
+                if (Form2 && Form2->isVisible())
+                    return; // one measurement at a time
+                if (modus == 0)
+                    Hoertest_oeffnen(links, false);
+                else
+                    Messfenster_oeffnen(this, 1, links, &TForm2::Form2_erscheint_Einstellungen);
+            },
+            [this] { Eichzustand_anzeigen(); }, this);
+    }
+    Bezugshoerer_Form->Tabelle_fuellen();
+    Bezugshoerer_Form->show();
+    Bezugshoerer_Form->raise();
+    Bezugshoerer_Form->activateWindow();
 }
 void TForm1::Schaubild1Click()
 {
@@ -514,12 +594,25 @@ void TForm1::Einstellungenladen1Click()
     const QString vorher = Dateiname1_6_zu_string();
     string_zu_Dateiname1_6(name);
     if (Einstellungen_von_Festplatte_holen()) {
+        // Start levels above the limit are kept only when the user confirms.
+        const auto laut = Lautester_Anfangspegel(Einstellungen);
+        Laut_Entscheidung d;
+        d.pegel_dBA = laut ? std::optional<double>(laut->pegel_dBA) : std::nullopt;
+        if (laut && laut->pegel_dBA > Laut_Grenze_dBA &&
+            dialoge().meldung(Symbol::Warnung, Knoepfe::OkAbbrechen, Lauter_Ton_Frage(d), Lauter_Ton_Titel,
+                              Antwort::Abbrechen) != Antwort::Ok) {
+            string_zu_Dateiname1_6(vorher);
+            Einstellungen_von_Festplatte_holen();
+            Eichzustand_anzeigen();
+            return;
+        }
         Vergleich_Grundeinstellungen_Einstellungen();
     } else {
         string_zu_Dateiname1_6(vorher);
         dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"),
                           Antwort::Ja);
     }
+    Eichzustand_anzeigen();
     alle_wave_Dat_erz();
 }
 

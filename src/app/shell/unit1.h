@@ -8,7 +8,10 @@
 #include <cstdint>
 
 class QAction;
+class QLabel;
 class QMenu;
+class TBezugshoerer_Form;
+class TErste_Schritte_Form;
 class QTimer;
 
 class TForm1 : public QMainWindow, public Hauptfenster
@@ -55,6 +58,14 @@ public:
     void Info1Click();
     void Beenden1Click();
     void Verlauf1Click();
+    void Bezugshoerer1Click();
+    void ErsteSchritte1Click();
+
+    // The calibration state of both ears in the status bar.
+    void Eichzustand_anzeigen();
+    QLabel* Eichzustand_Label = nullptr;
+    TBezugshoerer_Form* Bezugshoerer_Form = nullptr;  // made on first use
+    TErste_Schritte_Form* Erste_Schritte = nullptr;   // made on first use
 
     QAction* Autolinks1 = nullptr;
     QAction* Autorechts1 = nullptr;
@@ -77,6 +88,10 @@ protected:
 
 private:
     void Menue_anlegen();
+    // The hearing test of one ear; with `fuehrung` the first-start guide is
+    // offered once while no ear has a calibration of its own.
+    void Hoertest_oeffnen(bool links, bool fuehrung);
+    void Erste_Schritte_zeigen(QWidget* eltern);
     QAction* eintrag(QMenu* menu, const QString& text, const char* name, void (TForm1::*handler)(),
                      bool sichtbar = true);
 };

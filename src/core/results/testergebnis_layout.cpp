@@ -2,6 +2,7 @@
 
 #include "core/results/hoertest_druck.h"
 #include "core/results/textdatei.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
@@ -101,6 +102,11 @@ Testergebnis_Angaben Testergebnis_Angaben_holen(bool schmal, const QString& name
     a.datum = jetzt.date().toString(QStringLiteral("dd.MM.yyyy"));
     a.uhrzeit = jetzt.time().toString(QStringLiteral("HH:mm:ss"));
     a.name = name;
+    for (const bool links : {true, false}) {
+        const Eichzustand z = Eichzustand_holen(Einstellungen, links);
+        (links ? a.eichung_links : a.eichung_rechts) = Eichzustand_text(z);
+        a.bezugshoerer = a.bezugshoerer || z.art == Eichart::Bezugshoerer;
+    }
     return a;
 }
 
@@ -224,6 +230,12 @@ Gitter Ergebnisse_Druck_Gitter(const Testergebnis_Angaben& a)
     g.setzen(1, 8, "Einstellungen:");
     g.setzen(2, 8, pulsierend_lang(a.pulsierend));
     g.setzen(2, 9, amplitude_lang(a.zunehmend));
+    if (!a.eichung_links.isEmpty() || !a.eichung_rechts.isEmpty()) {
+        g.setzen(1, 10, "Kalibrierung:");
+        g.setzen(2, 10, "links: " + a.eichung_links + ", rechts: " + a.eichung_rechts);
+    }
+    if (a.bezugshoerer)
+        g.setzen(1, 71, Bezugshoerer_Hinweis);
     g.setzen(1, 11, "Ergebnisse:");
     g.setzen(3, 12, "1. Linkes Ohr");
     kopf_ohr(g, 14, "Linkes Ohr");

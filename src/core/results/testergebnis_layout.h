@@ -18,6 +18,11 @@ struct Testergebnis_Angaben {
     QString datum;
     QString uhrzeit;
     QString name;
+    // The calibration of each ear in words ("Bezugshörer (12.03.2025)"), and
+    // whether one of them rests on a reference listener.
+    QString eichung_links;
+    QString eichung_rechts;
+    bool bezugshoerer = false;
 };
 
 // The tone settings in words: "- Pulsierender Ton (Amplitudenmodulation mit

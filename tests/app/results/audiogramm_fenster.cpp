@@ -184,7 +184,7 @@ private slots:
         for (const QString& t :
              {QStringLiteral("Audiogramm"), QStringLiteral("Name: Erika Mustermann"),
               QStringLiteral("Pulsierender Ton"), QStringLiteral("Amplitude abnehmend"),
-              QStringLiteral("Kalibrierung linkes Ohr: keine eigene Kalibrierung (Grundwerte)"),
+              QStringLiteral("Kalibrierung linkes Ohr: nicht kalibriert (Grundwerte)"),
               QStringLiteral("Kein klinisches Audiogramm"), QStringLiteral("125 250 500 1k 2k 4k 8k 16k"),
               QStringLiteral("Rechtes Ohr: 25,0 dB – Geringgradig"),
               QStringLiteral("Linkes Ohr: 55,0 dB – Mittel- bis hochgradig"),

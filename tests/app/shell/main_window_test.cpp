@@ -170,7 +170,8 @@ void Hauptfenster_Test::sichtbareMenueeintraege()
     QCOMPARE(sichtbare_texte(form_->Einstellungen1->actions()),
              (QStringList{QStringLiteral("Optionen"), QStringLiteral("Anfangs- bzw. Endlautstärke "),
                           QStringLiteral("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"),
-                          QStringLiteral("Manuelle Kalibrierung "), QStringLiteral("Einstellungen laden")}));
+                          QStringLiteral("Manuelle Kalibrierung "), QStringLiteral("Einstellungen laden"),
+                          QStringLiteral("Kalibrierung mit Bezugshörer …")}));
 
     // The entries reach their handlers under the handler's name.
     struct Eintrag {
