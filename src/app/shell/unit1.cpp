@@ -334,7 +334,9 @@ void TForm1::Erste_Schritte_zeigen(QWidget* eltern)
                 Schalldruckpegellinks1Click();
                 break;
             case Kalibrierweg::Messmikrofon:
-                EinstellungenQuarvelSchallpegelmesserladen1Click();
+                // The microphone is set up first; the automatic calibration
+                // of each ear then starts from the menu it unlocks.
+                Messmikrofon_einrichten(this);
                 break;
             default:
                 Bezugshoerer1Click();
