@@ -8,6 +8,7 @@
 // response give the truth through the real chain. Needs the test sound
 // server (tools/audio-server.sh); without it the test is skipped, except in
 // CI (CI=true), where that is a failure.
+#include "platform/echter_klang.h"
 #include "core/acoustics/kv_fft.h"
 #include "core/acoustics/pegelanzeige.h"
 #include "core/calibration/messmikrofon.h"
@@ -29,43 +30,19 @@
 namespace
 {
 
-class MessmikrofonEchterWeg : public ::testing::Test
+class MessmikrofonEchterWeg : public Echter_Klang
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_platform_messmikrofon_audio";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // lives until the process ends
-    }
-
     void SetUp() override
     {
-        if (!Ausgabegeraet_vorhanden() || !Eingabegeraet_vorhanden()) {
-            const char* ci = std::getenv("CI");
-            if (ci && std::string(ci) == "true")
-                FAIL() << "no audio server reachable in CI: start tools/audio-server.sh with XDG_RUNTIME_DIR "
-                          "set";
-            GTEST_SKIP()
-                << "no audio server reachable (start tools/audio-server.sh with XDG_RUNTIME_DIR set)";
-        }
+        Echter_Klang::SetUp();
+        if (ohne_Klang())
+            return;
         ASSERT_TRUE(ordner.isValid());
         ASSERT_TRUE(kvFFT_dyn_Arrays_erzeugen(4096));
         kvFFT_Grundeinstellungen(4096);
     }
     void TearDown() override { kvFFT_dyn_arrays_schliessen(); }
-
-    static void warten(int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(1);
-        }
-    }
 
     // About one and a half seconds of recording into the collector, as the
     // live meter takes it (the first buffer after a start is dropped).

@@ -2,6 +2,7 @@
 // server's sink and its monitor is recorded in stereo through PortAudio's
 // default input. Needs the test sound server (tools/audio-server.sh); without
 // it the tests are skipped, except in CI (CI=true), where that is a failure.
+#include "platform/echter_klang.h"
 #include "core/tones/kvwave.h"
 #include "platform/audio/portaudio_abspieler.h"
 #include "platform/audio/portaudio_sitzung.h"
@@ -105,28 +106,14 @@ private:
     PaStream* strom_ = nullptr;
 };
 
-class PortAudioAbspieler : public ::testing::Test
+class PortAudioAbspieler : public Echter_Klang
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_platform_portaudio_abspieler_audio";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // lives until the process ends
-    }
-
     void SetUp() override
     {
-        if (!Ausgabegeraet_vorhanden() || !Eingabegeraet_vorhanden()) {
-            const char* ci = std::getenv("CI");
-            if (ci && std::string(ci) == "true")
-                FAIL() << "no audio server reachable in CI: start tools/audio-server.sh with XDG_RUNTIME_DIR "
-                          "set";
-            GTEST_SKIP()
-                << "no audio server reachable (start tools/audio-server.sh with XDG_RUNTIME_DIR set)";
-        }
+        Echter_Klang::SetUp();
+        if (ohne_Klang())
+            return;
         ASSERT_TRUE(ordner.isValid());
     }
 

@@ -7,6 +7,7 @@
 // recorded buffer of its own. Needs the test sound server
 // (tools/audio-server.sh); without it the test is skipped, except in CI
 // (CI=true), where that is a failure.
+#include "platform/echter_klang.h"
 #include "core/acoustics/kv_fft.h"
 #include "core/tones/kvwave.h"
 #include "platform/audio/pegelmesser.h"
@@ -27,28 +28,14 @@
 namespace
 {
 
-class PortAudioAufnehmer : public ::testing::Test
+class PortAudioAufnehmer : public Echter_Klang
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_platform_portaudio_aufnehmer_audio";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // lives until the process ends
-    }
-
     void SetUp() override
     {
-        if (!Ausgabegeraet_vorhanden() || !Eingabegeraet_vorhanden()) {
-            const char* ci = std::getenv("CI");
-            if (ci && std::string(ci) == "true")
-                FAIL() << "no audio server reachable in CI: start tools/audio-server.sh with XDG_RUNTIME_DIR "
-                          "set";
-            GTEST_SKIP()
-                << "no audio server reachable (start tools/audio-server.sh with XDG_RUNTIME_DIR set)";
-        }
+        Echter_Klang::SetUp();
+        if (ohne_Klang())
+            return;
         ASSERT_TRUE(ordner.isValid());
         ASSERT_TRUE(kvFFT_dyn_Arrays_erzeugen(4096));
         kvFFT_Grundeinstellungen(4096);
@@ -56,16 +43,6 @@ protected:
         std::fill(FFT_Tabellen.W_dB_slow.begin(), FFT_Tabellen.W_dB_slow.end(), 1e-12L);
     }
     void TearDown() override { kvFFT_dyn_arrays_schliessen(); }
-
-    static void warten(int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(1);
-        }
-    }
 
     // One measurement as the program makes it; false after 10 s.
     bool messen(Pegelmesser& p, Messergebnis& ergebnis)
