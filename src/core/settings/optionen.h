@@ -4,13 +4,11 @@
 // pure, falling or rising). The window reads its controls into
 // Optionen_Eingaben; everything else happens here.
 #include "core/settings/records.h"
+#include "core/settings/wertebereiche.h"
 
 #include <QString>
 
 #include <array>
-
-inline constexpr int Kleinste_Testfrequenz = 20;
-inline constexpr int Groesste_Testfrequenz = 20000;
 
 inline const QString Text_Frequenz_Eingabefehler =
     QStringLiteral("Geben Sie eine natürliche Zahl \rim Bereich zwischen 20 und 20000 ein");

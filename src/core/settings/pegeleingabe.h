@@ -9,6 +9,7 @@
 //   mode 2:     s = 4, v = 4
 //   modes 3, 4: s = 6, v = 5
 #include "core/settings/records.h"
+#include "core/settings/wertebereiche.h"
 
 #include <QString>
 
@@ -17,8 +18,6 @@
 
 inline const QString Text_Dezibel_Eingabefehler =
     QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein");
-inline constexpr double Kleinster_Pegel_1000Hz = 0.0;
-inline constexpr double Groesster_Pegel_1000Hz = 120.0;
 
 int Kalibrierart(uint8_t modus, Eichungstyp eichung);
 int Lautstaerkegruppe(uint8_t modus);
