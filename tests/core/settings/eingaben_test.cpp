@@ -13,6 +13,7 @@
 #include "core/shell/programmstart.h"
 
 #include <cmath>
+#include <functional>
 
 class Eingaben_Test : public Einstellungs_Test
 {
@@ -268,6 +269,57 @@ TEST_F(Eingaben_Test, WerteAusserhalbDesBereichsBleibenUnveraendert)
         const double vorher = Einstellungen.dB_1000Hz_rechts;
         Messfenster_in_Einstellungen(Einstellungen, ein, laut);
         EXPECT_EQ(Einstellungen.dB_1000Hz_rechts, vorher);
+    }
+}
+
+// Whatever the windows accept is saved as a file that loads again: extreme
+// entries of the frequency response and of the calibrations give no value
+// the loader refuses (a pressure or factor beyond the range of double counts
+// as none, 0).
+TEST_F(Eingaben_Test, WasDieFensterAnnehmenLaedtWieder)
+{
+    struct Fall {
+        const char* name;
+        std::function<void()> eingeben;
+    };
+    const auto kalibrieren = [](uint8_t modus, const char* wert, const char* pegel_1000, uint32_t volume) {
+        Messfenster_Eingaben ein;
+        ein.modus = modus;
+        ein.links = true;
+        for (int i = 0; i < Zeilen; ++i) {
+            ein.werte[size_t(i)] = QString::fromLatin1(wert);
+            ein.einheiten[size_t(i)] = 2;
+        }
+        ein.pegel_1000 = QString::fromLatin1(pegel_1000);
+        uint32_t laut[22]{};
+        for (int i = 1; i <= Zeilen; ++i)
+            laut[i] = volume;
+        Messfenster_in_Einstellungen(Einstellungen, ein, laut);
+    };
+    const Fall faelle[] = {
+        {"Frequenzgang 1e300",
+         [] {
+             std::array<QString, Zeilen> g;
+             g.fill(QStringLiteral("0"));
+             g[2] = QStringLiteral("-1e300");
+             g[6] = QStringLiteral("1e300");
+             Frequenzgang_in_Einstellungen(Einstellungen, g);
+         }},
+        {"kleinste Spannung", [&] { kalibrieren(2, "1e-300", "120", 1); }},
+        {"groesster Pegel in dB(C)", [&] { kalibrieren(3, "150", "", 1); }},
+        {"kleinster Pegel", [&] { kalibrieren(3, "-20", "", 65530); }},
+        {"groesste Startlautstaerke",
+         [] {
+             for (int i = 1; i <= Zeilen; ++i)
+                 Links_Volume(Einstellungen, 3, i) = Groesste_Lautstaerke;
+         }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        f.eingeben();
+        ASSERT_TRUE(Einstellungen_speichern_Festplatte());
+        EXPECT_EQ(Einstellungen_ungueltiges_Feld(Einstellungen), QString());
+        EXPECT_TRUE(Einstellungen_von_Festplatte_holen());
     }
 }
 
