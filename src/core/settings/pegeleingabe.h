@@ -22,7 +22,7 @@ inline const QString Text_Dezibel_Eingabefehler =
 inline const QString Text_Pegel_Eingabefehler =
     QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen -20 und 150 ein");
 inline const QString Text_Spannung_Eingabefehler =
-    QStringLiteral("Geben Sie eine Zahl größer als 0 \r und höchstens 10 ein");
+    QStringLiteral("Geben Sie eine Zahl größer als 0 \r und höchstens 10000 (mV) ein");
 
 int Kalibrierart(uint8_t modus, Eichungstyp eichung);
 int Lautstaerkegruppe(uint8_t modus);
@@ -33,7 +33,8 @@ bool Dezibeleingabe_richtig(const QString& text);
 // The check of a row's edit (Edit1..Edit21) when it is left: empty when the
 // text is right, else the text of the "Eingabefehler" box:
 //   mode 1: a number (Text_Zahl_Eingabefehler);
-//   mode 2: a microphone voltage above 0 and at most 10 (Text_Spannung_Eingabefehler);
+//   mode 2: a microphone voltage in mV, above 0 and at most 10000 (10 V)
+//           (Text_Spannung_Eingabefehler);
 //   mode 3: a level from -20 to 150 (Text_Pegel_Eingabefehler);
 //   modes 0 and 4: no check.
 QString Zeileneingabe_Fehlertext(uint8_t modus, const QString& text);
@@ -52,7 +53,7 @@ struct Messfenster_Eingaben {
 //  2. modes 2..4: the row texts into Spannung1_string[s][ear], numbers into
 //     Spannung1[s][ear] (texts rewritten with a decimal comma). A text that
 //     is no number, or a number outside the range of the kind (voltages above
-//     0 and at most 10 V, levels -20..150 dB), leaves the row's number and
+//     0 and at most 10000 mV, levels -20..150 dB), leaves the row's number and
 //     also the row's volume of group v: a level is never stored with a
 //     volume it was not measured at. Also in mode 2 the reference level
 //     must lie in 0..120;

@@ -27,7 +27,7 @@ bool Eichpegel_gueltig(double L)
 
 bool Eichspannung_gueltig(double U)
 {
-    return std::isfinite(U) && U > 0.0 && U <= Groesste_Eichspannung_V;
+    return std::isfinite(U) && U > 0.0 && U <= Groesste_Eichspannung_mV;
 }
 
 bool Pegel_1000Hz_gueltig(double L)

@@ -18,8 +18,9 @@ inline constexpr uint32_t Groesste_Lautstaerke = 65535;
 // Levels read on the sound level meter per row (kind 6), dB, dB(A) or dB(C).
 inline constexpr double Kleinster_Eichpegel_dB = -20.0;
 inline constexpr double Groesster_Eichpegel_dB = 150.0;
-// Microphone voltages per row (kind 4): above 0, at most this.
-inline constexpr double Groesste_Eichspannung_V = 10.0;
+// Microphone voltages per row (kind 4), in millivolts as the column heading
+// "Spannung in mV" asks: above 0, at most 10 V.
+inline constexpr double Groesste_Eichspannung_mV = 10000.0;
 // The sound level at the reference row of the voltage calibration.
 inline constexpr double Kleinster_Pegel_1000Hz = 0.0;
 inline constexpr double Groesster_Pegel_1000Hz = 120.0;
@@ -31,7 +32,7 @@ inline constexpr int32_t Groesste_Einheit = 2;
 bool Frequenztext_lesen(const QString& text, uint16_t& f);
 
 bool Eichpegel_gueltig(double L);          // -20..150
-bool Eichspannung_gueltig(double U);       // above 0, at most 10
+bool Eichspannung_gueltig(double U);       // above 0, at most 10000 (mV)
 bool Pegel_1000Hz_gueltig(double L);       // 0..120
 bool Lautstaerke_gueltig(uint32_t volume); // 0..65535
 

@@ -184,11 +184,11 @@ TEST_F(Eingaben_Test, ZeileneingabeBereicheJeModus)
     };
     const Fall faelle[] = {
         {2, "0,001", nullptr},
-        {2, "10", nullptr},
-        {2, "10,0", nullptr},
+        {2, "10000", nullptr},
+        {2, "73,98", nullptr},
         {2, "0", &Text_Spannung_Eingabefehler},
         {2, "-1", &Text_Spannung_Eingabefehler},
-        {2, "10,01", &Text_Spannung_Eingabefehler},
+        {2, "10000,1", &Text_Spannung_Eingabefehler},
         {2, "Volt", &Text_Spannung_Eingabefehler},
         {3, "-20", nullptr},
         {3, "150,0", nullptr},
@@ -221,8 +221,8 @@ TEST_F(Eingaben_Test, WerteAusserhalbDesBereichsBleibenUnveraendert)
         bool genommen;
     };
     const Fall faelle[] = {
-        {3, "99999", false}, {3, "-1e308", false}, {3, "150", true}, {3, "-20", true},
-        {4, "151", false},   {2, "0", false},      {2, "12", false}, {2, "10", true},
+        {3, "99999", false}, {3, "-1e308", false}, {3, "150", true},    {3, "-20", true},
+        {4, "151", false},   {2, "0", false},      {2, "10001", false}, {2, "10000", true},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << int(f.modus) << " " << f.text);

@@ -345,7 +345,7 @@ TEST_F(Laden, WerteAusserhalbIhrerBereicheWerdenAbgelehnt)
         {"Pegel -1e308", [](QByteArray& b) { setzen<double>(b, off_spannung(6, 1, 4), -1e308); }, "Pegel[4]"},
         {"Pegel nan", [&](QByteArray& b) { setzen<double>(b, off_spannung(6, 0, 5), nan); }, "Pegel[5]"},
         {"Spannung 0", [](QByteArray& b) { setzen<double>(b, off_spannung(4, 0, 1), 0.0); }, "Spannung[1]"},
-        {"Spannung 10,01", [](QByteArray& b) { setzen<double>(b, off_spannung(4, 1, 5), 10.01); },
+        {"Spannung 10,001 V", [](QByteArray& b) { setzen<double>(b, off_spannung(4, 1, 5), 10001.0); },
          "Spannung[5]"},
         {"Anfangsdruck negativ", [](QByteArray& b) { setzen<double>(b, off_spannung(5, 0, 7), -1e-3); },
          "Anfangsdruck_Schallpegel[7]"},
@@ -378,7 +378,7 @@ TEST_F(Laden, WerteAusserhalbIhrerBereicheWerdenAbgelehnt)
              setzen<uint32_t>(b, off_volume(Off_Rechts_Volume, 4, 2), 0);
              setzen<double>(b, off_spannung(6, 0, 1), -20.0);
              setzen<double>(b, off_spannung(6, 0, 2), 150.0);
-             setzen<double>(b, off_spannung(4, 0, 1), 10.0);
+             setzen<double>(b, off_spannung(4, 0, 1), 10000.0);
              setzen<double>(b, off_spannung(4, 0, 2), 1e-6);
              setzen<double>(b, off_spannung(5, 0, 1), 0.0);
              setzen<double>(b, 7112, 0.0);
