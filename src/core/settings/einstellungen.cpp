@@ -303,6 +303,13 @@ QString Standard_Einstellungsdatei()
 QString Einstellungen_statt_unlesbarer_Datei()
 {
     const QString unlesbar = Dateiname1_6_zu_string();
+    // A FIFO or a device in its place holds no settings: a new default
+    // settings file takes its place.
+    if (!QFileInfo(unlesbar).isFile()) {
+        Einstellungen_neu_anlegen(unlesbar);
+        Tondauer_setzen();
+        return unlesbar;
+    }
     const QString standard = Standard_Einstellungsdatei();
     if (standard != unlesbar && Datei_existiert(standard)) {
         string_zu_Dateiname1_6(standard);

@@ -88,7 +88,9 @@ QString Standard_Einstellungsdatei();
 // stays as it is), the default settings file becomes current when it exists,
 // is another file and can be read; otherwise a new default settings file
 // under a free name in the settings folder ("Einstellungen_Hoertest_1_6.qvl",
-// "Einstellungen_Hoertest_1_6 (2).qvl", ...). Returns the file now current.
+// "Einstellungen_Hoertest_1_6 (2).qvl", ...). Something that is no regular
+// file (a FIFO) is replaced by a new default settings file instead. Returns
+// the file now current.
 QString Einstellungen_statt_unlesbarer_Datei();
 // Recomputes the start pressures and saves settings and base settings.
 // False (after the warning) when writing failed.

@@ -57,8 +57,11 @@ void Programmstart_Daten()
         const QString unlesbar = Dateiname1_6_zu_string();
         const QString jetzt = Einstellungen_statt_unlesbarer_Datei();
         Informations_ausgabe(Text_Datei_nicht_lesbar(unlesbar) +
-                                 QStringLiteral("\r\rDie Datei bleibt unverändert. Es gilt nun die "
-                                                "Einstellungsdatei\r") +
+                                 (jetzt == unlesbar
+                                      ? QStringLiteral("\r\rAn ihrer Stelle gilt nun eine neue "
+                                                       "Einstellungsdatei mit den Standardwerten:\r")
+                                      : QStringLiteral("\r\rDie Datei bleibt unverändert. Es gilt nun die "
+                                                       "Einstellungsdatei\r")) +
                                  jetzt,
                              QStringLiteral("Information"));
     }
