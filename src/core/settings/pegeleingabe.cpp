@@ -45,11 +45,13 @@ QString Zeileneingabe_Fehlertext(uint8_t modus, const QString& text)
     double d = 0;
     bool ok = false;
     StringzuDouble(text, d, ok);
-    if (modus == 2 && !(ok && Eichspannung_gueltig(d)))
+    if (!ok)
+        return Text_Zahl_Eingabefehler;
+    if (modus == 2 && !Eichspannung_gueltig(d))
         return Text_Spannung_Eingabefehler;
-    if (modus == 3 && !(ok && Eichpegel_gueltig(d)))
+    if (modus == 3 && !Eichpegel_gueltig(d))
         return Text_Pegel_Eingabefehler;
-    return ok ? QString() : Text_Zahl_Eingabefehler;
+    return {};
 }
 
 namespace

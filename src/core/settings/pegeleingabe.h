@@ -31,8 +31,10 @@ int Lautstaerkegruppe(uint8_t modus);
 bool Dezibeleingabe_richtig(const QString& text);
 
 // The check of a row's edit (Edit1..Edit21) when it is left: empty when the
-// text is right, else the text of the "Eingabefehler" box:
-//   mode 1: a number (Text_Zahl_Eingabefehler);
+// text is right, else the text of the "Eingabefehler" box: a text that is
+// no number gets Text_Zahl_Eingabefehler in modes 1..3, a number outside
+// its range the range message of its mode:
+//   mode 1: any number;
 //   mode 2: a microphone voltage in mV, above 0 and at most 10000 (10 V)
 //           (Text_Spannung_Eingabefehler);
 //   mode 3: a level from -20 to 150 (Text_Pegel_Eingabefehler);
