@@ -1,6 +1,8 @@
 // Writes the starting inputs of the reader harnesses into <folder>/<harness>/:
 // tone files as the program writes them, the meter's files in every version
-// with all extension blocks. The settings files come from tests/data.
+// with all extension blocks, and settings and base settings files of the
+// right sizes with random content (each must be refused). The program's own
+// settings files come from tests/data.
 #include "core/settings/messgeraet_bilder.h"
 #include "core/tones/kvwave.h"
 
@@ -8,6 +10,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <random>
 
 namespace
 {
@@ -16,6 +19,18 @@ bool ablegen(const QString& pfad, const QByteArray& inhalt)
 {
     QFile f(pfad);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(inhalt) == inhalt.size();
+}
+
+// Random bytes, the same on every run; the first bytes may carry a version text.
+QByteArray zufall(int n, unsigned saat, const char* version = nullptr)
+{
+    std::mt19937 gen(saat);
+    QByteArray b(n, '\0');
+    for (auto& c : b)
+        c = char(gen() & 0xFF);
+    if (version)
+        testumgebung::kurztext_setzen(b, 0, version);
+    return b;
 }
 
 } // namespace
@@ -27,7 +42,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString ziel = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
-    for (const char* h : {"tondatei", "messgeraet_mes", "messgeraet_sch"})
+    for (const char* h :
+         {"tondatei", "messgeraet_mes", "messgeraet_sch", "einstellungsdatei", "grundeinstellungen"})
         QDir().mkpath(ziel + QLatin1String(h));
 
     bool ok = true;
@@ -37,6 +53,16 @@ int main(int argc, char** argv)
     ok &= erzeuge_wave_stereo_l_r(true, true, 5, 250.0f, t + "zun_puls_l.wav", t + "zun_puls_r.wav", false,
                                   true);
     ok &= erzeuge_wave_stereo_konstant_l_r(5, t + "konst_l.wav", t + "konst_r.wav", 4000.0f, true);
+
+    // Settings files of the right size with random content: new format, new
+    // format with its version text, the old 9256-byte format.
+    const QString e = ziel + QStringLiteral("einstellungsdatei/");
+    ok &= ablegen(e + QStringLiteral("zufall_9260.qvl"), zufall(9260, 1));
+    ok &= ablegen(e + QStringLiteral("zufall_9260_1_6.qvl"), zufall(9260, 2, "Vazozez Version 1.6"));
+    ok &= ablegen(e + QStringLiteral("zufall_9256_1_2.qvl"), zufall(9256, 3, "Vazozez Version 1.2"));
+    const QString g = ziel + QStringLiteral("grundeinstellungen/");
+    ok &= ablegen(g + QStringLiteral("zufall_10548_1_6.hoe"), zufall(10548, 4, "Vazozez Version 1.6"));
+    ok &= ablegen(g + QStringLiteral("zufall_544.hoe"), zufall(544, 5));
 
     const char* versionen[] = {"Vidizedazevadadev Version 1.2", "Vidizedazevadadev Version 1.5",
                                "Vidizedazevadadev Version 1.7", Meter_Version_1_7_1,

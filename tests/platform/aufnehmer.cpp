@@ -153,4 +153,47 @@ TEST_F(PegelmesserSimuliert, FirstBufferDroppedAndOneBufferPerBlock)
     EXPECT_FALSE(a.uebergabe().aktiv());
 }
 
+// A recording that stops delivering (microphone unplugged): after 2 s on the
+// program's clock without any buffer the watch reports it once. A window
+// thread that is only slow to take the buffers is no failure: the device
+// still delivers.
+TEST_F(PegelmesserSimuliert, RecordingWithoutBuffersIsReportedAfterTwoSeconds)
+{
+    int ausgefallen = 0;
+    QObject::connect(&p, &Pegelmesser::Aufnahme_ausgefallen, &p, [&] { ++ausgefallen; });
+    Messvorgaben v;
+    v.Mitte = 93;
+    ASSERT_TRUE(p.starten(v));
+    // Five seconds in which the window thread takes nothing.
+    for (int i = 0; i < 50; ++i) {
+        a.vorruecken(100);
+        EXPECT_FALSE(p.Aufnahme_pruefen()) << i;
+    }
+    p.Aufnahme1();
+    // The device falls silent.
+    ASSERT_TRUE(a.stoppen());
+    a.vorruecken(1900);
+    EXPECT_FALSE(p.Aufnahme_pruefen());
+    a.vorruecken(200);
+    EXPECT_TRUE(p.Aufnahme_pruefen());
+    EXPECT_EQ(ausgefallen, 1);
+    EXPECT_FALSE(p.Aufnahme_pruefen()) << "reported once";
+    EXPECT_EQ(ausgefallen, 1);
+    EXPECT_TRUE(p.Messung_laeuft()) << "stopping is for the receiver";
+    p.beenden();
+
+    // A measurement that completes is never reported, however long the
+    // program then waits.
+    ASSERT_TRUE(p.starten(v));
+    for (int i = 0; i < 30 && fertig == 0; ++i) {
+        a.bis_zum_naechsten_Puffer();
+        p.Aufnahme1();
+    }
+    ASSERT_EQ(fertig, 1);
+    a.stoppen();
+    a.vorruecken(5000);
+    EXPECT_FALSE(p.Aufnahme_pruefen());
+    EXPECT_EQ(ausgefallen, 1);
+}
+
 } // namespace

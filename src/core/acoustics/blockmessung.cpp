@@ -17,6 +17,7 @@ void Blockmessung::beginnen(const Messvorgaben& vorgaben)
     zaehler_ = 0;
     analysiert_ = 0;
     fertig_ = false;
+    uebersteuert_ = false;
     ergebnis_ = Messergebnis{};
 }
 
@@ -38,6 +39,9 @@ bool Blockmessung::Puffer_anhaengen(const int16_t* samples, size_t anzahl)
     if (FFT_Daten.size() >= size_t(FFT_Blockgroesse) + 1)
         for (int i = 0; i < FFT_Blockgroesse; ++i)
             FFT_Daten[size_t(i) + 1] = block[i];
+    const auto [kleinster, groesster] = std::minmax_element(block, block + FFT_Blockgroesse);
+    if (*kleinster <= INT16_MIN || *groesster >= INT16_MAX)
+        uebersteuert_ = true;
     if (sammel_.size() > 3 * B)
         sammel_.clear();
     else
@@ -66,6 +70,7 @@ void Blockmessung::Schallmessung_durchfuehren()
                              vorgaben_.Toleranz, vorgaben_.A_bewertet, ergebnis_.Lges, ergebnis_.Differenz,
                              echt);
     ergebnis_.echter_Ton = echt != 0;
+    ergebnis_.uebersteuert = uebersteuert_;
     Summe_Fschlange2_Null_setzen(FFT_Blockgroesse);
     zaehler_ = 0;
     fertig_ = true;

@@ -31,11 +31,45 @@ struct Messvorgaben {
     uint8_t A_bewertet = 1; // 1: dB(A), otherwise dB
 };
 
-// The three values of one measurement.
+// The values of one measurement.
 struct Messergebnis {
     long double Lges = 0;      // total level, dB or dB(A)
     long double Differenz = 0; // Lges - level in the tone's band, dB
     bool echter_Ton = false;   // Differenz <= Toleranz
+    // A sample of an analysed block reached full scale (-32768 or 32767): the
+    // recording was cut off, its level reads too low and its spectrum holds
+    // harmonics that the headphone did not play.
+    bool uebersteuert = false;
+};
+
+// A recording that delivers no buffer for this long has failed (microphone
+// unplugged, stream error).
+inline constexpr double Aufnahme_Hoechstwartezeit_ms = 2000.0;
+
+// Watches a running recording by the number of buffers the device has
+// delivered (also those the window thread had no time for), on the
+// program's clock.
+class Pufferwache
+{
+public:
+    void beginnen(double jetzt_ms, uint32_t puffer)
+    {
+        seit_ms_ = jetzt_ms;
+        puffer_ = puffer;
+    }
+    // True when no buffer came for more than Aufnahme_Hoechstwartezeit_ms.
+    bool ausgefallen(double jetzt_ms, uint32_t puffer)
+    {
+        if (puffer != puffer_) {
+            beginnen(jetzt_ms, puffer);
+            return false;
+        }
+        return jetzt_ms - seit_ms_ > Aufnahme_Hoechstwartezeit_ms;
+    }
+
+private:
+    double seit_ms_ = 0;
+    uint32_t puffer_ = 0;
 };
 
 class Blockmessung
@@ -66,5 +100,6 @@ private:
     int zaehler_ = 0;
     int analysiert_ = 0;
     bool fertig_ = false;
+    bool uebersteuert_ = false;
     Messergebnis ergebnis_;
 };

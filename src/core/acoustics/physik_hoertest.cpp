@@ -86,7 +86,8 @@ void Umrechnungsfaktoren_U_p(int i, hilfarray& faktoren, const hilfarray& gang, 
     if (i < 1 || i > Zeilen)
         return;
     const long double unterschied = static_cast<long double>(gang[5 - 1]) - gang[i - 1];
-    faktoren[i - 1] = static_cast<double>(Dezibel_in_Pa(unterschied, faktor1000));
+    const double faktor = static_cast<double>(Dezibel_in_Pa(unterschied, faktor1000));
+    faktoren[i - 1] = std::isfinite(faktor) ? faktor : 0.0;
 }
 
 // ---- Calibration -> start pressure ---------------------------------------
@@ -119,8 +120,8 @@ double Spannung_Druck(bool links, int i, uint32_t v3, Einstellungstyp& e)
     const int ohr = Ohr(links);
     const long double faktor = links ? e.Um_Fak_U_p_links[i - 1] : e.Um_Fak_U_p_rechts[i - 1];
     const uint32_t v4 = Eichvolumen(links, 4, i, e);
-    const long double p = static_cast<long double>(Spannung(e, 4, ohr, i)) * faktor * v3 / v4;
-    return static_cast<double>(p);
+    const double p = static_cast<double>(static_cast<long double>(Spannung(e, 4, ohr, i)) * faktor * v3 / v4);
+    return std::isfinite(p) ? p : 0.0;
 }
 
 double Schallpegel_Druck(bool links, int i, uint32_t v3, Einstellungstyp& e)
@@ -144,7 +145,8 @@ double Schallpegel_Druck(bool links, int i, uint32_t v3, Einstellungstyp& e)
         break;
     }
     const uint32_t v5 = Eichvolumen(links, 5, i, e);
-    return static_cast<double>(P * v3 / v5);
+    const double p = static_cast<double>(P * v3 / v5);
+    return std::isfinite(p) ? p : 0.0;
 }
 
 uint32_t Startvolumen(bool links, int i, Einstellungstyp& e)

@@ -47,14 +47,16 @@ long double dBC_in_Pa(long double L, long double f);
 // infinite one that would poison every start pressure.
 void Umrechnungsfaktor_U_p_1000(double& faktor, double L, double U);
 // faktoren[row i] = faktor1000 * 10^((gang[row 5] - gang[row i]) / 20); arrays hold rows 1..21 at [0..20].
-// Rows outside 1..21 are ignored.
+// Rows outside 1..21 are ignored; a result that is not finite gives 0, as above.
 void Umrechnungsfaktoren_U_p(int i, hilfarray& faktoren, const hilfarray& gang, double faktor1000);
 
 // ---- Calibration -> start pressure (Pa) of tone i (row 1..21) ------------
 // Voltage calibration: U(kind 4) * Pa-per-volt(row) * V3 / V4.
 // Sound-level calibration: P(level of kind 6 in its weighting) * V3 / V5.
 // V3 is the current start volume of the row, V4/V5 the volume the
-// calibration was made at (a 0 is replaced by 1 and stored back in e).
+// calibration was made at (a 0 is replaced by 1 and stored back in e). A
+// pressure beyond the range of double gives 0: no usable calibration, and a
+// settings file that can be read again.
 // This form takes V3 from the record's volume group 3:
 double Spannung_in_Anfangsdruck(bool links, int i, Einstellungstyp& e);
 double Schallpegel_in_Anfangsdruck(bool links, int i, Einstellungstyp& e);

@@ -1,6 +1,12 @@
 #include "core/calibration/auto_kalibrierung.h"
 
 #include "core/acoustics/physik_hoertest.h"
+#include "core/settings/wertebereiche.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 
 Auto_Kalibrierung Automatik;
 
@@ -18,6 +24,68 @@ Auto_Aktion aktion(Art art, int wert = 0)
 }
 
 } // namespace
+
+Auto_Meldung Auto_Fehlermeldung(Auto_Fehler fehler)
+{
+    switch (fehler) {
+    case Auto_Fehler::Messung_ungueltig:
+        return {
+            QStringLiteral("Die Messung hat keinen gültigen Schallpegel ergeben. Bitte lesen Sie die "
+                           "Einstellungsdatei des Schallpegelmessers erneut ein und führen Sie danach die "
+                           "Kalibrierung erneut durch."),
+            QStringLiteral("Fehler")};
+    case Auto_Fehler::keine_Aufnahme:
+        return {QStringLiteral("Von der Audioaufnahme kommen keine Daten mehr. Ist das Mikrofon noch "
+                               "angeschlossen? Bitte prüfen Sie das Mikrofon und führen Sie danach die "
+                               "Kalibrierung erneut durch."),
+                QStringLiteral("Audiofehler")};
+    case Auto_Fehler::Mikrofon:
+        break;
+    }
+    return {QStringLiteral("Das Mikrofon oder der Kopfhörer sind nicht richtig eingesteckt oder der "
+                           "Lautstärke- oder Empfindlichkeitsregler ist nicht ganz aufgedreht. Bitte "
+                           "beheben Sie den Fehler und führen Sie danach die Kalibrierung erneut durch."),
+            QStringLiteral("Fehler")};
+}
+
+Auto_Meldung Auto_Kalibrierung::Schlussmeldung() const
+{
+    if (!Auto_irgendwo_ungenau)
+        return {QStringLiteral("Die Kalibrierung wurde erfolgreich abgeschlolssen. Die Daten können nun "
+                               "gespeichert werden."),
+                QStringLiteral("Erfolgsmeldung")};
+    QStringList uebersteuert;
+    for (int zeile = 1; zeile <= Zeilen; ++zeile)
+        if (Auto_uebersteuert[size_t(zeile)])
+            uebersteuert << QStringLiteral("%1 Hz").arg(Frequenz(zeile), 0, 'f', 0);
+    QString text = QStringLiteral("Die gelb unterlegten Frequenzen konnten nicht genau kalibriert werden. ");
+    if (!uebersteuert.isEmpty())
+        text += QStringLiteral("Bei %1 war die Aufnahme übersteuert: Drehen Sie den Aufnahme- oder "
+                               "Empfindlichkeitsregler des Mikrofons etwas zurück und wiederholen Sie die "
+                               "Kalibrierung. ")
+                    .arg(uebersteuert.join(QStringLiteral(", ")));
+    text +=
+        QStringLiteral("Ist der Windows-Lautstärkeregler voll aufgedreht? Fall dies nicht der Fall ist, "
+                       "könnten Sie durch Aufdrehen des Lautstärkereglers und anschließender Wiederholung "
+                       "der Kalibrierung eventuell eine Verbesserung erreichen. Die Ergebnisse der "
+                       "Kalibrierung können nun gespeichert werden.");
+    return {text, QStringLiteral("Information")};
+}
+
+Auto_Aktionen Auto_Kalibrierung::fehlgeschlagen(Auto_Fehler fehler)
+{
+    Auto_laeuft = false;
+    Auto_Aktion a = aktion(Art::Fehlgeschlagen);
+    a.fehler = fehler;
+    return {a};
+}
+
+Auto_Aktionen Auto_Kalibrierung::Aufnahme_ausgefallen()
+{
+    if (!Auto_laeuft)
+        return {};
+    return fehlgeschlagen(Auto_Fehler::keine_Aufnahme);
+}
 
 int Auto_Kalibrierung::naechste_Zeile(int zeile)
 {
@@ -75,6 +143,7 @@ Auto_Aktionen Auto_Kalibrierung::Auto1_start(const Freqarray& frequenzen,
     Auto_laeuft = true;
     Auto_irgendwo_ungenau = false;
     Ausgang_auto1_ungenau();
+    Auto_uebersteuert.fill(false);
     Zeile_vorbereiten(Auto_erste_Zeile);
     Auto_Hintergrund = true;
     return {aktion(Art::Pause, Auto_Pause_lang), aktion(Art::Messen)};
@@ -85,6 +154,10 @@ Auto_Aktionen Auto_Kalibrierung::Auto1_eineFrequenz(const Messergebnis& m)
     Auto_Aktionen a;
     if (!Auto_laeuft)
         return a;
+    // A level that is no number (a broken weight table) is a failed
+    // measurement: it is never shown, stored or used to set a volume.
+    if (!std::isfinite(m.Lges) || !std::isfinite(m.Differenz))
+        return fehlgeschlagen(Auto_Fehler::Messung_ungueltig);
     long double L = m.Lges;
 
     if (Auto_Hintergrund) {
@@ -102,21 +175,29 @@ Auto_Aktionen Auto_Kalibrierung::Auto1_eineFrequenz(const Messergebnis& m)
         return a;
     }
 
-    const bool zu_laut = L > Pegel_oben;
-    const bool zu_leise = L < Pegel_unten;
-    const bool am_Ende = Auto_Lautstaerke >= Auto_groesste_Lautstaerke && zu_leise;
-    if (am_Ende && Auto_Zeile == Auto_erste_Zeile) {
-        Auto_laeuft = false;
-        a.push_back(aktion(Art::Fehlgeschlagen));
-        return a;
-    }
+    // An overdriven recording reads too low: it counts as too loud.
+    const bool zu_laut = L > Pegel_oben || m.uebersteuert;
+    const bool zu_leise = L < Pegel_unten && !m.uebersteuert;
+    const bool ganz_laut = Auto_Lautstaerke >= Auto_groesste_Lautstaerke;
+    const bool am_Ende = ganz_laut && zu_leise;
+    // Row 5 must reach the coarse window; on every row the largest volume
+    // must give a tone clearly above the background, or nothing would come
+    // of further measurements at full volume.
+    if ((am_Ende && Auto_Zeile == Auto_erste_Zeile) ||
+        (ganz_laut && !m.uebersteuert && !(L - Hintergrundpegel >= Auto_klar_ueber)))
+        return fehlgeschlagen(Auto_Fehler::Mikrofon);
 
     if (Auto_grob_fertig) {
         suche_auto_j(L, m, a);
         if (!Auto_fein_aktiv) {
+            // What is shown is what "Speichern" stores: a level a
+            // calibration can hold, or none.
+            if (!Eichpegel_gueltig(double(L)))
+                return fehlgeschlagen(Auto_Fehler::Messung_ungueltig);
             Auto_Aktion ergebnis = aktion(Art::Zeile_Ergebnis, Auto_Zeile);
             ergebnis.pegel = double(L);
             ergebnis.ungenau = Auto_ungenau[size_t(Auto_Zeile)];
+            ergebnis.uebersteuert = Auto_uebersteuert[size_t(Auto_Zeile)];
             ergebnis.dBA = Auto_dBA;
             a.push_back(ergebnis);
             a.push_back(aktion(Art::Pause, Auto_Pause_lang));
@@ -131,6 +212,8 @@ Auto_Aktionen Auto_Kalibrierung::Auto1_eineFrequenz(const Messergebnis& m)
     ++Auto_Versuch;
     int32_t neu = Auto_Lautstaerke;
     Auto1_Lautstaerke(Auto_Lautstaerke, Auto_groesste_Lautstaerke, neu, double(L), Pegel_Ziel);
+    if (m.uebersteuert)
+        neu = std::max<int32_t>(1, std::min(neu, Auto_Lautstaerke / 2));
     Auto_Lautstaerke = neu;
     a.push_back(aktion(Art::Lautstaerke, Auto_Lautstaerke));
     a.push_back(aktion(Art::Pause, Auto_Pause_kurz));
@@ -153,10 +236,11 @@ void Auto_Kalibrierung::suche_auto_j(long double& L, const Messergebnis& m, Auto
     auto_Kalib_record_typ& r = Auto_Messwerte[size_t(Auto_Schritt)];
     r.dBA = double(L);
     r.Delta_dBA = double(m.Differenz);
-    r.Echter_Ton = m.echter_Ton;
+    r.Echter_Ton = m.echter_Ton && !m.uebersteuert;
     r.auto_vol = Auto_Lautstaerke;
+    r.uebersteuert = m.uebersteuert;
 
-    if (m.echter_Ton) {
+    if (r.Echter_Ton) {
         Auto_fein_aktiv = false; // this measurement is the row's result
         return;
     }
@@ -186,14 +270,24 @@ void Auto_Kalibrierung::waehle_bestes_j(long double& L, Auto_Aktionen& a)
             d = d > 0 ? 1e-20 : 1e-22;
         r[size_t(j)] = Auto_Messwerte[size_t(j)].Delta_dBA / d;
     }
+    // An overdriven measurement only when all five are.
+    const auto besser = [&](int j, int best) {
+        const auto& x = Auto_Messwerte[size_t(j)];
+        const auto& b = Auto_Messwerte[size_t(best)];
+        if (x.uebersteuert != b.uebersteuert)
+            return !x.uebersteuert;
+        return r[size_t(j)] < r[size_t(best)];
+    };
     int best = 1;
     for (int j = 2; j <= Auto_feine_Schritte; ++j)
-        if (r[size_t(j)] < r[size_t(best)])
+        if (besser(j, best))
             best = j;
     L = Auto_Messwerte[size_t(best)].dBA;
     Auto_Lautstaerke = Auto_Messwerte[size_t(best)].auto_vol;
     a.push_back(aktion(Art::Lautstaerke, Auto_Lautstaerke));
-    if (!(L - Hintergrundpegel >= Auto_genau_ab)) {
+    if (Auto_Messwerte[size_t(best)].uebersteuert)
+        Auto_uebersteuert[size_t(Auto_Zeile)] = true;
+    if (!(L - Hintergrundpegel >= Auto_genau_ab) || Auto_uebersteuert[size_t(Auto_Zeile)]) {
         Auto_ungenau[size_t(Auto_Zeile)] = true;
         Auto_irgendwo_ungenau = true;
     }
@@ -207,6 +301,8 @@ void Auto_Kalibrierung::Auto1_naechsteFreq(Auto_Aktionen& a)
         // Auto_laeuft stays set until the window has carried this out.
         Auto_Aktion fertig = aktion(Art::Fertig);
         fertig.ungenau = Auto_irgendwo_ungenau;
+        fertig.uebersteuert =
+            std::find(Auto_uebersteuert.begin(), Auto_uebersteuert.end(), true) != Auto_uebersteuert.end();
         a.push_back(fertig);
         return;
     }

@@ -17,8 +17,24 @@
 // carries out the actions it returns, in order. After every pause it goes on
 // only while Auto_laeuft is set, so that closing the window in a pause ends
 // the run there.
+//
+// Faults end the run (action Fehlgeschlagen with its reason) instead of
+// leading to a wrong calibration or to minutes of full-volume tone:
+//  - row 5 at the largest volume still less than 10 dB above the background,
+//    and any row at the largest volume less than 3 dB above it (the
+//    microphone or the headphone is not there);
+//  - a level that is no finite number, or a row's result outside the levels
+//    a calibration may hold (-20..150 dB);
+//  - a recording that delivers no buffers (Aufnahme_ausgefallen).
+// A measurement whose recording reached full scale is overdriven: the coarse
+// search takes it as too loud (at least halving the volume), the fine search
+// never takes it as a clean tone and chooses it only when all five are, and a
+// row whose result is overdriven is marked inexact and named in the final
+// message.
 #include "core/acoustics/blockmessung.h"
 #include "core/settings/records.h"
+
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -32,6 +48,7 @@ inline constexpr int Auto_feine_Schritte = 5;
 inline constexpr double Auto_Tonschwelle = 1.0; // clean tone: total at most 1 dB above the band
 inline constexpr int Auto_halbe_Breite = 4;     // the tone's band: its bin +/- 4
 inline constexpr double Auto_genau_ab = 8.0;    // dB above the background for an exact row
+inline constexpr double Auto_klar_ueber = 3.0;  // dB above the background: a tone is there at all
 inline constexpr double Auto_dBA_ueber = 800.0; // Hz: above, levels in dB(A)
 inline constexpr int Auto_Pause_lang = 300;     // ms
 inline constexpr int Auto_Pause_kurz = 200;     // ms, after a coarse step
@@ -43,6 +60,14 @@ struct auto_Kalib_record_typ {
     double Delta_dBA = 0; // total level minus the level in the tone's band, dB
     bool Echter_Ton = false;
     int32_t auto_vol = 0; // channel volume of the measurement
+    bool uebersteuert = false;
+};
+
+// Why a run failed.
+enum class Auto_Fehler : uint8_t {
+    Mikrofon,          // at the largest volume the tone is not (clearly) above the background
+    Messung_ungueltig, // a level that is no number or outside -20..150 dB
+    keine_Aufnahme,    // the recording delivers no buffers
 };
 
 // What the window does next.
@@ -56,7 +81,7 @@ struct Auto_Aktion {
         Neue_Zeile,     // row `wert` becomes the active row: status, volume 300, colour and focus
         Messen,         // start one level measurement (Auto_Bin, Auto_dBA)
         Fertig,         // all rows done; `ungenau`: some row is yellow. The window ends the run.
-        Fehlgeschlagen, // row 5 at the largest volume is still too quiet; the run has ended
+        Fehlgeschlagen, // the run has ended for `fehler` (Auto_Fehlermeldung)
     };
     Art art;
     int wert = 0;
@@ -64,8 +89,18 @@ struct Auto_Aktion {
     double frequenz = 0;
     bool ungenau = false;
     bool dBA = false;
+    bool uebersteuert = false; // Zeile_Ergebnis: the row's level; Fertig: some row's
+    Auto_Fehler fehler = Auto_Fehler::Mikrofon;
 };
 using Auto_Aktionen = std::vector<Auto_Aktion>;
+
+// A message box: text and caption.
+struct Auto_Meldung {
+    QString text;
+    QString titel;
+};
+// The warning when a run failed (Fehler_ausgabe).
+Auto_Meldung Auto_Fehlermeldung(Auto_Fehler fehler);
 
 class Auto_Kalibrierung
 {
@@ -78,6 +113,12 @@ public:
     Auto_Aktionen Auto1_eineFrequenz(const Messergebnis& m);
     // The run ends from outside (window closed, device failure).
     void abbrechen() { Auto_laeuft = false; }
+    // The recording of the running measurement delivers no buffers: the run
+    // ends (Fehlgeschlagen, keine_Aufnahme). Nothing while no run is on.
+    Auto_Aktionen Aufnahme_ausgefallen();
+    // The message after Fertig (Informations_ausgabe): success, or the
+    // yellow rows, naming the frequencies whose recording was overdriven.
+    Auto_Meldung Schlussmeldung() const;
 
     // Next row in the run's order; 0 after row 21.
     static int naechste_Zeile(int zeile);
@@ -103,8 +144,9 @@ public:
     std::array<auto_Kalib_record_typ, Auto_feine_Schritte + 1> Auto_Messwerte{}; // 1..5
     std::array<bool, Zeilen + 1> Auto_ungenau{};                                 // rows 1..21
     bool Auto_irgendwo_ungenau = false;
-    bool Auto_dBA = true; // weighting of the measurements: dB(A) or dB
-    int Auto_Bin = 1;     // FFT bin of the row's frequency
+    std::array<bool, Zeilen + 1> Auto_uebersteuert{}; // rows 1..21: the result was overdriven
+    bool Auto_dBA = true;                             // weighting of the measurements: dB(A) or dB
+    int Auto_Bin = 1;                                 // FFT bin of the row's frequency
 
 private:
     void suche_auto_j(long double& L, const Messergebnis& m, Auto_Aktionen& a);
@@ -112,6 +154,7 @@ private:
     void Auto1_naechsteFreq(Auto_Aktionen& a);
     void Ausgang_auto1_ungenau();
     void Zeile_vorbereiten(int zeile);
+    Auto_Aktionen fehlgeschlagen(Auto_Fehler fehler);
 
     Freqarray frequenzen_{};
     std::vector<long double> achse_;

@@ -3,11 +3,13 @@
 #include "core/acoustics/physik_hoertest.h"
 #include "core/settings/dateien.h"
 #include "core/settings/records_io.h"
+#include "core/settings/wertebereiche.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 #include "core/tones/alle_tondateien.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -93,7 +95,9 @@ void Grundeinstellungen_von_Festplatte_holen()
     if (Datei_lesen(Grundeinstellungsdatei, sizeof(Grundeinstellungstyp) + sizeof(Grundeinstellungstyp1_6),
                     daten)) {
         Grundeinstellungstyp g{};
-        if (lesen(g, daten)) {
+        // Values the program never writes (random bytes, another program's
+        // file) make the file count as unreadable: the defaults replace it.
+        if (lesen(g, daten) && Grundeinstellungen_ungueltiges_Feld(g).isEmpty()) {
             if (g.Version.gleich(Version_1_6)) {
                 Grundeinstellungstyp1_6 lang{};
                 if (lesen(lang, daten.mid(sizeof(Grundeinstellungstyp)))) {
@@ -173,10 +177,10 @@ void Arbeitslautstaerken_uebernehmen()
     }
 }
 
-// A new default settings file in the settings folder.
-void Einstellungen_neu_anlegen()
+// A new default settings file at `pfad`, which becomes current.
+void Einstellungen_neu_anlegen(const QString& pfad)
 {
-    string_zu_Dateiname1_6(Einstellungsordner + QString::fromLatin1(Name_Standard_Einstellungsdatei));
+    string_zu_Dateiname1_6(pfad);
     Grundeinstellungen_in_Einstellungen();
     Frequenzgang_Grundeinstellung();
     for (int ohr = 0; ohr < 2; ++ohr)
@@ -255,8 +259,10 @@ bool Einstellungen_von_Festplatte_holen()
         // Bytes behind the records are ignored, but a file of megabytes is
         // no settings file.
         constexpr qint64 Groesste_Einstellungsdatei = 1024 * 1024;
+        // A record with a value the program never writes is refused as a
+        // whole: its frequencies, volumes or flags would reach the tones.
         ok = Datei_lesen(datei, Groesse_Einstellungsdatei, daten, Groesste_Einstellungsdatei) &&
-             lesen(e, daten);
+             lesen(e, daten) && Einstellungen_ungueltiges_Feld(e).isEmpty();
         const bool alt = ok && e.Version.gleich(Version_1_2);
         if (ok && !alt)
             ok = lesen(e1_4, daten.mid(sizeof(Einstellungstyp)));
@@ -270,13 +276,53 @@ bool Einstellungen_von_Festplatte_holen()
             }
             Einstellungen.Eichung = Schall_messer;
             Grundeinstellungen.Eichung = Schall_messer;
+            // The windows label the rows with these texts while the tones
+            // use the numbers: the texts follow the numbers.
+            for (int i = 0; i < Zeilen; ++i)
+                Einstellungen.Frequenzen_string[i].setzen(QString::number(Einstellungen.Frequenzen[i]));
             Arbeitslautstaerken_uebernehmen();
         }
     } else {
-        Einstellungen_neu_anlegen();
+        Einstellungen_neu_anlegen(Standard_Einstellungsdatei());
     }
     Tondauer_setzen();
     return ok;
+}
+
+QString Text_Datei_nicht_lesbar(const QString& pfad)
+{
+    return QStringLiteral("Datei \r") + pfad + QStringLiteral("\r") +
+           QStringLiteral("kann nicht geöffnet werden!!!");
+}
+
+QString Standard_Einstellungsdatei()
+{
+    return Einstellungsordner + QString::fromLatin1(Name_Standard_Einstellungsdatei);
+}
+
+QString Einstellungen_statt_unlesbarer_Datei()
+{
+    const QString unlesbar = Dateiname1_6_zu_string();
+    // A FIFO or a device in its place holds no settings: a new default
+    // settings file takes its place.
+    if (!QFileInfo(unlesbar).isFile()) {
+        Einstellungen_neu_anlegen(unlesbar);
+        Tondauer_setzen();
+        return unlesbar;
+    }
+    const QString standard = Standard_Einstellungsdatei();
+    if (standard != unlesbar && Datei_existiert(standard)) {
+        string_zu_Dateiname1_6(standard);
+        if (Einstellungen_von_Festplatte_holen())
+            return standard;
+    }
+    QString frei = standard;
+    const QString stamm = QFileInfo(standard).completeBaseName();
+    for (int n = 2; Datei_existiert(frei) || Verzeichnis_existiert(frei); ++n)
+        frei = Einstellungsordner + QStringLiteral("%1 (%2).qvl").arg(stamm).arg(n);
+    Einstellungen_neu_anlegen(frei);
+    Tondauer_setzen();
+    return frei;
 }
 
 bool Einstellungen_speichern_Festplatte()

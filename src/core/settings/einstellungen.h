@@ -73,9 +73,25 @@ void Grundeinstellungen_in_Einstellungen();
 void Einstellungen_in_Grundeinstellungen();
 
 // Loads the current settings file (or creates the default one). False when
-// the file exists but cannot be read completely; the records in memory then
-// stay as they were.
+// the file exists but cannot be read completely or holds a value the program
+// never writes (wertebereiche.h); the records in memory then stay as they
+// were and nothing is written. After a load the frequency texts are the
+// decimal texts of the frequencies.
 bool Einstellungen_von_Festplatte_holen();
+// The message for a settings file that cannot be read:
+// "Datei \r" + path + "\r" + "kann nicht geöffnet werden!!!".
+QString Text_Datei_nicht_lesbar(const QString& pfad);
+// Einstellungsordner + "Einstellungen_Hoertest_1_6.qvl".
+QString Standard_Einstellungsdatei();
+// At start the current settings file could not be read, and the records in
+// memory hold nothing yet: instead of saving them over that file (which
+// stays as it is), the default settings file becomes current when it exists,
+// is another file and can be read; otherwise a new default settings file
+// under a free name in the settings folder ("Einstellungen_Hoertest_1_6.qvl",
+// "Einstellungen_Hoertest_1_6 (2).qvl", ...). Something that is no regular
+// file (a FIFO) is replaced by a new default settings file instead. Returns
+// the file now current.
+QString Einstellungen_statt_unlesbarer_Datei();
 // Recomputes the start pressures and saves settings and base settings.
 // False (after the warning) when writing failed.
 bool Einstellungen_speichern_Festplatte();

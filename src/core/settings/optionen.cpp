@@ -3,12 +3,55 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 
+#include <QStringList>
+
 bool Frequenzeingabe_richtig(const QString& text)
 {
-    bool ok = false;
-    bool nicht_ganz = false;
-    const int32_t f = StringzuInteger(text, ok, nicht_ganz);
-    return ok && !nicht_ganz && f >= Kleinste_Testfrequenz && f <= Groesste_Testfrequenz;
+    uint16_t f = 0;
+    return Frequenztext_lesen(text, f);
+}
+
+std::vector<Doppelte_Frequenz> Doppelte_Frequenzen(const std::array<QString, Zeilen>& texte)
+{
+    std::vector<Doppelte_Frequenz> doppelte;
+    std::array<bool, Zeilen> erfasst{};
+    for (int i = 0; i < Zeilen; ++i) {
+        uint16_t f = 0;
+        if (erfasst[size_t(i)] || !Frequenztext_lesen(texte[size_t(i)], f))
+            continue;
+        Doppelte_Frequenz d;
+        d.frequenz = f;
+        d.zeilen.push_back(i + 1);
+        for (int j = i + 1; j < Zeilen; ++j) {
+            uint16_t g = 0;
+            if (!erfasst[size_t(j)] && Frequenztext_lesen(texte[size_t(j)], g) && g == f) {
+                erfasst[size_t(j)] = true;
+                d.zeilen.push_back(j + 1);
+            }
+        }
+        if (d.zeilen.size() > 1)
+            doppelte.push_back(d);
+    }
+    return doppelte;
+}
+
+QString Text_doppelte_Frequenzen(const std::vector<Doppelte_Frequenz>& doppelte)
+{
+    if (doppelte.empty())
+        return {};
+    QString t;
+    for (const Doppelte_Frequenz& d : doppelte) {
+        QStringList zeilen;
+        for (int z : d.zeilen)
+            zeilen << QStringLiteral("f%1").arg(z, 2, 10, QLatin1Char('0'));
+        const QString letzte = zeilen.takeLast();
+        t += QStringLiteral("Die Frequenz %1 Hz steht in den Zeilen %2 und %3.\r")
+                 .arg(d.frequenz)
+                 .arg(zeilen.join(QStringLiteral(", ")), letzte);
+    }
+    return t + QStringLiteral("Eine doppelte Frequenz wird mehrfach gemessen, und ihre Ergebnisse lassen "
+                              "sich in den Tabellen und Schaubildern nicht auseinanderhalten.\r"
+                              "Möchten Sie trotzdem speichern?");
 }
 
 Optionen_Eingaben Optionen_aus_Einstellungen(const Einstellungstyp& e)
@@ -27,15 +70,13 @@ void Optionen_in_Einstellungen(Einstellungstyp& e, const Optionen_Eingaben& ein)
     for (int i = 0; i < Zeilen; ++i)
         e.Frequenzen_string[size_t(i)].setzen(ein.frequenzen[size_t(i)]);
     for (int i = 0; i < Zeilen; ++i) {
-        bool ok = false;
-        bool nicht_ganz = false;
-        const int32_t f = StringzuInteger(e.Frequenzen_string[size_t(i)].text(), ok, nicht_ganz);
-        if (ok && f >= Kleinste_Testfrequenz && f <= Groesste_Testfrequenz) {
-            if (uint16_t(f) != e.Frequenzen[size_t(i)]) {
+        uint16_t f = 0;
+        if (Frequenztext_lesen(e.Frequenzen_string[size_t(i)].text(), f)) {
+            if (f != e.Frequenzen[size_t(i)]) {
                 e.Freq_welche_geaendert[size_t(i)] = 1;
                 e.Freq_geaendert = 1;
             }
-            e.Frequenzen[size_t(i)] = uint16_t(f);
+            e.Frequenzen[size_t(i)] = f;
         }
         e.Frequenzen_string[size_t(i)].setzen(QString::number(e.Frequenzen[size_t(i)]));
     }

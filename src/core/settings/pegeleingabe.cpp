@@ -1,6 +1,7 @@
 #include "core/settings/pegeleingabe.h"
 
 #include "core/acoustics/physik_hoertest.h"
+#include "core/settings/frequenzgang.h"
 #include "core/shell/kvhilf.h"
 
 int Kalibrierart(uint8_t modus, Eichungstyp eichung)
@@ -37,19 +38,35 @@ bool Dezibeleingabe_richtig(const QString& text)
     return ok && d >= Kleinster_Pegel_1000Hz && d <= Groesster_Pegel_1000Hz;
 }
 
+QString Zeileneingabe_Fehlertext(uint8_t modus, const QString& text)
+{
+    if (modus < 1 || modus > 3)
+        return {};
+    double d = 0;
+    bool ok = false;
+    StringzuDouble(text, d, ok);
+    if (!ok)
+        return Text_Zahl_Eingabefehler;
+    if (modus == 2 && !Eichspannung_gueltig(d))
+        return Text_Spannung_Eingabefehler;
+    if (modus == 3 && !Eichpegel_gueltig(d))
+        return Text_Pegel_Eingabefehler;
+    return {};
+}
+
 namespace
 {
 
-// Stores a text (30 characters); when it is a number, gives the number and
-// stores the text with a decimal comma.
-bool Zahltext_speichern(Kurztext<30>& ziel, const QString& text, double& zahl)
+// Stores a text (30 characters); when it is a number for which `gueltig`
+// holds, gives the number and stores the text with a decimal comma.
+bool Zahltext_speichern(Kurztext<30>& ziel, const QString& text, double& zahl, bool (*gueltig)(double))
 {
     ziel.setzen(text);
     QString t = ziel.text();
     double d = 0;
     bool ok = false;
     StringzuDouble(t, d, ok);
-    if (!ok)
+    if (!ok || !gueltig(d))
         return false;
     zahl = d;
     PunktzuKomma(t);
@@ -80,19 +97,29 @@ void Messfenster_in_Einstellungen(Einstellungstyp& e, const Messfenster_Eingaben
     const int ohr = ein.links ? 0 : 1;
     if (ein.modus == 2) {
         if (ein.links)
-            Zahltext_speichern(e.db_1000Hz_l_string, ein.pegel_1000, e.dB_1000Hz_links);
+            Zahltext_speichern(e.db_1000Hz_l_string, ein.pegel_1000, e.dB_1000Hz_links, Pegel_1000Hz_gueltig);
         else
-            Zahltext_speichern(e.db_1000Hz_r_string, ein.pegel_1000, e.dB_1000Hz_rechts);
+            Zahltext_speichern(e.db_1000Hz_r_string, ein.pegel_1000, e.dB_1000Hz_rechts,
+                               Pegel_1000Hz_gueltig);
     }
-    if (ein.modus >= 2 && ein.modus <= 4)
+    std::array<bool, Zeilen> uebernommen;
+    uebernommen.fill(true);
+    if (ein.modus >= 2 && ein.modus <= 4) {
+        bool (*gueltig)(double) = s == 4 ? Eichspannung_gueltig : Eichpegel_gueltig;
         for (int i = 1; i <= Zeilen; ++i)
-            Zahltext_speichern(Spannung_string(e, s, ohr, i), ein.werte[size_t(i - 1)],
-                               Spannung(e, s, ohr, i));
+            uebernommen[size_t(i - 1)] = Zahltext_speichern(
+                Spannung_string(e, s, ohr, i), ein.werte[size_t(i - 1)], Spannung(e, s, ohr, i), gueltig);
+    }
     for (int i = 1; i <= Zeilen; ++i)
-        (ein.links ? Links_Volume(e, v, i) : Rechts_Volume(e, v, i)) = lautstaerken[i];
+        if (uebernommen[size_t(i - 1)] && Lautstaerke_gueltig(lautstaerken[i]))
+            (ein.links ? Links_Volume(e, v, i) : Rechts_Volume(e, v, i)) = lautstaerken[i];
+    // The unit belongs to the level: it changes only with it.
     if (ein.modus == 3 || ein.modus == 4)
-        for (int i = 1; i <= Zeilen; ++i)
-            e.Schallmesser[size_t(ohr)][size_t(i - 1)] = ein.einheiten[size_t(i - 1)];
+        for (int i = 1; i <= Zeilen; ++i) {
+            const int32_t einheit = ein.einheiten[size_t(i - 1)];
+            if (uebernommen[size_t(i - 1)] && einheit >= 0 && einheit <= Groesste_Einheit)
+                e.Schallmesser[size_t(ohr)][size_t(i - 1)] = einheit;
+        }
     if (s == 3 || s == 4)
         Mikrofonfaktoren(e, ein.links);
 }

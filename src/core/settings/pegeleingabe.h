@@ -9,6 +9,7 @@
 //   mode 2:     s = 4, v = 4
 //   modes 3, 4: s = 6, v = 5
 #include "core/settings/records.h"
+#include "core/settings/wertebereiche.h"
 
 #include <QString>
 
@@ -17,14 +18,28 @@
 
 inline const QString Text_Dezibel_Eingabefehler =
     QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein");
-inline constexpr double Kleinster_Pegel_1000Hz = 0.0;
-inline constexpr double Groesster_Pegel_1000Hz = 120.0;
+
+inline const QString Text_Pegel_Eingabefehler =
+    QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen -20 und 150 ein");
+inline const QString Text_Spannung_Eingabefehler =
+    QStringLiteral("Geben Sie eine Zahl größer als 0 \r und höchstens 10000 (mV) ein");
 
 int Kalibrierart(uint8_t modus, Eichungstyp eichung);
 int Lautstaerkegruppe(uint8_t modus);
 
 // The sound level at the reference row: a number from 0 to 120 (both included).
 bool Dezibeleingabe_richtig(const QString& text);
+
+// The check of a row's edit (Edit1..Edit21) when it is left: empty when the
+// text is right, else the text of the "Eingabefehler" box: a text that is
+// no number gets Text_Zahl_Eingabefehler in modes 1..3, a number outside
+// its range the range message of its mode:
+//   mode 1: any number;
+//   mode 2: a microphone voltage in mV, above 0 and at most 10000 (10 V)
+//           (Text_Spannung_Eingabefehler);
+//   mode 3: a level from -20 to 150 (Text_Pegel_Eingabefehler);
+//   modes 0 and 4: no check.
+QString Zeileneingabe_Fehlertext(uint8_t modus, const QString& text);
 
 struct Messfenster_Eingaben {
     uint8_t modus = 1;                       // 1..4
@@ -38,11 +53,16 @@ struct Messfenster_Eingaben {
 //  1. mode 2: the reference level text (30 characters) and, when it is a
 //     number, dB_1000Hz of the ear, the text rewritten with a decimal comma;
 //  2. modes 2..4: the row texts into Spannung1_string[s][ear], numbers into
-//     Spannung1[s][ear] (texts rewritten with a decimal comma; a text that is
-//     no number leaves the row's number);
+//     Spannung1[s][ear] (texts rewritten with a decimal comma). A text that
+//     is no number, or a number outside the range of the kind (voltages above
+//     0 and at most 10000 mV, levels -20..150 dB), leaves the row's number and
+//     also the row's volume of group v: a level is never stored with a
+//     volume it was not measured at. Also in mode 2 the reference level
+//     must lie in 0..120;
 //  3. the ear's working volumes of group v (rows 1..21) into Links_Volume1 /
-//     Rechts_Volume1[v];
-//  4. modes 3, 4: the units into Schallmesser[ear];
+//     Rechts_Volume1[v], but for the rows of step 2 that kept their values;
+//  4. modes 3, 4: the units (0..2) into Schallmesser[ear], but for the rows
+//     of step 2 that kept their values;
 //  5. s = 3 or 4: the ear's Pa-per-volt factor at 1000 Hz from dB_1000Hz and
 //     the row-5 voltage (kind 4), then the 21 row factors from G(f).
 void Messfenster_in_Einstellungen(Einstellungstyp& e, const Messfenster_Eingaben& ein,

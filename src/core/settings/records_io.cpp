@@ -158,23 +158,6 @@ bool genug(const QByteArray& d, size_t n)
     return size_t(d.size()) >= n;
 }
 
-// Flags are bytes; anything but 0 is taken as 1.
-void flag_bereinigen(uint8_t& b)
-{
-    b = b ? 1 : 0;
-}
-
-// The tone-option flags that the settings and the base settings share.
-template <typename R> void flags_bereinigen(R& r)
-{
-    flag_bereinigen(r.wave_immer_neu);
-    flag_bereinigen(r.Freq_geaendert);
-    for (auto& f : r.Freq_welche_geaendert)
-        flag_bereinigen(f);
-    flag_bereinigen(r.pulsierend);
-    flag_bereinigen(r.zunehmend);
-}
-
 } // namespace
 
 QByteArray bild(const Einstellungstyp& r)
@@ -212,7 +195,6 @@ bool lesen(Einstellungstyp& r, const QByteArray& daten)
         return false;
     Leser l(daten);
     felder(l, r);
-    flags_bereinigen(r);
     return true;
 }
 
@@ -230,7 +212,6 @@ bool lesen(Grundeinstellungstyp& r, const QByteArray& daten)
         return false;
     Leser l(daten);
     grundfelder(l, r);
-    flags_bereinigen(r);
     return true;
 }
 

@@ -2,6 +2,8 @@
 // Little-endian byte images of the settings records, written and read field
 // by field at the offsets of the records. Readers never read beyond the
 // buffer: a short buffer makes them return false and leave the record alone.
+// They take the values as they lie in the file; whether these are values the
+// program would write is for wertebereiche.h to say.
 #include "core/settings/records.h"
 
 #include <QByteArray>

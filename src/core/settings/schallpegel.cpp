@@ -7,6 +7,8 @@
 #include "core/shell/kvhilf.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 Schallpegel_Grundeinstellungentyp Schallpegel_Grundeinstellungen{};
 Schallpegel_Grundeinstellungtyp1_7_1 Schallpegel_Grundeinstellungen1_7_1{};
@@ -81,7 +83,42 @@ bool version_ist(const Kurztext<50>& v, const char* nummer)
     return v.gleich((std::string("Vidizedazevadadev Version ") + nummer).c_str());
 }
 
+QString ablehnung;
+
+bool endlich(const std::vector<long double>& v)
+{
+    return std::all_of(v.begin(), v.end(), [](long double x) { return std::isfinite(x); });
+}
+
+// A weight table turns power into sound pressure: every value finite and not
+// negative, and some value above zero (all zeros would give -200 dB for every
+// sound, and count as a clean tone).
+bool Gewichte_gueltig(const std::vector<long double>& w)
+{
+    bool etwas = false;
+    for (long double x : w) {
+        if (!std::isfinite(x) || x < 0)
+            return false;
+        etwas = etwas || x > 0;
+    }
+    return etwas;
+}
+
+QString Text_ungueltige_Datei(const QString& pfad, const QString& was)
+{
+    return QStringLiteral("Die Datei \r") + pfad + QStringLiteral("\r") +
+           QStringLiteral("enthält keine gültige Kalibrierung des Schallpegelmessers: ") + was +
+           QStringLiteral(" Sie wurde nicht übernommen. Bitte kalibrieren Sie den Schallpegelmesser mit dem "
+                          "Programm \"Quarvel Vidizedazevadadev\" erneut und lesen Sie danach dessen "
+                          "Einstellungsdatei nochmals ein.");
+}
+
 } // namespace
+
+QString Schallpegel_Ablehnung()
+{
+    return ablehnung;
+}
 
 Schallpegel_Bloecke Schallpegel_Bloecke_fuer(const Kurztext<50>& v)
 {
@@ -131,6 +168,7 @@ void string_zu_Dateiname1_7_1(const QString& s)
 
 bool Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen()
 {
+    ablehnung.clear();
     const QString pfad = Pfad_Grundeinstellungen_Messgeraet();
     if (!Datei_existiert(pfad))
         return false;
@@ -159,6 +197,14 @@ bool Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen()
         f.satz(lang);
     if (!f.ok())
         return false;
+    // The window and the twiddle seeds go into every transform, the axis
+    // into the search of each row's bin.
+    if (!endlich(t.Fenster) || !endlich(t.wpr) || !endlich(t.wpi) || !endlich(t.Frequenzachse) ||
+        !std::is_sorted(t.Frequenzachse.begin(), t.Frequenzachse.end())) {
+        ablehnung = Text_ungueltige_Datei(
+            pfad, QStringLiteral("Ihre Tabellen der Spektralanalyse enthalten ungültige Werte."));
+        return false;
+    }
 
     Schallpegel_Grundeinstellungen = kopf;
     FFT_Tabellen = std::move(t);
@@ -172,6 +218,7 @@ bool Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen()
 
 bool Schallpegel_Einstellungen_von_Festplatte_holen(const QString& pfad)
 {
+    ablehnung.clear();
     if (!Datei_existiert(pfad))
         return false;
     QByteArray daten;
@@ -216,6 +263,20 @@ bool Schallpegel_Einstellungen_von_Festplatte_holen(const QString& pfad)
         f.satz(e19);
     if (!f.ok())
         return false;
+    const std::pair<const std::vector<long double>*, const char*> gewichte[] = {
+        {&t.W_dB_fast, "dB schnell"},
+        {&t.W_dB_slow, "dB langsam"},
+        {&t.W_dBA_fast, "dB(A) schnell"},
+        {&t.W_dBA_slow, "dB(A) langsam"},
+    };
+    for (const auto& [w, name] : gewichte)
+        if (!Gewichte_gueltig(*w)) {
+            ablehnung = Text_ungueltige_Datei(
+                pfad, QStringLiteral("Die Gewichtstabelle \"%1\" enthält ungültige oder negative Werte "
+                                     "oder nur Nullen.")
+                          .arg(QString::fromUtf8(name)));
+            return false;
+        }
 
     Schallpegel_Einstellungen = kopf;
     FFT_Tabellen = std::move(t);

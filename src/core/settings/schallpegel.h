@@ -39,7 +39,17 @@ void Schallpegel_Optionen_Grundeinstellung();
 QString Dateiname1_7_1_zu_string();
 void string_zu_Dateiname1_7_1(const QString& s);
 
+// The readers return false for a missing or short file, and also for a file
+// whose values would make every level wrong: a weight table (dB or dB(A),
+// fast or slow) with a value that is not finite or negative, or with nothing
+// but zeros; in the base settings a table that is not finite or a frequency
+// axis that falls. Nothing is taken over then.
 bool Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen();
 bool Schallpegel_Einstellungen_von_Festplatte_holen(const QString& pfad);
 bool Schallpegel_Einstellungen_holen1();
 bool Schallpegel_Einstellungen_holen2(const QString& pfad);
+// Why the last of these readers refused a file that it could read: the
+// message for the user ("Die Datei ... enthält keine gültige Kalibrierung
+// ..."), empty when the last reader took its file over or failed for a
+// missing or short file.
+QString Schallpegel_Ablehnung();

@@ -51,7 +51,20 @@ void Programmstart_Daten()
     Farben_Messung_Start();
     Einstellungsordner_festlegen();
     Grundeinstellungen_von_Festplatte_holen();
-    Einstellungen_von_Festplatte_holen();
+    if (!Einstellungen_von_Festplatte_holen()) {
+        // The records hold nothing yet: saving them (the comparison below
+        // does) would wipe the file that could not be read.
+        const QString unlesbar = Dateiname1_6_zu_string();
+        const QString jetzt = Einstellungen_statt_unlesbarer_Datei();
+        Informations_ausgabe(Text_Datei_nicht_lesbar(unlesbar) +
+                                 (jetzt == unlesbar
+                                      ? QStringLiteral("\r\rAn ihrer Stelle gilt nun eine neue "
+                                                       "Einstellungsdatei mit den Standardwerten:\r")
+                                      : QStringLiteral("\r\rDie Datei bleibt unverändert. Es gilt nun die "
+                                                       "Einstellungsdatei\r")) +
+                                 jetzt,
+                             QStringLiteral("Information"));
+    }
     Vergleich_Grundeinstellungen_Einstellungen();
 }
 

@@ -3,10 +3,26 @@
 #include "core/shell/uhr.h"
 #include "platform/audio/aufnehmer.h"
 
-Pegelmesser::Pegelmesser(QObject* parent) : QObject(parent)
+Pegelmesser::Pegelmesser(QObject* parent) : QObject(parent), wachtimer_(new QTimer(this))
 {
     puffer_.reserve(Aufnahme_Uebergabe::Hoechstens);
     genommen_.reserve(64);
+    wachtimer_->setInterval(Wache_ms);
+    connect(wachtimer_, &QTimer::timeout, this, &Pegelmesser::Aufnahme_pruefen);
+}
+
+bool Pegelmesser::Aufnahme_pruefen()
+{
+    if (!aufnehmer_ || !messung_laeuft_ || messung_.fertig() || ausfall_gemeldet_) {
+        wachtimer_->stop();
+        return false;
+    }
+    if (!wache_.ausgefallen(uhr().jetzt_ms(), aufnehmer_->uebergabe().puffer_gesamt()))
+        return false;
+    wachtimer_->stop();
+    ausfall_gemeldet_ = true;
+    emit Aufnahme_ausgefallen();
+    return true;
 }
 
 bool Pegelmesser::starten(const Messvorgaben& vorgaben)
@@ -24,6 +40,9 @@ bool Pegelmesser::starten(const Messvorgaben& vorgaben)
     }
     aufnahme_laeuft_ = true;
     messung_laeuft_ = true;
+    wache_.beginnen(uhr().jetzt_ms(), aufnehmer_->uebergabe().puffer_gesamt());
+    ausfall_gemeldet_ = false;
+    wachtimer_->start();
     return true;
 }
 
@@ -36,6 +55,7 @@ void Pegelmesser::Aufnahme1()
         return;
     genommen_.push_back(nummer);
     if (messung_.Puffer_anhaengen(puffer_.data(), puffer_.size())) {
+        wachtimer_->stop();
         emit Messung_fertig(); // the hand-over stays closed
         return;
     }
@@ -46,6 +66,7 @@ Pegelmesser::Stopp Pegelmesser::beenden()
 {
     if (aufnehmer_)
         aufnehmer_->uebergabe().anhalten();
+    wachtimer_->stop();
     messung_laeuft_ = false;
     if (!aufnahme_laeuft_)
         return Stopp::nichts_lief;

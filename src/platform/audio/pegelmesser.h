@@ -11,9 +11,16 @@
 //                 buffer is accepted
 //   beenden()  - hand-over off; when a recording runs, a short wait on the
 //                program's clock for a buffer still on its way, device stopped
+//
+// While a measurement runs, a watch looks every Wache_ms at the buffers the
+// device has delivered (core/acoustics/blockmessung.h, Pufferwache): when
+// none came for 2 s on the program's clock (microphone unplugged, stream
+// error), Aufnahme_ausgefallen() is emitted once; the recording is left for
+// the receiver to stop.
 #include "core/acoustics/blockmessung.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <vector>
 
@@ -25,6 +32,8 @@ class Pegelmesser : public QObject
 public:
     // Wait after the hand-over is switched off, before the device stops.
     static constexpr int Nachlauf_ms = 80;
+    // How often the watch looks for buffers.
+    static constexpr int Wache_ms = 100;
 
     explicit Pegelmesser(QObject* parent = nullptr);
 
@@ -37,6 +46,10 @@ public:
     void Aufnahme1();
     enum class Stopp { nichts_lief, gestoppt, fehler };
     Stopp beenden();
+    // The watch's look (also called by its timer): true, after emitting
+    // Aufnahme_ausgefallen(), when the running measurement got no buffer for
+    // 2 s.
+    bool Aufnahme_pruefen();
 
     bool Aufnahme_laeuft() const { return aufnahme_laeuft_; } // the device records
     bool Messung_laeuft() const { return messung_laeuft_; }   // a measurement is in progress
@@ -48,8 +61,12 @@ public:
 
 signals:
     void Messung_fertig();
+    void Aufnahme_ausgefallen();
 
 private:
+    Pufferwache wache_;
+    QTimer* wachtimer_ = nullptr;
+    bool ausfall_gemeldet_ = false;
     Aufnehmer* aufnehmer_ = nullptr;
     Blockmessung messung_;
     std::vector<int16_t> puffer_;

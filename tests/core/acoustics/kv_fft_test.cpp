@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -189,4 +190,67 @@ TEST_F(KvFFT, MeasurementFromRecordedBuffers)
     ASSERT_TRUE(m.fertig());
     EXPECT_NEAR(double(m.ergebnis().Lges), soll, 0.01);
     EXPECT_EQ(m.gesammelt(), 0u);
+}
+
+// A block whose samples reach full scale marks the measurement as
+// overdriven: a tone driven 4x beyond full scale reads about 9 dB low and
+// still looks clean, so the level alone cannot tell. One such block among ten
+// is enough; a tone just below full scale is not overdriven.
+TEST_F(KvFFT, FullScaleSamplesMarkTheMeasurementOverdriven)
+{
+    std::fill(FFT_Tabellen.W_dB_slow.begin(), FFT_Tabellen.W_dB_slow.end(), 1e-12L);
+    struct Fall {
+        const char* name;
+        double amplitude;
+        double gleichanteil;
+        int geclippte_bloecke; // blocks (of 10) with the tone at 4x the amplitude
+        bool uebersteuert;
+    };
+    const Fall faelle[] = {
+        {"knapp darunter", 32766.0, 0.0, 0, false},
+        {"genau Vollausschlag", 32767.0, 0.0, 0, true},
+        {"vierfach", 4 * 32767.0, 0.0, 10, true},
+        {"ein Block von zehn", 9000.0, 0.0, 1, true},
+        {"nur die negative Seite", 5000.0, -28000.0, 0, true},
+    };
+    Messvorgaben v;
+    v.Mitte = 93;
+    v.A_bewertet = 0;
+    Blockmessung m;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        m.beginnen(v);
+        std::vector<int16_t> block(Aufnahme_Blockgroesse);
+        for (int b = 0; b < Bloecke_langsam; ++b) {
+            const double a = b < f.geclippte_bloecke ? 4 * f.amplitude : f.amplitude;
+            for (size_t n = 0; n < block.size(); ++n) {
+                const double x = f.gleichanteil + a * std::cos(2 * M_PI * 1000.0 * n / 44100);
+                block[n] = int16_t(std::clamp(std::lround(x), -32768L, 32767L));
+            }
+            m.Puffer_anhaengen(block.data(), block.size());
+        }
+        ASSERT_TRUE(m.fertig());
+        EXPECT_EQ(m.ergebnis().uebersteuert, f.uebersteuert);
+    }
+}
+
+// The watch of a running recording: a new buffer resets it; only more than
+// 2 s without any buffer counts as a failed recording.
+TEST(Pufferwache, TwoSecondsWithoutABuffer)
+{
+    Pufferwache w;
+    w.beginnen(1000.0, 0);
+    struct Schritt {
+        double jetzt_ms;
+        uint32_t puffer;
+        bool ausgefallen;
+    };
+    const Schritt schritte[] = {
+        {1093.0, 1, false}, {2500.0, 1, false}, {3093.0, 1, false}, {3094.0, 1, true},
+        {3200.0, 2, false}, {5200.0, 2, false}, {5201.0, 2, true},
+    };
+    for (const Schritt& s : schritte) {
+        SCOPED_TRACE(s.jetzt_ms);
+        EXPECT_EQ(w.ausgefallen(s.jetzt_ms, s.puffer), s.ausgefallen);
+    }
 }

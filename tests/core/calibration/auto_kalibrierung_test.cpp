@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace
 {
@@ -181,12 +182,16 @@ TEST(AutoKalibrierung, CoarseAndFineVolumes)
 // wins, the earlier of equal ones; the row is yellow when the chosen level is
 // less than 8 dB above the background. A clean first fine measurement ends
 // the row at once, without that check.
+// An overdriven measurement is never clean and is chosen only when all five
+// are; a row whose result is overdriven is yellow and named in the final
+// message.
 struct Feinfall {
     const char* name;
     std::array<double, 5> L;
     std::array<double, 5> Delta;
     int bester;
     bool gelb;
+    std::array<bool, 5> uebersteuert{};
 };
 
 class AutoKalibrierungFein : public ::testing::TestWithParam<Feinfall>
@@ -204,7 +209,9 @@ TEST_P(AutoKalibrierungFein, ChoiceAndYellowMark)
     Auto_Aktionen a;
     for (int j = 0; j < 5 && k.Auto_Zeile == 5; ++j) {
         vol[size_t(j + 1)] = k.Auto_Lautstaerke;
-        a = k.Auto1_eineFrequenz(Messung(f.L[size_t(j)], f.Delta[size_t(j)]));
+        Messergebnis m = Messung(f.L[size_t(j)], f.Delta[size_t(j)]);
+        m.uebersteuert = f.uebersteuert[size_t(j)];
+        a = k.Auto1_eineFrequenz(m);
     }
     const auto ergebnis =
         std::find_if(a.begin(), a.end(), [](auto& x) { return x.art == Art::Zeile_Ergebnis; });
@@ -214,9 +221,13 @@ TEST_P(AutoKalibrierungFein, ChoiceAndYellowMark)
     EXPECT_EQ(ergebnis->ungenau, f.gelb);
     EXPECT_EQ(k.Auto_ungenau[5], f.gelb);
     EXPECT_EQ(k.Auto_irgendwo_ungenau, f.gelb);
+    const bool uebersteuert = f.uebersteuert[size_t(f.bester - 1)];
+    EXPECT_EQ(ergebnis->uebersteuert, uebersteuert);
+    EXPECT_EQ(k.Schlussmeldung().text.contains(QStringLiteral("Bei 1000 Hz war die Aufnahme übersteuert")),
+              uebersteuert);
     // The chosen volume goes into the track bars before the result is shown;
     // after a clean measurement the volume stays as it is.
-    if (f.Delta[0] <= 1.0) {
+    if (f.Delta[size_t(f.bester - 1)] <= 1.0 && !uebersteuert) {
         EXPECT_EQ(a.front().art, Art::Zeile_Ergebnis);
     } else {
         EXPECT_EQ(a.front().art, Art::Lautstaerke);
@@ -230,7 +241,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Feinfall{"gleichstand", {50, 50, 50, 50, 50}, {3, 2, 2, 5, 4}, 2, false},
                       Feinfall{"knapp_gelb", {47.9, 46, 45, 44, 43}, {1.5, 2, 2, 2, 2}, 1, true},
                       Feinfall{"knapp_genau", {48.0, 46, 45, 44, 43}, {1.5, 2, 2, 2, 2}, 1, false},
-                      Feinfall{"erster_sauber", {42.0, 0, 0, 0, 0}, {0.5, 0, 0, 0, 0}, 1, false}),
+                      Feinfall{"erster_sauber", {42.0, 0, 0, 0, 0}, {0.5, 0, 0, 0, 0}, 1, false},
+                      Feinfall{"sauber_erst_ohne_uebersteuerung",
+                               {50, 48, 46, 0, 0},
+                               {0.5, 0.5, 0.5, 0, 0},
+                               3,
+                               false,
+                               {true, true, false, false, false}},
+                      Feinfall{"uebersteuerte_gemieden",
+                               {50, 49, 48, 47, 46},
+                               {2, 2, 2, 3, 3},
+                               3,
+                               false,
+                               {true, true, false, false, false}},
+                      Feinfall{"alle_uebersteuert",
+                               {50, 49, 48, 47, 46},
+                               {0.5, 0.5, 0.5, 0.5, 0.5},
+                               1,
+                               true,
+                               {true, true, true, true, true}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A headphone that stays 1 dB above a 40-dB background at every volume: on
@@ -246,4 +275,140 @@ TEST(AutoKalibrierung, TooQuietAtTheLargestVolume)
     EXPECT_FALSE(l.k.Auto_laeuft);
     EXPECT_EQ(l.vol, Auto_groesste_Lautstaerke);
     EXPECT_TRUE(l.alle(Art::Zeile_Ergebnis).empty());
+}
+
+// An overdriven coarse measurement reads too low: it counts as too loud, the
+// volume goes down (at least by half) and the coarse search goes on, also
+// when the level seems to lie in the window.
+TEST(AutoKalibrierung, OverdrivenCoarseMeasurementLowersTheVolume)
+{
+    for (double L : {38.0, 50.0, 60.0}) {
+        SCOPED_TRACE(L);
+        Auto_Kalibrierung k;
+        k.Auto1_start(Frequenzen(), Achse());
+        k.Auto1_eineFrequenz(Messung(35.0, 5.0));
+        Messergebnis m = Messung(L);
+        m.uebersteuert = true;
+        const auto a = k.Auto1_eineFrequenz(m);
+        ASSERT_EQ(a.front().art, Art::Lautstaerke);
+        EXPECT_LE(a.front().wert, Auto_Startlautstaerke / 2);
+        EXPECT_GE(a.front().wert, 1);
+        EXPECT_FALSE(k.Auto_grob_fertig);
+    }
+}
+
+// Faults that end the run instead of giving a wrong calibration or minutes of
+// full-volume tone. Row 5 is heard normally (background 30 dB, the tone
+// 45 dB at volume 300); what happens from row 4 on is the case's.
+struct Fehlerfall {
+    const char* name;
+    std::function<Messergebnis(int32_t vol, bool ton)> ab_zeile4;
+    bool scheitert;
+    Auto_Fehler fehler;
+    int hoechstens_voll; // measurements at the largest volume
+};
+
+class AutoKalibrierungFehler : public ::testing::TestWithParam<Fehlerfall>
+{
+};
+
+TEST_P(AutoKalibrierungFehler, RunEndsWithItsReason)
+{
+    const Fehlerfall& f = GetParam();
+    Lauf l;
+    int voll = 0;
+    l.welt = [&](int zeile, int32_t vol, bool ton) {
+        if (ton && vol >= Auto_groesste_Lautstaerke)
+            ++voll;
+        return zeile == 5 ? Mittig(zeile, vol, ton) : f.ab_zeile4(vol, ton);
+    };
+    l.bis_zum_ende();
+    EXPECT_LE(voll, f.hoechstens_voll);
+    const auto fehl = l.alle(Art::Fehlgeschlagen);
+    ASSERT_EQ(fehl.size(), f.scheitert ? 1u : 0u);
+    if (f.scheitert) {
+        EXPECT_EQ(l.protokoll.back().art, Art::Fehlgeschlagen);
+        EXPECT_EQ(fehl[0].fehler, f.fehler);
+        EXPECT_FALSE(l.k.Auto_laeuft);
+        // Row 5 was done; row 4, where the fault began, shows nothing.
+        const auto ergebnisse = l.alle(Art::Zeile_Ergebnis);
+        ASSERT_EQ(ergebnisse.size(), 1u);
+        EXPECT_EQ(ergebnisse[0].wert, 5);
+    } else {
+        ASSERT_EQ(l.alle(Art::Fertig).size(), 1u);
+        for (const auto& e : l.alle(Art::Zeile_Ergebnis))
+            EXPECT_TRUE(std::isfinite(e.pegel));
+    }
+}
+
+Messergebnis Mit_Ton(double ueber_hintergrund, double Delta = 0.1)
+{
+    return Messung(30.0 + ueber_hintergrund, Delta);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, AutoKalibrierungFehler,
+    ::testing::Values(
+        // The microphone goes silent: tone and background read the same.
+        Fehlerfall{"mikrofon_stumm", [](int32_t, bool) { return Messung(30.0, 5.0); }, true,
+                   Auto_Fehler::Mikrofon, 1},
+        // Digital silence: the floor of the level arithmetic.
+        Fehlerfall{"digitale_stille", [](int32_t, bool) { return Messung(-200.0, 0.0); }, true,
+                   Auto_Fehler::Mikrofon, 1},
+        // 2 dB above the background at the largest volume is no tone.
+        Fehlerfall{"zwei_dB_bei_voller_lautstaerke",
+                   [](int32_t vol, bool ton) {
+                       return ton ? Mit_Ton(vol >= Auto_groesste_Lautstaerke ? 2.0 : 1.0, 2.0)
+                                  : Messung(30.0, 5.0);
+                   },
+                   true, Auto_Fehler::Mikrofon, 1},
+        // A weak headphone, 5 dB above the background at the largest volume:
+        // the row is measured (the last coarse and the first fine measurement
+        // at that volume) and marked yellow, the run goes on.
+        Fehlerfall{"schwacher_kopfhoerer",
+                   [](int32_t vol, bool ton) {
+                       return ton ? Mit_Ton(vol >= Auto_groesste_Lautstaerke ? 5.0 : 2.0, 2.0)
+                                  : Messung(30.0, 5.0);
+                   },
+                   false, Auto_Fehler::Mikrofon, 2 * 20},
+        Fehlerfall{"nan_mit_ton",
+                   [](int32_t, bool ton) { return ton ? Messung(std::nan(""), 0.1) : Messung(30.0, 5.0); },
+                   true, Auto_Fehler::Messung_ungueltig, 0},
+        Fehlerfall{"unendlicher_hintergrund",
+                   [](int32_t, bool) { return Messung(std::numeric_limits<double>::infinity(), 0.0); }, true,
+                   Auto_Fehler::Messung_ungueltig, 0},
+        Fehlerfall{"nan_differenz",
+                   [](int32_t vol, bool ton) {
+                       return ton ? Messung(45.0 + 20.0 * std::log10(vol / 300.0), std::nan(""))
+                                  : Messung(30.0, 5.0);
+                   },
+                   true, Auto_Fehler::Messung_ungueltig, 0},
+        // Levels no calibration can hold (a meter file with absurd weights).
+        Fehlerfall{"pegel_ueber_150",
+                   [](int32_t vol, bool ton) {
+                       return ton ? Messung(185.0 + 20.0 * std::log10(vol / 300.0)) : Messung(170.0, 5.0);
+                   },
+                   true, Auto_Fehler::Messung_ungueltig, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A recording that stops delivering buffers ends the run; after the run
+// nothing more happens.
+TEST(AutoKalibrierung, RecordingWithoutBuffersEndsTheRun)
+{
+    Auto_Kalibrierung k;
+    EXPECT_TRUE(k.Aufnahme_ausgefallen().empty()) << "no run";
+    k.Auto1_start(Frequenzen(), Achse());
+    k.Auto1_eineFrequenz(Messung(30.0, 5.0));
+    const auto a = k.Aufnahme_ausgefallen();
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].art, Art::Fehlgeschlagen);
+    EXPECT_EQ(a[0].fehler, Auto_Fehler::keine_Aufnahme);
+    EXPECT_FALSE(k.Auto_laeuft);
+    EXPECT_TRUE(k.Aufnahme_ausgefallen().empty());
+    EXPECT_TRUE(k.Auto1_eineFrequenz(Messung(45.0)).empty());
+    // Each reason has its own message.
+    EXPECT_EQ(Auto_Fehlermeldung(Auto_Fehler::keine_Aufnahme).titel, QStringLiteral("Audiofehler"));
+    EXPECT_TRUE(Auto_Fehlermeldung(Auto_Fehler::Mikrofon).text.startsWith(QStringLiteral("Das Mikrofon")));
+    EXPECT_NE(Auto_Fehlermeldung(Auto_Fehler::Messung_ungueltig).text,
+              Auto_Fehlermeldung(Auto_Fehler::Mikrofon).text);
 }

@@ -8,9 +8,12 @@
 #include "core/settings/frequenzgang.h"
 #include "core/settings/optionen.h"
 #include "core/settings/pegeleingabe.h"
+#include "core/settings/wertebereiche.h"
+#include "core/shell/kvhilf.h"
 #include "core/shell/programmstart.h"
 
 #include <cmath>
+#include <functional>
 
 class Eingaben_Test : public Einstellungs_Test
 {
@@ -27,9 +30,11 @@ protected:
 
 TEST_F(Eingaben_Test, FrequenzpruefungGrenzen)
 {
-    for (const char* gut : {"20", "20000", "440", " 1000 ", "440,0", "440.0"})
+    for (const char* gut : {"20", "20000", "440", " 1000 ", "01000"})
         EXPECT_TRUE(Frequenzeingabe_richtig(QString::fromLatin1(gut))) << gut;
-    for (const char* falsch : {"19", "20001", "440,5", "440.5", "", "abc", "-440", "0", "1e9"})
+    // The message asks for a natural number: digits only.
+    for (const char* falsch : {"19", "20001", "440,5", "440.5", "", "abc", "-440", "0", "1e9", "1e3", "440,0",
+                               "440.0", "+440", "1 000", "0x3e8", "99999999999"})
         EXPECT_FALSE(Frequenzeingabe_richtig(QString::fromLatin1(falsch))) << falsch;
 }
 
@@ -39,9 +44,11 @@ TEST_F(Eingaben_Test, OptionenFrequenzenUndMarken)
     Einstellungen.Freq_welche_geaendert.fill(0);
     Optionen_Eingaben o = Optionen_aus_Einstellungen(Einstellungen);
     EXPECT_EQ(o.frequenzen[4], QStringLiteral("1000"));
-    o.frequenzen[1] = QStringLiteral("125,0"); // whole number with a comma
+    o.frequenzen[1] = QStringLiteral(" 125 ");
     o.frequenzen[2] = QStringLiteral("70000"); // out of range: never wrapped into 16 bits
     o.frequenzen[3] = QStringLiteral("Hallo");
+    o.frequenzen[5] = QStringLiteral("1e3");    // no natural number
+    o.frequenzen[6] = QStringLiteral("2500,0"); // nor this
     Optionen_in_Einstellungen(Einstellungen, o);
     EXPECT_EQ(Einstellungen.Frequenzen[1], 125);
     EXPECT_EQ(Einstellungen.Frequenzen_string[1].text(), QStringLiteral("125"));
@@ -49,10 +56,36 @@ TEST_F(Eingaben_Test, OptionenFrequenzenUndMarken)
     EXPECT_EQ(Einstellungen.Frequenzen_string[2].text(), QStringLiteral("200"));
     EXPECT_EQ(Einstellungen.Frequenzen[3], 500);
     EXPECT_EQ(Einstellungen.Frequenzen_string[3].text(), QStringLiteral("500"));
+    EXPECT_EQ(Einstellungen.Frequenzen[5], 1500);
+    EXPECT_EQ(Einstellungen.Frequenzen_string[5].text(), QStringLiteral("1500"));
+    EXPECT_EQ(Einstellungen.Frequenzen[6], 2000);
     EXPECT_EQ(Einstellungen.Freq_welche_geaendert[1], 1);
-    for (int i : {0, 2, 3, 4, 20})
+    for (int i : {0, 2, 3, 4, 5, 6, 20})
         EXPECT_EQ(Einstellungen.Freq_welche_geaendert[size_t(i)], 0) << i;
     EXPECT_EQ(Einstellungen.Freq_geaendert, 1);
+}
+
+// Rows with the same frequency, for the warning before saving.
+TEST_F(Eingaben_Test, DoppelteFrequenzenWerdenGenannt)
+{
+    Optionen_Eingaben o = Optionen_aus_Einstellungen(Einstellungen);
+    EXPECT_TRUE(Doppelte_Frequenzen(o.frequenzen).empty());
+    EXPECT_TRUE(Text_doppelte_Frequenzen({}).isEmpty());
+    o.frequenzen[8] = QStringLiteral("1000");     // f09 = f05
+    o.frequenzen[20] = QStringLiteral(" 01000 "); // f21 too
+    o.frequenzen[1] = QStringLiteral("50");       // f02 = f01
+    o.frequenzen[3] = QStringLiteral("1e3");      // no frequency: in no group
+    const auto d = Doppelte_Frequenzen(o.frequenzen);
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[0].frequenz, 50);
+    EXPECT_EQ(d[0].zeilen, (std::vector<int>{1, 2}));
+    EXPECT_EQ(d[1].frequenz, 1000);
+    EXPECT_EQ(d[1].zeilen, (std::vector<int>{5, 9, 21}));
+    const QString t = Text_doppelte_Frequenzen(d);
+    EXPECT_TRUE(t.startsWith(QStringLiteral("Die Frequenz 50 Hz steht in den Zeilen f01 und f02.\r"
+                                            "Die Frequenz 1000 Hz steht in den Zeilen f05, f09 und f21.\r")))
+        << t.toStdString();
+    EXPECT_TRUE(t.endsWith(QStringLiteral("Möchten Sie trotzdem speichern?")));
 }
 
 TEST_F(Eingaben_Test, OptionenDateienBehaltenMarktImmerNeu)
@@ -139,6 +172,157 @@ TEST_F(Eingaben_Test, DezibelGrenzen)
         EXPECT_FALSE(Dezibeleingabe_richtig(QString::fromLatin1(falsch))) << falsch;
 }
 
+// The check of a row's edit when it is left, by mode: voltages above 0 and at
+// most 10 V, levels from -20 to 150 dB, start levels any number, no check in
+// the hearing test and the automatic calibration.
+TEST_F(Eingaben_Test, ZeileneingabeBereicheJeModus)
+{
+    struct Fall {
+        uint8_t modus;
+        const char* text;
+        const QString* meldung; // nullptr: right
+    };
+    const Fall faelle[] = {
+        {2, "0,001", nullptr},
+        {2, "10000", nullptr},
+        {2, "73,98", nullptr},
+        {2, "0", &Text_Spannung_Eingabefehler},
+        {2, "-1", &Text_Spannung_Eingabefehler},
+        {2, "10000,1", &Text_Spannung_Eingabefehler},
+        {2, "Volt", &Text_Zahl_Eingabefehler},
+        {3, "-20", nullptr},
+        {3, "150,0", nullptr},
+        {3, "85.5", nullptr},
+        {3, "99999", &Text_Pegel_Eingabefehler},
+        {3, "-1e308", &Text_Pegel_Eingabefehler},
+        {3, "150,1", &Text_Pegel_Eingabefehler},
+        {3, "-20.1", &Text_Pegel_Eingabefehler},
+        {3, "", &Text_Zahl_Eingabefehler},
+        {1, "99999", nullptr},
+        {1, "leise", &Text_Zahl_Eingabefehler},
+        {0, "leise", nullptr},
+        {4, "99999", nullptr},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << int(f.modus) << " " << f.text);
+        EXPECT_EQ(Zeileneingabe_Fehlertext(f.modus, QString::fromLatin1(f.text)),
+                  f.meldung ? *f.meldung : QString());
+    }
+}
+
+// Saving never takes a value outside its range: such a row keeps its value,
+// its unit and the volume it was measured at, as a text that is no number
+// does. The row's text is kept, as typed.
+TEST_F(Eingaben_Test, WerteAusserhalbDesBereichsBleibenUnveraendert)
+{
+    struct Fall {
+        uint8_t modus;
+        const char* text;
+        bool genommen;
+    };
+    const Fall faelle[] = {
+        {3, "99999", false}, {3, "-1e308", false}, {3, "150", true},    {3, "-20", true},
+        {4, "151", false},   {2, "0", false},      {2, "10001", false}, {2, "10000", true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << int(f.modus) << " " << f.text);
+        ASSERT_TRUE(Einstellungen_von_Festplatte_holen());
+        const int s = Kalibrierart(f.modus, Einstellungen.Eichung);
+        const int v = Lautstaerkegruppe(f.modus);
+        Messfenster_Eingaben ein;
+        ein.modus = f.modus;
+        ein.links = true;
+        for (int i = 0; i < Zeilen; ++i) {
+            ein.werte[size_t(i)] = Spannung_string(Einstellungen, s, 0, i + 1).text();
+            ein.einheiten[size_t(i)] = 1;
+        }
+        ein.werte[6] = QString::fromLatin1(f.text);
+        ein.einheiten[6] = 2;
+        ein.pegel_1000 = QStringLiteral("10,0");
+        uint32_t laut[22]{};
+        for (int i = 1; i <= Zeilen; ++i)
+            laut[i] = 2000;
+        const double vorher = Spannung(Einstellungen, s, 0, 7);
+        Messfenster_in_Einstellungen(Einstellungen, ein, laut);
+        bool ok = false;
+        double d = 0;
+        StringzuDouble(QString::fromLatin1(f.text), d, ok);
+        EXPECT_EQ(Spannung(Einstellungen, s, 0, 7), f.genommen ? d : vorher);
+        EXPECT_EQ(Links_Volume(Einstellungen, v, 7), f.genommen ? 2000u : Grund_Lautstaerke);
+        EXPECT_EQ(Links_Volume(Einstellungen, v, 8), 2000u) << "the other rows are taken";
+        if (f.modus >= 3) {
+            EXPECT_EQ(Einstellungen.Schallmesser[0][6], f.genommen ? 2 : 1);
+        }
+        EXPECT_TRUE(Einstellungen_ungueltiges_Feld(Einstellungen).isEmpty()) << "what is saved can be loaded";
+    }
+
+    // The reference level of the voltage calibration: 0..120 dB.
+    for (const char* pegel : {"120,5", "-3"}) {
+        SCOPED_TRACE(pegel);
+        Messfenster_Eingaben ein;
+        ein.modus = 2;
+        ein.links = false;
+        for (int i = 0; i < Zeilen; ++i)
+            ein.werte[size_t(i)] = QStringLiteral("1,0");
+        ein.pegel_1000 = QString::fromLatin1(pegel);
+        uint32_t laut[22]{};
+        const double vorher = Einstellungen.dB_1000Hz_rechts;
+        Messfenster_in_Einstellungen(Einstellungen, ein, laut);
+        EXPECT_EQ(Einstellungen.dB_1000Hz_rechts, vorher);
+    }
+}
+
+// Whatever the windows accept is saved as a file that loads again: extreme
+// entries of the frequency response and of the calibrations give no value
+// the loader refuses (a pressure or factor beyond the range of double counts
+// as none, 0).
+TEST_F(Eingaben_Test, WasDieFensterAnnehmenLaedtWieder)
+{
+    struct Fall {
+        const char* name;
+        std::function<void()> eingeben;
+    };
+    const auto kalibrieren = [](uint8_t modus, const char* wert, const char* pegel_1000, uint32_t volume) {
+        Messfenster_Eingaben ein;
+        ein.modus = modus;
+        ein.links = true;
+        for (int i = 0; i < Zeilen; ++i) {
+            ein.werte[size_t(i)] = QString::fromLatin1(wert);
+            ein.einheiten[size_t(i)] = 2;
+        }
+        ein.pegel_1000 = QString::fromLatin1(pegel_1000);
+        uint32_t laut[22]{};
+        for (int i = 1; i <= Zeilen; ++i)
+            laut[i] = volume;
+        Messfenster_in_Einstellungen(Einstellungen, ein, laut);
+    };
+    const Fall faelle[] = {
+        {"Frequenzgang 1e300",
+         [] {
+             std::array<QString, Zeilen> g;
+             g.fill(QStringLiteral("0"));
+             g[2] = QStringLiteral("-1e300");
+             g[6] = QStringLiteral("1e300");
+             Frequenzgang_in_Einstellungen(Einstellungen, g);
+         }},
+        {"kleinste Spannung", [&] { kalibrieren(2, "1e-300", "120", 1); }},
+        {"groesster Pegel in dB(C)", [&] { kalibrieren(3, "150", "", 1); }},
+        {"kleinster Pegel", [&] { kalibrieren(3, "-20", "", 65530); }},
+        {"groesste Startlautstaerke",
+         [] {
+             for (int i = 1; i <= Zeilen; ++i)
+                 Links_Volume(Einstellungen, 3, i) = Groesste_Lautstaerke;
+         }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        f.eingeben();
+        ASSERT_TRUE(Einstellungen_speichern_Festplatte());
+        EXPECT_EQ(Einstellungen_ungueltiges_Feld(Einstellungen), QString());
+        EXPECT_TRUE(Einstellungen_von_Festplatte_holen());
+    }
+}
+
 TEST_F(Eingaben_Test, ModusArtUndGruppe)
 {
     EXPECT_EQ(Kalibrierart(1, Schall_messer), 5);
@@ -175,8 +359,10 @@ TEST_F(Eingaben_Test, SpannungenUndMikrofonfaktorRechts)
     EXPECT_DOUBLE_EQ(Spannung(Einstellungen, 4, 0, 1), vorher_links);
     EXPECT_DOUBLE_EQ(Einstellungen.dB_1000Hz_rechts, 94.0);
     EXPECT_EQ(Einstellungen.db_1000Hz_r_string.text(), QStringLiteral("94,0"));
+    // Row 2 kept its voltage, and so its volume: a value is never stored
+    // with a volume it was not measured at.
     for (int i = 1; i <= Zeilen; ++i)
-        EXPECT_EQ(Rechts_Volume(Einstellungen, 4, i), 1000u + uint32_t(i));
+        EXPECT_EQ(Rechts_Volume(Einstellungen, 4, i), i == 2 ? Grund_Lautstaerke : 1000u + uint32_t(i));
     // 94 dB at 0.5 V: about 1.0024 Pa per volt; G(f) is 0 everywhere.
     const double faktor = double(dB_in_Pa(94.0L)) / 0.5;
     EXPECT_NEAR(Einstellungen.Um_Fak_U_p_1000_rechts, faktor, 1e-12);

@@ -3,12 +3,15 @@
 #include "testumgebung.h"
 
 #include "core/settings/records_io.h"
+#include "core/settings/wertebereiche.h"
 #include "core/shell/meldungen.h"
 #include "core/shell/programmstart.h"
 
 #include <QFileInfo>
 
 #include <csignal>
+#include <functional>
+#include <limits>
 #include <random>
 #include <sys/resource.h>
 
@@ -26,6 +29,21 @@ QByteArray zufall(int n, unsigned saat)
     QByteArray b(n, '\0');
     for (auto& c : b)
         c = char(gen() & 0xFF);
+    return b;
+}
+
+// A copy of the image with one value changed.
+template <typename T> QByteArray mit(QByteArray b, qsizetype off, T v)
+{
+    setzen<T>(b, off, v);
+    return b;
+}
+
+// The base settings in the old format: 544 bytes of another version.
+QByteArray alt_hoe(const QByteArray& gold)
+{
+    QByteArray b = gold.left(544);
+    kurztext_setzen(b, 0, "Vazozez Version 1.2");
     return b;
 }
 
@@ -92,6 +110,7 @@ TEST_F(Laden, AlteGrundeinstellungsdateiNenntDieEinstellungsdatei)
     Grundeinstellungstyp g{};
     g.Version.setzen(QStringLiteral("Vazozez Version 1.2"));
     g.Dateiname.setzen(qvl);
+    std::copy(std::begin(Standardfrequenzen), std::end(Standardfrequenzen), g.Frequenzen.begin());
     g.Frequenzen[0] = 55;
     g.pulsierend = 1;
     g.Eichung = Span_nung;
@@ -295,6 +314,132 @@ TEST_F(Laden, KaputteEinstellungsdateienScheiternSauber)
     EXPECT_TRUE(Tondauer_hundertstel == 3000 || Tondauer_hundertstel == 1500);
 }
 
+// Every field of a settings file against the range the program keeps it in:
+// a file with one value outside is refused as a whole (memory and file stay
+// as they were, nothing is said: the menu command tells the user), a value
+// on the edge of its range loads.
+TEST_F(Laden, WerteAusserhalbIhrerBereicheWerdenAbgelehnt)
+{
+    Programmstart_Daten();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Fall {
+        const char* name;
+        std::function<void(QByteArray&)> aendern;
+        const char* feld; // nullptr: the file loads
+    };
+    const Fall faelle[] = {
+        {"Frequenz 19", [](QByteArray& b) { setzen<uint16_t>(b, Off_Frequenzen + 2 * 3, 19); },
+         "Frequenzen[4]"},
+        {"Frequenz 20001", [](QByteArray& b) { setzen<uint16_t>(b, Off_Frequenzen + 2 * 20, 20001); },
+         "Frequenzen[21]"},
+        {"Frequenz 0", [](QByteArray& b) { setzen<uint16_t>(b, Off_Frequenzen, 0); }, "Frequenzen[1]"},
+        {"Lautstaerke 65536",
+         [](QByteArray& b) { setzen<uint32_t>(b, off_volume(Off_Links_Volume, 3, 1), 65536); },
+         "Links_Volume[1]"},
+        {"Lautstaerke riesig",
+         [](QByteArray& b) { setzen<uint32_t>(b, off_volume(Off_Rechts_Volume, 5, 21), 0xFFFFFFFFu); },
+         "Rechts_Volume[21]"},
+        {"Pegel 150,1", [](QByteArray& b) { setzen<double>(b, off_spannung(6, 0, 2), 150.1); }, "Pegel[2]"},
+        {"Pegel -20,1", [](QByteArray& b) { setzen<double>(b, off_spannung(6, 1, 3), -20.1); }, "Pegel[3]"},
+        {"Pegel -1e308", [](QByteArray& b) { setzen<double>(b, off_spannung(6, 1, 4), -1e308); }, "Pegel[4]"},
+        {"Pegel nan", [&](QByteArray& b) { setzen<double>(b, off_spannung(6, 0, 5), nan); }, "Pegel[5]"},
+        {"Spannung 0", [](QByteArray& b) { setzen<double>(b, off_spannung(4, 0, 1), 0.0); }, "Spannung[1]"},
+        {"Spannung 10,001 V", [](QByteArray& b) { setzen<double>(b, off_spannung(4, 1, 5), 10001.0); },
+         "Spannung[5]"},
+        {"Anfangsdruck negativ", [](QByteArray& b) { setzen<double>(b, off_spannung(5, 0, 7), -1e-3); },
+         "Anfangsdruck_Schallpegel[7]"},
+        {"Anfangsdruck inf", [&](QByteArray& b) { setzen<double>(b, off_spannung(3, 1, 8), inf); },
+         "Anfangsdruck_Spannung[8]"},
+        {"Bezugspegel 120,5", [](QByteArray& b) { setzen<double>(b, 7112, 120.5); }, "dB_1000Hz_links"},
+        {"Bezugspegel -1", [](QByteArray& b) { setzen<double>(b, 7120, -1.0); }, "dB_1000Hz_rechts"},
+        {"Mikrofonfaktor nan", [&](QByteArray& b) { setzen<double>(b, 7136, nan); },
+         "Um_Fak_U_p_1000_rechts"},
+        {"Zeilenfaktor negativ", [](QByteArray& b) { setzen<double>(b, 7144 + 8 * 2, -2.0); },
+         "Um_Fak_U_p_links[3]"},
+        {"Frequenzgang inf", [&](QByteArray& b) { setzen<double>(b, Off_Frequenzgang + 8 * 9, -inf); },
+         "Frequenzgang[10]"},
+        {"Flag 2", [](QByteArray& b) { setzen<uint8_t>(b, Off_wave_immer_neu, 2); }, "wave_immer_neu"},
+        {"Flag 255", [](QByteArray& b) { setzen<uint8_t>(b, Off_pulsierend, 255); }, "pulsierend"},
+        {"Zeilenflag 7", [](QByteArray& b) { setzen<uint8_t>(b, Off_Freq_welche + 20, 7); },
+         "Freq_welche_geaendert[21]"},
+        {"Richtung 2", [](QByteArray& b) { setzen<uint8_t>(b, Off_zunehmend, 2); }, "zunehmend"},
+        {"Eichung 2", [](QByteArray& b) { setzen<uint8_t>(b, Off_Eichung, 2); }, "Eichung"},
+        {"Einheit 3", [](QByteArray& b) { setzen<int32_t>(b, Off_Schallmesser + 4 * (21 + 6), 3); },
+         "Schallmesser_rechts[7]"},
+        {"Einheit -1", [](QByteArray& b) { setzen<int32_t>(b, Off_Schallmesser, -1); },
+         "Schallmesser_links[1]"},
+        // The edges of the ranges load.
+        {"Raender",
+         [](QByteArray& b) {
+             setzen<uint16_t>(b, Off_Frequenzen, 20);
+             setzen<uint16_t>(b, Off_Frequenzen + 2, 20000);
+             setzen<uint32_t>(b, off_volume(Off_Links_Volume, 3, 1), 65535);
+             setzen<uint32_t>(b, off_volume(Off_Rechts_Volume, 4, 2), 0);
+             setzen<double>(b, off_spannung(6, 0, 1), -20.0);
+             setzen<double>(b, off_spannung(6, 0, 2), 150.0);
+             setzen<double>(b, off_spannung(4, 0, 1), 10000.0);
+             setzen<double>(b, off_spannung(4, 0, 2), 1e-6);
+             setzen<double>(b, off_spannung(5, 0, 1), 0.0);
+             setzen<double>(b, 7112, 0.0);
+             setzen<double>(b, 7120, 120.0);
+             setzen<double>(b, Off_Frequenzgang, -55.5);
+             setzen<uint8_t>(b, Off_zunehmend, 1);
+             setzen<int32_t>(b, Off_Schallmesser, 2);
+             setzen<uint8_t>(b, Off_Eichung, Span_nung);
+         },
+         nullptr},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QByteArray b = standard();
+        f.aendern(b);
+        Einstellungstyp gelesen{};
+        ASSERT_TRUE(lesen(gelesen, b));
+        EXPECT_EQ(Einstellungen_ungueltiges_Feld(gelesen), f.feld ? QString::fromLatin1(f.feld) : QString());
+
+        const QString pfad = ablegen(QStringLiteral("bereich.qvl"), b);
+        string_zu_Dateiname1_6(pfad);
+        const QByteArray im_speicher = bild(Einstellungen) + bild(Einstellungen1_4);
+        const QByteArray grund = lesen_datei(hoe());
+        const bool geladen = Einstellungen_von_Festplatte_holen();
+        EXPECT_EQ(geladen, f.feld == nullptr);
+        EXPECT_EQ(lesen_datei(pfad), b) << "loading writes nothing";
+        EXPECT_EQ(lesen_datei(hoe()), grund);
+        EXPECT_TRUE(dlg.meldungen.empty());
+        if (!geladen) {
+            EXPECT_EQ(bild(Einstellungen) + bild(Einstellungen1_4), im_speicher)
+                << "a refused file takes over nothing";
+        }
+    }
+}
+
+// A file of the right size with random content, in the new and the old
+// format: refused, and neither memory, the files nor the tone files change.
+TEST_F(Laden, ZufallsdateiDerRichtigenGroesseWirdAbgelehnt)
+{
+    Programmstart_Daten();
+    QDir().mkpath(Wave_ordner());
+    for (int i = 1; i <= Zeilen; ++i)
+        ASSERT_TRUE(schreiben_datei(Tondatei_links(i), "RIFF"));
+    QByteArray alt = zufall(9256, 12);
+    kurztext_setzen(alt, 0, "Vazozez Version 1.2");
+    const QByteArray faelle[] = {zufall(9260, 9), zufall(9260, 10), alt};
+    const QByteArray im_speicher = bild(Einstellungen) + bild(Einstellungen1_4);
+    const QByteArray grund = lesen_datei(hoe());
+    for (const QByteArray& inhalt : faelle) {
+        SCOPED_TRACE(inhalt.size());
+        const QString pfad = ablegen(QStringLiteral("x.qvl"), inhalt);
+        string_zu_Dateiname1_6(pfad);
+        EXPECT_FALSE(Einstellungen_von_Festplatte_holen());
+        EXPECT_EQ(lesen_datei(pfad), inhalt);
+        EXPECT_EQ(bild(Einstellungen) + bild(Einstellungen1_4), im_speicher);
+    }
+    EXPECT_EQ(lesen_datei(hoe()), grund);
+    for (int i = 1; i <= Zeilen; ++i)
+        EXPECT_TRUE(QFileInfo::exists(Tondatei_links(i))) << i;
+}
+
 TEST_F(Laden, KaputteGrundeinstellungsdateiWirdDurchStandardErsetzt)
 {
     const QByteArray gold = lesen_datei(Gold_hoe);
@@ -308,6 +453,15 @@ TEST_F(Laden, KaputteGrundeinstellungsdateiWirdDurchStandardErsetzt)
         {"543 Bytes", gold.left(543)},
         {"Version 1.6 ohne langen Pfad", gold.left(5000)},
         {"ohne letztes Byte", gold.left(10547)},
+        // Values the program never writes, in the new and in the old format.
+        {"Frequenz 0", mit<uint16_t>(gold, G_Frequenzen + 2 * 4, 0)},
+        {"Frequenz 20001", mit<uint16_t>(gold, G_Frequenzen, 20001)},
+        {"Flag 2", mit<uint8_t>(gold, G_wave_immer_neu, 2)},
+        {"Zeilenflag 9", mit<uint8_t>(gold, G_Freq_welche + 3, 9)},
+        {"Eichung 5", mit<uint8_t>(gold, G_Eichung, 5)},
+        {"Einheit 3", mit<int32_t>(gold, G_Schallmesser + 4 * 30, 3)},
+        {"alt mit Frequenz 0", mit<uint16_t>(alt_hoe(gold), G_Frequenzen + 2 * 20, 0)},
+        {"zufall", zufall(10548, 13)},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);

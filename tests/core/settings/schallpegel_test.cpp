@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 
+#include <limits>
 #include <random>
 
 using namespace testumgebung;
@@ -211,6 +212,111 @@ TEST_F(Messgeraet, AbgeschnitteneEinstellungsdateiAendertNichts)
         for (auto& c : b)
             c = char(gen() & 0xFF);
         Schallpegel_Einstellungen_von_Festplatte_holen(mes_ablegen(b));
+    }
+}
+
+// A weight table with a value that is not finite or negative, or with nothing
+// but zeros, would give every level of the automatic calibration as nan or
+// -200 dB: the file is refused with a message naming the table, and nothing
+// of it is taken over. The three tables that nothing uses are not judged.
+TEST_F(Messgeraet, UngueltigeGewichteWerdenAbgelehnt)
+{
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const long double inf = std::numeric_limits<long double>::infinity();
+    // Value k of bin j in the image.
+    const auto mit = [](int j, int k, long double x) {
+        QByteArray b = mes_bild("Vidizedazevadadev Version 1.9");
+        QByteArray e;
+        extended_anhaengen(e, x);
+        b.replace(456 + (j * 7 + k) * 10, 10, e);
+        return b;
+    };
+    const auto alle = [](int k, long double x) {
+        QByteArray b = mes_bild("Vidizedazevadadev Version 1.9");
+        QByteArray e;
+        extended_anhaengen(e, x);
+        for (int j = 0; j < Bins; ++j)
+            b.replace(456 + (j * 7 + k) * 10, 10, e);
+        return b;
+    };
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+        const char* tabelle; // nullptr: taken over
+    };
+    const Fall faelle[] = {
+        {"nan", mit(93, 3, nan), "dB(A) langsam"},
+        {"inf", mit(0, 1, inf), "dB langsam"},
+        {"-inf", mit(2048, 0, -inf), "dB schnell"},
+        {"negativ", mit(500, 2, -1e-30L), "dB(A) schnell"},
+        {"alles null", alle(3, 0.0L), "dB(A) langsam"},
+        {"null an einer Stelle", mit(7, 3, 0.0L), nullptr},
+        {"ungenutzte Tabelle negativ", mit(7, 5, -3.0L), nullptr},
+        {"ungenutzte Tabelle nan", alle(6, nan), nullptr},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        merker_setzen();
+        FFT_Tabellen = kvFFT_Tabellen{};
+        hook_aufrufe = 0;
+        const QString pfad = mes_ablegen(f.inhalt);
+        const bool gelesen = Schallpegel_Einstellungen_holen2(pfad);
+        EXPECT_EQ(gelesen, f.tabelle == nullptr);
+        if (f.tabelle) {
+            EXPECT_TRUE(Schallpegel_Ablehnung().startsWith(QStringLiteral("Die Datei \r") + pfad));
+            EXPECT_TRUE(Schallpegel_Ablehnung().contains(QStringLiteral("\"%1\"").arg(f.tabelle)))
+                << Schallpegel_Ablehnung().toStdString();
+            EXPECT_TRUE(Schallpegel_Einstellungen.Version.gleich("vorher"));
+            EXPECT_TRUE(FFT_Tabellen.W_dBA_slow.empty());
+            EXPECT_EQ(Schallpegel_Einstellungen1_9.Aufnahme_Kanal_Nummer, -1);
+            EXPECT_EQ(hook_aufrufe, 0);
+        } else {
+            EXPECT_TRUE(Schallpegel_Ablehnung().isEmpty());
+            EXPECT_EQ(hook_aufrufe, 1);
+        }
+    }
+    // A missing file is no refusal of its content.
+    EXPECT_FALSE(Schallpegel_Einstellungen_holen2(heim() + QStringLiteral("/fehlt.mes")));
+    EXPECT_TRUE(Schallpegel_Ablehnung().isEmpty());
+}
+
+// The meter's base settings: tables that go into every transform must be
+// finite, the frequency axis must not fall; otherwise nothing is taken over.
+TEST_F(Messgeraet, UngueltigeSpektraltabellenWerdenAbgelehnt)
+{
+    const QByteArray gut = sch_bild("Vidizedazevadadev Version 1.6", QStringLiteral("/a.mes"));
+    const auto mit = [&](qsizetype element, long double x) {
+        QByteArray b = gut;
+        QByteArray e;
+        extended_anhaengen(e, x);
+        b.replace(307 + element * 10, 10, e);
+        return b;
+    };
+    const qsizetype fenster = 0, wpr = N + 1, achse = N + 1 + 2 * (S + 1) + 21;
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+        bool gelesen;
+    };
+    const Fall faelle[] = {
+        {"Fenster nan", mit(fenster + 17, nan), false},
+        {"Drehfaktor unendlich", mit(wpr + 4, std::numeric_limits<long double>::infinity()), false},
+        {"Achse faellt", mit(achse + 100, 5.0L), false},
+        {"Achse nan", mit(achse + 2048, nan), false},
+        {"Messgeraetfrequenz nan (ungenutzt)", mit(N + 1 + 2 * (S + 1) + 3, nan), true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        FFT_Tabellen = kvFFT_Tabellen{};
+        sch_ablegen(f.inhalt);
+        EXPECT_EQ(Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen(), f.gelesen);
+        EXPECT_EQ(FFT_Tabellen.Fenster.empty(), !f.gelesen);
+        EXPECT_EQ(Schallpegel_Ablehnung().isEmpty(), f.gelesen);
+        if (!f.gelesen) {
+            EXPECT_FALSE(Schallpegel_Einstellungen_holen1());
+            EXPECT_TRUE(Schallpegel_Ablehnung().startsWith(QStringLiteral("Die Datei \r") + sch_pfad()));
+        }
     }
 }
 

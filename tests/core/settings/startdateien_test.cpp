@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <sys/stat.h>
 
 using namespace testumgebung;
 
@@ -125,6 +126,57 @@ TEST_F(Einstellungs_Test, ZweiterStartLaedtOhneNeuZuSchreiben)
     EXPECT_EQ(lesen_datei(hoe()), g1);
     EXPECT_EQ(Dateiname1_6_zu_string(), standard_qvl());
     EXPECT_EQ(Einstellungen.Frequenzen[4], 1000);
+}
+
+// A start whose current settings file cannot be read (here: one level that
+// no window accepts) leaves that file as it is, says so once and goes on
+// with the default settings file, or with a new one under a free name when
+// the unreadable file is the default file itself.
+TEST_F(Einstellungs_Test, StartMitUnlesbarerEinstellungsdateiUeberschreibtSieNicht)
+{
+    Programmstart_Daten();
+    QByteArray kaputt = lesen_datei(standard_qvl());
+    setzen<double>(kaputt, off_spannung(6, 0, 3), 99999.0);
+    const QString eigene = ordner() + QStringLiteral("Meine.qvl");
+    const QString frei = ordner() + QStringLiteral("Einstellungen_Hoertest_1_6 (2).qvl");
+    struct Fall {
+        const char* name;
+        QString unlesbar; // the current file at start
+        QString danach;   // the current file after the start
+    };
+    const Fall faelle[] = {
+        {"eigene Datei, Standarddatei lesbar", eigene, standard_qvl()},
+        {"die Standarddatei selbst", standard_qvl(), frei},
+        {"ein FIFO an ihrer Stelle", ordner() + QStringLiteral("Fifo.qvl"),
+         ordner() + QStringLiteral("Fifo.qvl")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const bool fifo = f.unlesbar == f.danach;
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(f.unlesbar).constData(), 0644), 0);
+        } else {
+            ASSERT_TRUE(schreiben_datei(f.unlesbar, kaputt));
+        }
+        string_zu_Dateiname1_6(f.unlesbar);
+        ASSERT_TRUE(Grundeinstellungen_speichern_Festplatte());
+        Einstellungen_zuruecksetzen();
+        dlg.leeren();
+        Programmstart_Daten();
+        if (!fifo) {
+            EXPECT_EQ(lesen_datei(f.unlesbar), kaputt) << "the unreadable file stays as it was";
+        }
+        EXPECT_EQ(Dateiname1_6_zu_string(), f.danach);
+        ASSERT_EQ(dlg.meldungen.size(), 1u);
+        EXPECT_TRUE(dlg.letzter_text().startsWith(QStringLiteral("Datei \r") + f.unlesbar +
+                                                  QStringLiteral("\rkann nicht geöffnet werden!!!")));
+        EXPECT_TRUE(dlg.letzter_text().endsWith(f.danach));
+        EXPECT_EQ(dlg.meldungen[0].titel, QStringLiteral("Information"));
+        EXPECT_EQ(dlg.meldungen[0].knoepfe, Knoepfe::Ok);
+        EXPECT_EQ(Einstellungen.Frequenzen[4], 1000);
+        EXPECT_EQ(Spannung(Einstellungen, 6, 0, 3), 10.0);
+        standard_einstellungen_pruefen(lesen_datei(f.danach));
+    }
 }
 
 TEST_F(Einstellungs_Test, EinstellungsordnerImDokumentenordner)
