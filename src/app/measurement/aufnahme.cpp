@@ -70,6 +70,10 @@ void Aufnahme_anbinden(QObject* besitzer, QTimer* Timer1, QTimer* Timer2, QTimer
     messung->setObjectName(QStringLiteral("Pegelmesser"));
     QObject::connect(Timer1, &QTimer::timeout, messung, &Pegelmesser::Aufnahme1);
     QObject::connect(messung, &Pegelmesser::Messung_fertig, Timer2, qOverload<>(&QTimer::start));
+    QObject::connect(messung, &Pegelmesser::Aufnahme_ausgefallen, besitzer, [] {
+        if (Form2)
+            Form2->Auto1_Aufnahme_ausgefallen();
+    });
     QObject::connect(Timer2, &QTimer::timeout, besitzer, [] {
         if (messung && messung->Messung_laeuft())
             kvTimer_Aufnahme_ende();

@@ -264,6 +264,13 @@ void TForm2::EinstellungenSpeichern1Click()
         Test_in_Verlauf_speichern(links());
         return;
     }
+    // A row outside its range is named before anything is saved; saving
+    // would keep that row's old value without a word.
+    for (int i = 1; i <= Zeilen; ++i)
+        if (FalscheZahleneingabe(Edit[size_t(i)]))
+            return;
+    if (Form2_Modus == 2 && FalscheDezibeleingabe(Edit[22]))
+        return;
     const auto pfad = Einstellungsdatei_waehlen(Endungsregel::erzwingen);
     if (!pfad)
         return;

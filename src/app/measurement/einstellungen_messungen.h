@@ -95,6 +95,8 @@ public:
     bool warten_bis_ton_erklingt();
     // After a failed run: only "Start Kalibrierung" enabled, the settings back in the window.
     void Auto1_Leerlauf();
+    // The recording has delivered no buffer for 2 s: the run ends with a message.
+    void Auto1_Aufnahme_ausgefallen();
 
     // Rows.
     void ButtonClick(int zeile);

@@ -102,41 +102,28 @@ void TForm2::Auto_Aktionen_ausfuehren(const Auto_Aktionen& aktionen)
         case Art::Messen:
             Aufnahme_anstossen();
             break;
-        case Art::Fertig:
+        case Art::Fertig: {
+            // The final message names inexact and overdriven rows.
+            const Auto_Meldung m = Automatik.Schlussmeldung();
             Automatik.abbrechen();
             Prozessprioritaet_normal();
-            if (x.ungenau)
-                Informations_ausgabe(
-                    QStringLiteral(
-                        "Die gelb unterlegten Frequenzen konnten nicht genau kalibriert werden. Ist der "
-                        "Windows-Lautstärkeregler voll aufgedreht? Fall dies nicht der Fall ist, könnten "
-                        "Sie durch Aufdrehen des Lautstärkereglers und anschließender Wiederholung der "
-                        "Kalibrierung eventuell eine Verbesserung erreichen. Die Ergebnisse der "
-                        "Kalibrierung können nun gespeichert werden."),
-                    QStringLiteral("Information"));
-            else
-                Informations_ausgabe(
-                    QStringLiteral("Die Kalibrierung wurde erfolgreich abgeschlolssen. Die Daten "
-                                   "können nun gespeichert werden."),
-                    QStringLiteral("Erfolgsmeldung"));
+            Informations_ausgabe(m.text, m.titel);
             EinstellungenSpeichern1->setEnabled(true);
             StartKalibrierung1->setEnabled(true);
             Panel0(QStringLiteral("Bereit"));
             Panel1(QStringLiteral("Die Ergebnisse der Kalibrierung können nun abgespeichert werden."));
             return;
-        case Art::Fehlgeschlagen:
+        }
+        case Art::Fehlgeschlagen: {
             Automatik.abbrechen();
             Stop_Taste_druecken();
             sound_beenden();
             Prozessprioritaet_normal();
-            Fehler_ausgabe(
-                QStringLiteral("Das Mikrofon oder der Kopfhörer sind nicht richtig eingesteckt oder der "
-                               "Lautstärke- oder Empfindlichkeitsregler ist nicht ganz aufgedreht. Bitte "
-                               "beheben Sie den Fehler und führen Sie danach die Kalibrierung erneut "
-                               "durch."),
-                QStringLiteral("Fehler"));
+            const Auto_Meldung m = Auto_Fehlermeldung(x.fehler);
+            Fehler_ausgabe(m.text, m.titel);
             Auto1_Leerlauf();
             return;
+        }
         }
     }
 }
@@ -193,4 +180,10 @@ void TForm2::Farbe_und_Fokus_start(int zeile)
         return;
     Edit_farbe(zeile, QApplication::palette().color(QPalette::Base), Qt::black);
     Edit[size_t(zeile)]->setFocus();
+}
+
+void TForm2::Auto1_Aufnahme_ausgefallen()
+{
+    if (Form2_Modus == 4 && Automatik.Auto_laeuft)
+        Auto_Aktionen_ausfuehren(Automatik.Aufnahme_ausgefallen());
 }

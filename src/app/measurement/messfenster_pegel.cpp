@@ -34,11 +34,13 @@ void TForm2::Einstellungen_uebernehmen(Einstellungstyp& e, bool l)
 
 bool TForm2::FalscheZahleneingabe(QLineEdit* edit)
 {
-    if (!edit || Form2_Modus < 1 || Form2_Modus > 3 || Zahleingabe_richtig(edit->text()))
+    if (!edit || Form2_Modus < 1 || Form2_Modus > 3)
+        return false;
+    const QString fehler = Zeileneingabe_Fehlertext(Form2_Modus, edit->text());
+    if (fehler.isEmpty())
         return false;
     eingabemeldung_offen_ = true;
-    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler,
-                      QStringLiteral("Eingabefehler"), Antwort::Ok);
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, fehler, QStringLiteral("Eingabefehler"), Antwort::Ok);
     eingabemeldung_offen_ = false;
     edit->setFocus();
     return true;

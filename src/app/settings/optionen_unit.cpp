@@ -204,6 +204,15 @@ void TForm4::EinstellungenSpeichern1Click()
 {
     if (FalscheZahleneingabe2(letztes_))
         return;
+    // Two rows with the same frequency measure it twice and leave another
+    // one out: the user decides.
+    std::array<QString, Zeilen> texte;
+    for (int i = 1; i <= Zeilen; ++i)
+        texte[size_t(i - 1)] = Edit[size_t(i)]->text();
+    if (const QString warnung = Text_doppelte_Frequenzen(Doppelte_Frequenzen(texte)); !warnung.isEmpty())
+        if (dialoge().meldung(Symbol::Warnung, Knoepfe::JaNein, warnung, QStringLiteral("Warnung"),
+                              Antwort::Nein) != Antwort::Ja)
+            return;
     const auto pfad = Einstellungsdatei_waehlen(Endungsregel::erzwingen);
     if (!pfad)
         return;

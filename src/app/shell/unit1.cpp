@@ -488,6 +488,10 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
         Autorechts1->setEnabled(true);
         return;
     }
+    // The stored meter files hold values no meter writes: say which, then
+    // let the user choose another file.
+    if (!Schallpegel_Ablehnung().isEmpty())
+        Fehler_ausgabe(Schallpegel_Ablehnung(), QStringLiteral("Fehler"));
     Dateidialog d;
     d.filter = QStringLiteral("Vidizedazevadadev Einstellungen|*.mes");
     d.standard_endung = QStringLiteral("mes");
@@ -513,6 +517,13 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     if (gelesen && !Aufnahme_bereit) {
         Autolinks1->setEnabled(false);
         Autorechts1->setEnabled(false);
+    }
+    if (!gelesen && !Schallpegel_Ablehnung().isEmpty()) {
+        Autolinks1->setEnabled(false);
+        Autorechts1->setEnabled(false);
+        Fehler_ausgabe(Schallpegel_Ablehnung(), QStringLiteral("Fehler"));
+        Messmikrofon_Anzeige_aktualisieren(); // a microphone's calibration stays usable
+        return;
     }
     if (!gelesen) {
         Autolinks1->setEnabled(false);

@@ -48,6 +48,12 @@ QByteArray mes_datei()
     const char* version = "Vidizedazevadadev Version 1.2";
     b[0] = char(std::strlen(version));
     std::memcpy(b.data() + 1, version, std::strlen(version));
+    // Every bin's seven weights small and positive, as a meter writes them
+    // (a table of zeros is refused).
+    const long double gewicht = 1e-12L;
+    for (int i = 0; i < 2049; ++i)
+        for (int j = 0; j < 7; ++j)
+            std::memcpy(b.data() + 456 + i * 70 + j * 10, &gewicht, 10);
     return b;
 }
 
