@@ -406,7 +406,8 @@ void TVerlauf_Form::VergleichenClick()
     Schaubild_rechts->setzen(std::move(rechts));
     auto beschreibung = [](const Verlauf_Test& t) {
         QString s = Zeitpunkt_text(t.zeitpunkt) + QStringLiteral(", ") + Ohr_text(t.links) +
-                    QStringLiteral(", ") + Tonart_text(t.zunehmend, t.pulsierend);
+                    QStringLiteral(", ") + Tonart_text(t.zunehmend, t.pulsierend) + QStringLiteral(", ") +
+                    Verlauf_Kalibrierung_text(t).toHtmlEscaped();
         if (!t.name.isEmpty())
             s += QStringLiteral(", ") + t.name.toHtmlEscaped();
         return s;

@@ -1,6 +1,7 @@
 #include "core/results/verlauf.h"
 
 #include "core/acoustics/physik_hoertest.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 
@@ -71,8 +72,8 @@ QString Fehler_text(int code, bool beim_schreiben)
 
 // ---- Layout ------------------------------------------------------------------------
 
-// Layout of version 3.
-const char* const Schema_3[] = {
+// Layout of version 4.
+const char* const Schema_4[] = {
     "CREATE TABLE test ("
     " id INTEGER PRIMARY KEY,"
     " zeitpunkt INTEGER NOT NULL," // ms since 1970 UTC
@@ -81,7 +82,9 @@ const char* const Schema_3[] = {
     " zunehmend INTEGER NOT NULL,"
     " name TEXT NOT NULL DEFAULT '',"
     " eichung INTEGER NOT NULL DEFAULT -1,"
-    " gemessen INTEGER NOT NULL DEFAULT 0)",
+    " gemessen INTEGER NOT NULL DEFAULT 0,"
+    " eichart INTEGER NOT NULL DEFAULT -1," // Eichart, -1 not kept
+    " eichdatum TEXT NOT NULL DEFAULT '')", // yyyy-MM-dd, '' not known
     "CREATE TABLE zeile ("
     " test INTEGER NOT NULL REFERENCES test(id) ON DELETE CASCADE,"
     " zeile INTEGER NOT NULL,"
@@ -120,6 +123,12 @@ const char* const Schritt_2_zu_3[] = {
     "ALTER TABLE zeile ADD COLUMN grenze INTEGER NOT NULL DEFAULT 0",
     "CREATE TABLE kennung (wert INTEGER NOT NULL)",
 };
+// Version 4 adds the ear's calibration state (kind and date) of each test;
+// earlier tests keep "not kept" and are shown as before.
+const char* const Schritt_3_zu_4[] = {
+    "ALTER TABLE test ADD COLUMN eichart INTEGER NOT NULL DEFAULT -1",
+    "ALTER TABLE test ADD COLUMN eichdatum TEXT NOT NULL DEFAULT ''",
+};
 
 // A column as PRAGMA table_xinfo reports it.
 struct Spalte {
@@ -131,7 +140,8 @@ struct Spalte {
 const Spalte Spalten_test[] = {
     {"id", "INTEGER", false, 1},        {"zeitpunkt", "INTEGER", true, 0}, {"ohr", "INTEGER", true, 0},
     {"pulsierend", "INTEGER", true, 0}, {"zunehmend", "INTEGER", true, 0}, {"name", "TEXT", true, 0},
-    {"eichung", "INTEGER", true, 0},    {"gemessen", "INTEGER", true, 0},
+    {"eichung", "INTEGER", true, 0},    {"gemessen", "INTEGER", true, 0},  {"eichart", "INTEGER", true, 0},
+    {"eichdatum", "TEXT", true, 0},
 };
 const Spalte Spalten_zeile[] = {
     {"test", "INTEGER", true, 1},
@@ -148,9 +158,13 @@ const Spalte Spalten_zeile[] = {
     {"grenze", "INTEGER", true, 0},
 };
 const Spalte Spalten_kennung[] = {{"wert", "INTEGER", true, 0}};
-// Columns of each table in versions 1, 2 and 3 (index: version).
-constexpr int Anzahl_test[] = {0, 6, 8, 8};
-constexpr int Anzahl_zeile[] = {0, 5, 11, 12};
+// Columns of each table in versions 1 to 4 (index: version).
+constexpr int Anzahl_test[] = {0, 6, 8, 8, 10};
+constexpr int Anzahl_zeile[] = {0, 5, 11, 12, 12};
+static_assert(std::size(Anzahl_test) == Verlauf_Version + 1 &&
+              std::size(Anzahl_zeile) == Verlauf_Version + 1);
+static_assert(std::size(Spalten_test) == Anzahl_test[Verlauf_Version] &&
+              std::size(Spalten_zeile) == Anzahl_zeile[Verlauf_Version]);
 
 enum class Aufbau { passt, leer, fremd, fehler };
 
@@ -447,12 +461,30 @@ bool Zeile_gueltig(const Verlauf_Zeile& z)
            z.kalibriervolumen <= 65535 && std::isfinite(z.umrechnungsfaktor) && z.umrechnungsfaktor >= 0;
 }
 
+// A calibration state as the program keeps it: a kind 0..4 of the test's
+// calibration (the microphone voltage exactly for a voltage calibration), a
+// date only for a calibration of its own; none for a test without a known
+// calibration.
+bool Eichzustand_gueltig(int eichung, int64_t eichart, const QDate& datum)
+{
+    if (eichart == Eichart_unbekannt)
+        return !datum.isValid();
+    if (eichart < int64_t(Eichart::Grundwerte) || eichart > int64_t(Eichart::Bezugshoerer) ||
+        eichung == Eichung_unbekannt ||
+        (eichart == int64_t(Eichart::Mikrofonspannung)) != (eichung == Span_nung))
+        return false;
+    if (eichart == int64_t(Eichart::Grundwerte))
+        return !datum.isValid();
+    return !datum.isValid() || (datum.year() >= 1970 && datum.year() <= 9999);
+}
+
 bool Test_gueltig(const Verlauf_Test& t)
 {
     if (!t.zeitpunkt.isValid())
         return false;
     const int64_t ms = t.zeitpunkt.toMSecsSinceEpoch();
-    if (ms < 0 || ms > Zeitpunkt_hoechstens_ms || t.eichung < Eichung_unbekannt || t.eichung > Schall_messer)
+    if (ms < 0 || ms > Zeitpunkt_hoechstens_ms || t.eichung < Eichung_unbekannt ||
+        t.eichung > Schall_messer || !Eichzustand_gueltig(t.eichung, t.eichart, t.eichdatum))
         return false;
     return std::all_of(t.zeilen.begin(), t.zeilen.end(), Zeile_gueltig);
 }
@@ -475,6 +507,30 @@ template <class Spalten> bool Kopf_aus(const Spalten& q, int s, Verlauf_Test& t)
     t.eichung = int(eichung);
     return true;
 }
+
+// The columns eichart, eichdatum from column `s` on (after Kopf_aus: the
+// test's eichung is known); false when one holds what the program never writes.
+template <class Spalten> bool Eichzustand_aus(const Spalten& q, int s, Verlauf_Test& t)
+{
+    int64_t art = 0;
+    QString datum;
+    if (!q.ganz(s, Eichart_unbekannt, int64_t(Eichart::Bezugshoerer), art) || !q.text(s + 1, datum))
+        return false;
+    QDate d;
+    if (!datum.isEmpty()) {
+        d = QDate::fromString(datum, Qt::ISODate);
+        if (!d.isValid() || d.toString(Qt::ISODate) != datum)
+            return false;
+    }
+    if (!Eichzustand_gueltig(t.eichung, art, d))
+        return false;
+    t.eichart = int(art);
+    t.eichdatum = d;
+    return true;
+}
+
+// The date as a column: text only, never read longer than a date can be.
+const char* const Eichdatum_spalte = "CASE WHEN typeof(eichdatum) = 'text' THEN substr(eichdatum, 1, 11) END";
 
 // The name as a column: text only (a number or blob is no name), cut in the
 // database so that a huge name is never read whole.
@@ -591,13 +647,31 @@ QString Eichung_text(int eichung)
     }
 }
 
-// The calibration of a test; a sound level calibration still at the values of
-// a new settings file in the words of the audiogram.
-QString Kalibrierung_text(int eichung, bool grundwerte)
+// The stored calibration state, else the kind of calibration.
+QString Eichart_text(const Verlauf_Test& t)
 {
-    if (eichung == Schall_messer && grundwerte)
+    if (t.eichart == Eichart_unbekannt)
+        return Eichung_text(t.eichung);
+    return Eichzustand_text(Eichzustand{Eichart(t.eichart), t.eichdatum});
+}
+
+// The calibration of a test; for one stored without its state a sound level
+// calibration still at the values of a new settings file in the words of the
+// audiogram.
+QString Kalibrierung_text(const Verlauf_Test& t, bool grundwerte)
+{
+    if (t.eichart == Eichart_unbekannt && t.eichung == Schall_messer && grundwerte)
         return QStringLiteral("keine eigene Kalibrierung (Grundwerte)");
-    return Eichung_text(eichung);
+    return Eichart_text(t);
+}
+
+// The CSV's calibration field: a reference listener's with what it means.
+QString Kalibrierung_feld(const Verlauf_Test& t, bool grundwerte)
+{
+    QString s = Kalibrierung_text(t, grundwerte);
+    if (t.eichart == int(Eichart::Bezugshoerer))
+        s += QStringLiteral(" – ") + Bezugshoerer_Hinweis;
+    return Csv_Feld(s);
 }
 
 bool Grundwerte(const Verlauf_Zeile& z)
@@ -654,6 +728,11 @@ QString Tonart_text(bool zunehmend, bool pulsierend)
     return s;
 }
 
+QString Verlauf_Kalibrierung_text(const Verlauf_Test& t)
+{
+    return Kalibrierung_text(t, std::all_of(t.zeilen.begin(), t.zeilen.end(), Grundwerte));
+}
+
 QString Verlauf_Name(const QString& name)
 {
     const bool steuerzeichen =
@@ -680,6 +759,10 @@ Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 4
     t.pulsierend = e.pulsierend != 0;
     t.zunehmend = e.zunehmend != 0;
     t.eichung = e.Eichung == Span_nung ? Span_nung : Schall_messer;
+    const Eichzustand zustand = Eichzustand_holen(e, links);
+    t.eichart = int(zustand.art);
+    if (zustand.art != Eichart::Grundwerte)
+        t.eichdatum = zustand.datum;
     t.name = Verlauf_Name(name.trimmed());
     const int ohr = links ? 0 : 1;
     const auto& volumen = links ? e.Links_Volume1 : e.Rechts_Volume1;
@@ -1016,8 +1099,9 @@ bool Verlauf::Schema_pruefen_anlegen(bool& fremd)
             return true;
         };
         bool geschrieben = b.art == Aufbau::leer
-                               ? schritte(Schema_3)
-                               : (b.version >= 2 || schritte(Schritt_1_zu_2)) && schritte(Schritt_2_zu_3);
+                               ? schritte(Schema_4)
+                               : (b.version >= 2 || schritte(Schritt_1_zu_2)) &&
+                                     (b.version >= 3 || schritte(Schritt_2_zu_3)) && schritte(Schritt_3_zu_4);
         geschrieben = geschrieben &&
                       q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Verlauf_Version)) &&
                       Kennung_fortschreiben(q) && q.exec(QStringLiteral("COMMIT"));
@@ -1162,7 +1246,7 @@ bool Verlauf::speichern(Verlauf_Test& t)
                     return fehler(q);
                 q.prepare(
                     QStringLiteral("INSERT INTO test (zeitpunkt, ohr, pulsierend, zunehmend, name, eichung,"
-                                   " gemessen) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+                                   " gemessen, eichart, eichdatum) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
                 q.addBindValue(qint64(t.zeitpunkt.toMSecsSinceEpoch()));
                 q.addBindValue(t.links ? 0 : 1);
                 q.addBindValue(t.pulsierend ? 1 : 0);
@@ -1171,6 +1255,9 @@ bool Verlauf::speichern(Verlauf_Test& t)
                 q.addBindValue(t.name.isNull() ? QString(QLatin1String("")) : t.name);
                 q.addBindValue(t.eichung);
                 q.addBindValue(t.gemessene_Zeilen());
+                q.addBindValue(t.eichart);
+                q.addBindValue(t.eichdatum.isValid() ? t.eichdatum.toString(Qt::ISODate)
+                                                     : QString(QLatin1String("")));
                 if (!q.exec())
                     return fehler(q);
                 id = q.lastInsertId().toLongLong();
@@ -1282,9 +1369,9 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
         QSqlDatabase db = QSqlDatabase::database(verbindung_, false);
         QSqlQuery q(db);
         q.prepare(
-            QStringLiteral("SELECT zeitpunkt, ohr, pulsierend, zunehmend, %1, eichung, gemessen FROM test"
-                           " WHERE id = ?")
-                .arg(QLatin1String(Name_spalte)));
+            QStringLiteral("SELECT zeitpunkt, ohr, pulsierend, zunehmend, %1, eichung, gemessen, eichart, %2"
+                           " FROM test WHERE id = ?")
+                .arg(QLatin1String(Name_spalte), QLatin1String(Eichdatum_spalte)));
         q.addBindValue(qint64(id));
         if (q.exec()) {
             if (!q.next())
@@ -1292,7 +1379,8 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
             Verlauf_Test t;
             t.id = id;
             int64_t gemessen = 0;
-            bool gueltig = Kopf_aus(Qt_Spalten(q), 0, t) && Qt_Spalten(q).ganz(6, 0, Zeilen, gemessen);
+            bool gueltig = Kopf_aus(Qt_Spalten(q), 0, t) && Qt_Spalten(q).ganz(6, 0, Zeilen, gemessen) &&
+                           Eichzustand_aus(Qt_Spalten(q), 7, t);
             QSqlQuery z(db);
             z.setForwardOnly(true);
             z.prepare(
@@ -1385,9 +1473,12 @@ std::optional<QByteArray> Verlauf::csv()
     // are what the program writes.
     const QByteArray sql =
         QStringLiteral(
-            "SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, %1, t.eichung, t.gemessen, %2"
-            " FROM test t JOIN zeile z ON z.test = t.id ORDER BY t.zeitpunkt, t.id, z.zeile")
+            "SELECT t.id, t.zeitpunkt, t.ohr, t.pulsierend, t.zunehmend, %1, t.eichung, t.gemessen,"
+            " t.eichart, %2, %3 FROM test t JOIN zeile z ON z.test = t.id ORDER BY t.zeitpunkt, t.id, "
+            "z.zeile")
             .arg(QString::fromLatin1(Name_spalte).replace(QLatin1String("name"), QLatin1String("t.name")),
+                 QString::fromLatin1(Eichdatum_spalte)
+                     .replace(QLatin1String("eichdatum"), QLatin1String("t.eichdatum")),
                  QString::fromLatin1(Zeilen_spalten))
             .toUtf8();
     sqlite3* db = Griff(QSqlDatabase::database(verbindung_, false));
@@ -1414,8 +1505,8 @@ std::optional<QByteArray> Verlauf::csv()
             (QString::number(nr) + QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("dd.MM.yyyy")) +
              QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(';') +
              Ohr_text(t.links) + QLatin1Char(';') + Tonart_text(t.zunehmend, t.pulsierend) +
-             QLatin1Char(';') + Csv_Feld(t.name) + QLatin1Char(';') +
-             Kalibrierung_text(t.eichung, grundwerte) + QLatin1Char(';'))
+             QLatin1Char(';') + Csv_Feld(t.name) + QLatin1Char(';') + Kalibrierung_feld(t, grundwerte) +
+             QLatin1Char(';'))
                 .toUtf8();
         for (const Verlauf_Zeile& z : gemessen) {
             aus += kopf;
@@ -1439,10 +1530,11 @@ std::optional<QByteArray> Verlauf::csv()
                 letzte_id = id;
                 gemessen.clear();
                 grundwerte = true;
-                gueltig = Kopf_aus(w, 1, t) && w.ganz(7, 0, Zeilen, anzahl_gemessen);
+                gueltig =
+                    Kopf_aus(w, 1, t) && w.ganz(7, 0, Zeilen, anzahl_gemessen) && Eichzustand_aus(w, 8, t);
             }
             Verlauf_Zeile r;
-            gueltig = gueltig && Zeile_aus(w, 8, r) >= 1;
+            gueltig = gueltig && Zeile_aus(w, 10, r) >= 1;
             if (gueltig && r.gemessen)
                 gemessen.push_back(r);
             grundwerte = grundwerte && Grundwerte(r);
@@ -1531,12 +1623,23 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
             "nicht verglichen werden."));
     else if (a.eichung != b.eichung)
         v.hinweise.push_back(QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: %1 und %2.")
-                                 .arg(Eichung_text(a.eichung), Eichung_text(b.eichung)));
-    else if (kalibrierung_anders > 0)
-        v.hinweise.push_back(
-            QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei %1 %2.")
-                .arg(kalibrierung_anders)
-                .arg(kalibrierung_anders == 1 ? QStringLiteral("Frequenz") : QStringLiteral("Frequenzen")));
+                                 .arg(Eichart_text(a), Eichart_text(b)));
+    else {
+        // The same kind of values, but calibrated another way (a sound level
+        // meter, by ear, automatically).
+        if (a.eichart != Eichart_unbekannt && b.eichart != Eichart_unbekannt && a.eichart != b.eichart)
+            v.hinweise.push_back(
+                QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: %1 und %2.")
+                    .arg(Eichart_text(a), Eichart_text(b)));
+        if (kalibrierung_anders > 0)
+            v.hinweise.push_back(
+                QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei %1 %2.")
+                    .arg(kalibrierung_anders)
+                    .arg(kalibrierung_anders == 1 ? QStringLiteral("Frequenz")
+                                                  : QStringLiteral("Frequenzen")));
+    }
+    if (a.eichart == int(Eichart::Bezugshoerer) || b.eichart == int(Eichart::Bezugshoerer))
+        v.hinweise.push_back(Bezugshoerer_Hinweis);
     if (frequenzen_anders)
         v.hinweise.push_back(
             QStringLiteral("Die Testfrequenzen der beiden Tests sind verschieden; verglichen "

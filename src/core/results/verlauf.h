@@ -3,8 +3,8 @@
 // "Übernehmen" are kept as one test in the SQLite database "Verlauf.sqlite"
 // in the settings folder, so that the user can compare tests over months.
 //
-// The file carries its layout version in PRAGMA user_version (3; files of
-// versions 1 and 2 are brought up to date when opened, inside the same write
+// The file carries its layout version in PRAGMA user_version (4; files of
+// versions 1 to 3 are brought up to date when opened, inside the same write
 // transaction that reads the version and the layout again, so that two
 // programs opening a new or old file at once neither create it twice nor take
 // the other's fresh file for a foreign one). Only the program's own tables and
@@ -34,9 +34,11 @@
 //
 // Values are checked when they are stored and when they are read: a test with
 // values the program never writes (text or NULL in a number column, a time
-// outside years 1970..9999, an unknown ear or unit) is not shown as a
-// measurement but counted as unreadable; names are cut to 200 characters.
+// outside years 1970..9999, an unknown ear, unit or calibration kind) is not
+// shown as a measurement but counted as unreadable; names are cut to 200
+// characters.
 #include "core/results/hoertest_druck.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/records.h"
 
 #include <QByteArray>
@@ -54,11 +56,13 @@ class QSqlQuery;
 class QTemporaryDir;
 
 inline constexpr const char* Name_Verlaufsdatei = "Verlauf.sqlite";
-inline constexpr int Verlauf_Version = 3;
+inline constexpr int Verlauf_Version = 4;
 // Longest name kept with a test (characters); longer names are cut.
 inline constexpr int Name_hoechstens = 200;
 // Calibration kind of a test stored by version 1, which did not keep it.
 inline constexpr int Eichung_unbekannt = -1;
+// Calibration state of a test stored before version 4, which did not keep it.
+inline constexpr int Eichart_unbekannt = -1;
 // Unit of a calibration value that is a voltage (no sound level meter).
 inline constexpr int Einheit_Spannung = -1;
 
@@ -87,6 +91,11 @@ struct Verlauf_Test {
     bool pulsierend = false;
     bool zunehmend = false;
     int eichung = Schall_messer; // Eichungstyp, or Eichung_unbekannt
+    // The ear's calibration state when the test was stored: an Eichart (0..4)
+    // or Eichart_unbekannt, and its date (invalid: not known; always invalid
+    // for Grundwerte and Eichart_unbekannt).
+    int eichart = Eichart_unbekannt;
+    QDate eichdatum;
     QString name;
     std::array<Verlauf_Zeile, Zeilen> zeilen{};
 
@@ -110,12 +119,20 @@ QString Ohr_text(bool links);
 QString Tonart_text(bool zunehmend, bool pulsierend);
 
 // One ear's test from the results store and the current settings record (the
-// frequencies, tone options and the ear's calibration of `e`, the unrounded
-// levels of `druck`, the bounds of `tonende`; both indexed like Hoertest_Druck).
+// frequencies, tone options and the ear's calibration of `e` with its state
+// (Eichzustand_holen), the unrounded levels of `druck`, the bounds of
+// `tonende`; both indexed like Hoertest_Druck).
 Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 43>& druck,
                                           const Einstellungstyp& e, const QDateTime& zeitpunkt,
                                           const QString& name,
                                           const std::array<Tonende, 43>& tonende = Hoertest_nach_Tonende);
+
+// The calibration of a test as the history shows it: the stored state in the
+// words of the main window ("Bezugshörer (12.03.2025)"); for a test stored
+// before the state was kept, the kind ("Schallpegelmesser",
+// "Mikrofonspannung", "unbekannt"), or "keine eigene Kalibrierung
+// (Grundwerte)" for a sound level calibration still at the default values.
+QString Verlauf_Kalibrierung_text(const Verlauf_Test& t);
 
 // A name as it is stored and shown: control characters dropped, at most
 // Name_hoechstens characters.
@@ -239,7 +256,8 @@ struct Verlauf_Vergleich {
     // Frequencies measured in both tests, in the order of test a's rows.
     std::vector<Verlauf_Differenz> differenzen;
     // Notes for the user: different ears, tone kinds, calibration kinds or
-    // values, bounds among the values.
+    // values, bounds among the values, what a reference listener's
+    // calibration means.
     std::vector<QString> hinweise;
 };
 

@@ -139,6 +139,8 @@ void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
     // Row 10 recalibrated: the meter now reads 3 dB more at the same volume.
     Spannung(Einstellungen, 6, 0, 10) = 93.0;
     QVERIFY(Einstellungen_speichern_Festplatte());
+    // ... by a reference listener: the test keeps the ear's calibration state.
+    QVERIFY(Eichzustand_merken(Einstellungen, true, Eichart::Bezugshoerer, QDate(2026, 12, 1)));
     test_machen({{5, 11.0}, {10, 12.0}, {15, 6.5}, {20, 3.0}});
     QVERIFY(dlg_.meldungen.empty());
 
@@ -184,7 +186,14 @@ void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
         QCOMPARE(dB, dBA);
     }
     QCOMPARE(f->Hinweise->text(),
-             QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz."));
+             QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: Schallpegelmesser (Datum "
+                            "unbekannt) und Bezugshörer (01.12.2026).\n"
+                            "Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz.\n") +
+                 Bezugshoerer_Hinweis);
+    QVERIFY2(f->Legende->text().contains(QStringLiteral("Test 1: ")) &&
+                 f->Legende->text().contains(QStringLiteral(", Schallpegelmesser (Datum unbekannt)</span>")) &&
+                 f->Legende->text().contains(QStringLiteral(", Bezugshörer (01.12.2026)</span>")),
+             qPrintable(f->Legende->text()));
     // Both tests over each other in the left ear's chart, none in the right.
     QCOMPARE(f->Schaubild_links->kurven().size(), size_t(2));
     QCOMPARE(f->Schaubild_links->kurven()[0].pegel.size(), size_t(3));
@@ -215,7 +224,7 @@ void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
     const QByteArray inhalt = datei.readAll();
     QVERIFY(inhalt.startsWith("\xEF\xBB\xBF"));
     QCOMPARE(inhalt.count("\r\n"), 4);
-    QVERIFY(inhalt.contains(";Linkes Ohr;abnehmend, pulsierend;;Schallpegelmesser;" +
+    QVERIFY(inhalt.contains(";Linkes Ohr;abnehmend, pulsierend;;Schallpegelmesser (Datum unbekannt);" +
                             QByteArray::number(Frequenz(5)) + ";"));
     f->close();
 }

@@ -181,6 +181,7 @@ TEST_F(VerlaufFehler, ZweiProgrammeLegenAnOderBringenAufDenStand)
         {"leerer Ordner", {}, 0},
         {"Datei der Fassung 1", Fassung_1, 1},
         {"Datei der Fassung 2", Fassung_2, 1},
+        {"Datei der Fassung 3", Fassung_3, 2},
     };
     constexpr int Programme = 3, Tests = 4, Runden = 4;
     for (const Fall& f : faelle)
@@ -286,11 +287,16 @@ TEST_F(VerlaufFehler, FremdeObjekteUndFalscherAufbauWerdenBeiseitegelegt)
         {"Prüfbedingung", false, geaendert(" dB REAL,", " dB REAL CHECK (dB < 0),")},
         {"Zeilen ohne Schlüssel", false, geaendert(", PRIMARY KEY (test, zeile)) WITHOUT ROWID", ")")},
         {"Test ohne rowid", false,
-         geaendert("gemessen INTEGER NOT NULL DEFAULT 0)",
-                   "gemessen INTEGER NOT NULL DEFAULT 0) WITHOUT ROWID")},
+         geaendert("eichdatum TEXT NOT NULL DEFAULT '')",
+                   "eichdatum TEXT NOT NULL DEFAULT '') WITHOUT ROWID")},
+        {"Zahl als Kalibrierdatum", false,
+         geaendert("eichdatum TEXT NOT NULL", "eichdatum INTEGER NOT NULL")},
+        {"Kalibrierart ohne NOT NULL", false, geaendert("eichart INTEGER NOT NULL", "eichart INTEGER")},
         {"Fassung 1 über dem Aufbau der Fassung 2", false, fassung(Fassung_2, 1)},
         {"Fassung 2 über dem Aufbau der Fassung 1", false, fassung(Fassung_1, 2)},
         {"Fassung 3 über dem Aufbau der Fassung 2", false, fassung(Fassung_2, 3)},
+        {"Fassung 4 über dem Aufbau der Fassung 3", false, fassung(Fassung_3, 4)},
+        {"Fassung 3 über dem Aufbau der Fassung 4", false, fassung(QStringList(aufbau) << QString(), 3)},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -542,6 +548,14 @@ TEST_F(VerlaufFehler, WerteDieDasProgrammNieSchreibtMachenDenTestUnlesbar)
         {"Text als Zeit", "UPDATE test SET zeitpunkt = 'gestern' WHERE id = %1", 1},
         {"drittes Ohr", "UPDATE test SET ohr = 2 WHERE id = %1", 1},
         {"Name als Bytes", "UPDATE test SET name = x'00ff' WHERE id = %1", 1},
+        {"unbekannte Kalibrierart", "UPDATE test SET eichart = 5 WHERE id = %1", 2},
+        {"Kalibrierart als Text", "UPDATE test SET eichart = 'Bezugshörer' WHERE id = %1", 2},
+        {"Mikrofonspannung bei Schallpegelmesser", "UPDATE test SET eichart = 2 WHERE id = %1", 2},
+        {"Kalibrierart ohne Kalibrierung", "UPDATE test SET eichung = -1, eichart = 1 WHERE id = %1", 2},
+        {"Datum der Grundwerte", "UPDATE test SET eichart = 0, eichdatum = '2026-03-01' WHERE id = %1", 2},
+        {"Kalibrierdatum als Zahl", "UPDATE test SET eichart = 1, eichdatum = 20260301 WHERE id = %1", 2},
+        {"30. Februar", "UPDATE test SET eichart = 4, eichdatum = '2026-02-30' WHERE id = %1", 2},
+        {"Datum mit Uhrzeit", "UPDATE test SET eichart = 3, eichdatum = '2026-02-03T10:00' WHERE id = %1", 2},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);

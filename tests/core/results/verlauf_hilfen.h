@@ -3,6 +3,7 @@
 // another program (or an earlier version) has it, and the state a program
 // leaves when it is killed before its journal is copied in.
 #include "core/results/verlauf.h"
+#include "core/settings/einstellungen.h"
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,22 @@ inline const QStringList Fassung_2 = {
     QStringLiteral("INSERT INTO zeile VALUES (4, 2, 2000, NULL, NULL, 0.1, 300, 80, 1, 400, 0)"),
     QStringLiteral("PRAGMA user_version = 2"),
 };
+
+// Layout of version 3, as the program wrote it before the calibration state:
+// test 4 of version 2 with a bound, and test 5 still at the default values.
+inline const QStringList Fassung_3 = [] {
+    QStringList l = Fassung_2;
+    l.removeLast();
+    l << QStringLiteral("ALTER TABLE zeile ADD COLUMN grenze INTEGER NOT NULL DEFAULT 0")
+      << QStringLiteral("CREATE TABLE kennung (wert INTEGER NOT NULL)")
+      << QStringLiteral("UPDATE zeile SET grenze = 1 WHERE test = 4 AND zeile = 1")
+      << QStringLiteral("INSERT INTO test VALUES (5, 1700000100000, 1, 0, 0, 'Drei', 1, 1)")
+      << QStringLiteral("INSERT INTO zeile VALUES (5, 1, 1000, 30.0, 30.0, 0.1, 300, %1, 0, %2, 0, 0)")
+             .arg(Grund_Eichpegel_dB)
+             .arg(Grund_Lautstaerke)
+      << QStringLiteral("PRAGMA user_version = 3");
+    return l;
+}();
 
 // Layout of version 1: thresholds and tone options, no calibration.
 inline const QStringList Fassung_1 = {

@@ -4,6 +4,7 @@
 // writer killed in the middle of a test leaves the earlier tests intact,
 // and the comparison of two tests.
 #include "core/results/verlauf.h"
+#include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "verlauf_hilfen.h"
 
@@ -33,6 +34,8 @@ void erwarte_gleich(const Verlauf_Test& a, const Verlauf_Test& b)
     EXPECT_EQ(a.pulsierend, b.pulsierend);
     EXPECT_EQ(a.zunehmend, b.zunehmend);
     EXPECT_EQ(a.eichung, b.eichung);
+    EXPECT_EQ(a.eichart, b.eichart);
+    EXPECT_EQ(a.eichdatum, b.eichdatum);
     EXPECT_EQ(a.name, b.name);
     for (size_t i = 0; i < a.zeilen.size(); ++i) {
         const Verlauf_Zeile &x = a.zeilen[i], &y = b.zeilen[i];
@@ -156,6 +159,107 @@ TEST_F(VerlaufTest, ErsteFassungWirdAufDenStandGebracht)
     const auto wieder = v.laden(neu.id);
     ASSERT_TRUE(wieder);
     erwarte_gleich(neu, *wieder);
+}
+
+TEST_F(VerlaufTest, EichzustandDesOhrsWirdMitJedemTestGespeichert)
+{
+    // A file of version 3 first: its tests keep the words derived from their values.
+    ASSERT_TRUE(sql(pfad(), Fassung_3));
+    const QString vorher = Einstellungsordner;
+    Einstellungsordner = ordner.path() + QLatin1Char('/');
+    struct Fall {
+        Eichart art;
+        QDate datum;
+        QString worte;
+    };
+    const QDate d(2026, 2, 14);
+    const Fall faelle[] = {
+        {Eichart::Grundwerte, {}, QStringLiteral("nicht kalibriert (Grundwerte)")},
+        {Eichart::Schallpegelmesser, d, QStringLiteral("Schallpegelmesser (14.02.2026)")},
+        {Eichart::Schallpegelmesser, {}, QStringLiteral("Schallpegelmesser (Datum unbekannt)")},
+        {Eichart::Mikrofonspannung, d, QStringLiteral("Mikrofonspannung (14.02.2026)")},
+        {Eichart::automatisch, d.addDays(1), QStringLiteral("automatisch (15.02.2026)")},
+        {Eichart::Bezugshoerer, d, QStringLiteral("Bezugshörer (14.02.2026)")},
+    };
+    std::vector<Verlauf_Test> gespeichert;
+    {
+        Verlauf v(pfad());
+        ASSERT_EQ(v.zustand(), Verlauf::Zustand::bereit) << qPrintable(v.grund());
+        for (int i = 0; i < int(std::size(faelle)); ++i) {
+            const Fall& f = faelle[i];
+            SCOPED_TRACE(qPrintable(f.worte));
+            // The state comes from the settings folder's record of the ear's values.
+            Einstellungstyp e{};
+            for (int z = 1; z <= Zeilen; ++z) {
+                e.Frequenzen[size_t(z - 1)] = Frequenzen[z - 1];
+                Spannung(e, 6, 0, z) = Grund_Eichpegel_dB;
+                e.Links_Volume1[5 - 3][size_t(z - 1)] = Grund_Lautstaerke;
+            }
+            e.Eichung = f.art == Eichart::Mikrofonspannung ? Span_nung : Schall_messer;
+            if (f.art != Eichart::Grundwerte)
+                Spannung(e, e.Eichung == Span_nung ? 4 : 6, 0, 1) = 70.0 + i;
+            if (f.datum.isValid()) {
+                ASSERT_TRUE(Eichzustand_merken(e, true, f.art, f.datum));
+            }
+            std::array<double, 43> druck{};
+            druck[size_t(Druck_index(true, 1))] = 0.01;
+            Verlauf_Test t =
+                Verlauf_Test_aus_Ergebnissen(true, druck, e, QDateTime(d.addDays(i), QTime(9, 0)), {});
+            EXPECT_EQ(t.eichart, int(f.art));
+            EXPECT_EQ(t.eichdatum, f.datum);
+            ASSERT_TRUE(v.speichern(t)) << qPrintable(v.grund());
+            gespeichert.push_back(t);
+        }
+        // A kind or date the program never keeps is not stored.
+        Verlauf_Test falsch = gespeichert[1];
+        for (auto aendern : std::initializer_list<std::function<void(Verlauf_Test&)>>{
+                 [](Verlauf_Test& t) { t.eichart = 5; },
+                 [](Verlauf_Test& t) { t.eichart = int(Eichart::Mikrofonspannung); },
+                 [&](Verlauf_Test& t) { t = gespeichert[0], t.eichdatum = d; },
+                 [](Verlauf_Test& t) { t.eichdatum = QDate(1969, 12, 31); }}) {
+            Verlauf_Test t = falsch;
+            aendern(t);
+            EXPECT_FALSE(v.speichern(t));
+        }
+    }
+    Einstellungsordner = vorher;
+
+    Verlauf v(pfad());
+    ASSERT_EQ(v.zustand(), Verlauf::Zustand::bereit) << qPrintable(v.grund());
+    EXPECT_EQ(v.anzahl(), 2 + int(std::size(faelle)));
+    for (size_t i = 0; i < gespeichert.size(); ++i) {
+        const auto t = v.laden(gespeichert[i].id);
+        ASSERT_TRUE(t);
+        erwarte_gleich(gespeichert[i], *t);
+        EXPECT_EQ(Verlauf_Kalibrierung_text(*t), faelle[i].worte);
+    }
+    const auto alt = v.laden(4);
+    ASSERT_TRUE(alt);
+    EXPECT_EQ(alt->eichart, Eichart_unbekannt);
+    EXPECT_EQ(alt->zeilen[0].grenze, Tonende::nach_abnehmendem);
+    // The CSV: the old tests' words, then one line for each kind; the
+    // reference listener's with what it means.
+    const auto csv = v.csv();
+    ASSERT_TRUE(csv);
+    QStringList zeilen = QString::fromUtf8(csv->mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 1 + 2 + int(std::size(faelle)));
+    EXPECT_EQ(zeilen[1].section(u';', 6, 6), QStringLiteral("Schallpegelmesser"));
+    EXPECT_EQ(zeilen[2].section(u';', 6, 6), QStringLiteral("keine eigene Kalibrierung (Grundwerte)"));
+    for (size_t i = 0; i < std::size(faelle); ++i) {
+        QString wort = faelle[i].worte;
+        if (faelle[i].art == Eichart::Bezugshoerer)
+            wort += QStringLiteral(" – ") + Bezugshoerer_Hinweis;
+        EXPECT_EQ(zeilen[int(i) + 3].section(u';', 6, 6), wort);
+    }
+    // The comparison names two kinds of the same values and what a reference
+    // listener's calibration means.
+    const Verlauf_Vergleich w = Verlauf_vergleichen(gespeichert[1], gespeichert.back());
+    EXPECT_EQ(w.hinweise,
+              (std::vector<QString>{
+                  QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: "
+                                 "Schallpegelmesser (14.02.2026) und Bezugshörer (14.02.2026)."),
+                  QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz."),
+                  Bezugshoerer_Hinweis}));
 }
 
 TEST_F(VerlaufTest, BeschaedigteOderFremdeDateiWirdBeiseitegelegt)
