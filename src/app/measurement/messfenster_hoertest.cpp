@@ -184,9 +184,11 @@ void TForm2::abspielen(const QString& datei)
         Fehler_ausgabe(QStringLiteral("Datei nicht vorhanden"), QStringLiteral("Problem"));
         return;
     }
+    // The end of play is reported in every mode: the constant tones start
+    // again, the hearing test says that its tone is over.
     const bool ok = player_ && player_->oeffnen(datei) &&
-                    (player_->wiederholen_setzen(Ton_wiederholen),
-                     player_->benachrichtigen_setzen(Form2_Modus >= 1), player_->abspielen());
+                    (player_->wiederholen_setzen(Ton_wiederholen), player_->benachrichtigen_setzen(true),
+                     player_->abspielen());
     if (ok) {
         Ton_gestoppt = false;
         ton_lief = true;
@@ -251,7 +253,11 @@ void TForm2::MediaPlayer1Notify()
     if (!Ton_gestoppt && Ton_wiederholen && player_) {
         player_->benachrichtigen_setzen(true);
         player_->abspielen();
+        return;
     }
+    // The hearing-test tone has played to its end while its row waits for "Stopp".
+    if (!Ton_gestoppt && Form2_Modus == 0 && aktive_Zeile != 0 && ton_lief)
+        Panel1(Text_Ton_zu_Ende);
 }
 
 void TForm2::Druck_ausgeben(bool l, int zeile)

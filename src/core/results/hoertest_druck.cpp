@@ -1,9 +1,12 @@
 #include "core/results/hoertest_druck.h"
 
+#include <algorithm>
+
 std::array<double, 43> Hoertest_Druck{};
 std::array<QString, 43> Hoertest_Druck_string{};
 std::array<Tonende, 43> Hoertest_nach_Tonende{};
 int32_t Farben_Messung[3][22]{};
+std::array<std::optional<Uebernommene_Ergebnisse>, 2> Hoertest_uebernommen{};
 
 Tonende Tonende_bei(double t_s, bool zunehmend)
 {
@@ -14,8 +17,40 @@ Tonende Tonende_bei(double t_s, bool zunehmend)
     return zunehmend ? Tonende::nach_zunehmendem : Tonende::nach_abnehmendem;
 }
 
+bool Ohr_Ergebnisse::leer() const
+{
+    return std::none_of(druck.begin(), druck.end(), [](double p) { return p != 0.0; });
+}
+
+Ohr_Ergebnisse Ohr_Ergebnisse_holen(bool links)
+{
+    Ohr_Ergebnisse e;
+    for (int zeile = 1; zeile <= Anzahl_Zeilen; ++zeile) {
+        const size_t i = size_t(Druck_index(links, zeile));
+        const size_t k = size_t(zeile - 1);
+        e.druck[k] = Hoertest_Druck[i];
+        e.texte[k] = Hoertest_Druck_string[i];
+        e.tonende[k] = Hoertest_nach_Tonende[i];
+        e.farben[k] = Farben_Messung[links ? 1 : 2][zeile];
+    }
+    return e;
+}
+
+void Ohr_Ergebnisse_setzen(bool links, const Ohr_Ergebnisse& e)
+{
+    for (int zeile = 1; zeile <= Anzahl_Zeilen; ++zeile) {
+        const size_t i = size_t(Druck_index(links, zeile));
+        const size_t k = size_t(zeile - 1);
+        Hoertest_Druck[i] = e.druck[k];
+        Hoertest_Druck_string[i] = e.texte[k];
+        Hoertest_nach_Tonende[i] = e.tonende[k];
+        Farben_Messung[links ? 1 : 2][zeile] = e.farben[k];
+    }
+}
+
 void Druck_string_null(bool links)
 {
+    Hoertest_uebernommen[links ? 0 : 1].reset();
     for (int zeile = 1; zeile <= Anzahl_Zeilen; ++zeile) {
         Hoertest_Druck_string[Druck_index(links, zeile)] = QStringLiteral(" ");
         Hoertest_Druck[Druck_index(links, zeile)] = 0.0;

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 inline constexpr int Anzahl_Zeilen = 21;
 
@@ -42,7 +43,31 @@ inline int Druck_index(bool links, int zeile)
 // position stops at the file's length.
 Tonende Tonende_bei(double t_s, bool zunehmend);
 
-// Clears the pressures, texts and end-of-tone flags of one ear.
+// One ear's part of the store: pressures, texts, end-of-tone flags and row
+// colours of rows 1..21 (at [0..20]).
+struct Ohr_Ergebnisse {
+    std::array<double, Anzahl_Zeilen> druck{};
+    std::array<QString, Anzahl_Zeilen> texte;
+    std::array<Tonende, Anzahl_Zeilen> tonende{};
+    std::array<int32_t, Anzahl_Zeilen> farben{};
+    bool operator==(const Ohr_Ergebnisse&) const = default;
+    // True when no row holds a measured pressure.
+    bool leer() const;
+};
+Ohr_Ergebnisse Ohr_Ergebnisse_holen(bool links);
+void Ohr_Ergebnisse_setzen(bool links, const Ohr_Ergebnisse& e);
+
+// What "Übernehmen" accepted for each ear (0 left, 1 right), so that it is
+// discarded only after a question; and the history test it was stored as
+// (0: none). Gone as soon as the ear's results are cleared.
+struct Uebernommene_Ergebnisse {
+    Ohr_Ergebnisse werte;
+    int64_t verlauf_id = 0;
+};
+extern std::array<std::optional<Uebernommene_Ergebnisse>, 2> Hoertest_uebernommen;
+
+// Clears the pressures, texts and end-of-tone flags of one ear, and what was
+// accepted for it.
 void Druck_string_null(bool links);
 // Sets the 21 colours of one ear (1 = left, 2 = right) to the button-face colour.
 void Farben_Messung_grau(int ohr);
