@@ -232,19 +232,6 @@ QString Eichung_Warnung(const Audiogramm_Ohr& ohr, bool links)
                           "keine Hörverluste.");
 }
 
-QString Grenzzeichen(Tonende t)
-{
-    switch (t) {
-    case Tonende::nach_abnehmendem:
-        return QStringLiteral("≤");
-    case Tonende::nach_zunehmendem:
-        return QStringLiteral("≥");
-    case Tonende::waehrend:
-        break;
-    }
-    return {};
-}
-
 QString Wert_text(const Audiogramm_Wert& w, int dB)
 {
     const QString z = Grenzzeichen(w.tonende);

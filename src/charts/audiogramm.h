@@ -98,8 +98,6 @@ QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d);
 // "Über 12500 Hz ..." with one line per measured frequency above 12500 Hz,
 // e.g. "14000 Hz: links 105 dB, rechts 75 dB".
 QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d);
-// "≤" after the end of a falling tone, "≥" after the end of a rising one, else empty.
-QString Grenzzeichen(Tonende t);
 // The value of a row as shown: "≤ 23" after the end of a falling tone,
 // "≥ 23" after the end of a rising one, else "23".
 QString Wert_text(const Audiogramm_Wert& w, int dB);

@@ -87,9 +87,10 @@ void TForm2::Einstellungen_in_Form2_schreiben()
     } else {
         Form2Alle_Edit_textweg();
         for (int i = 1; i <= Zeilen; ++i) {
-            const long double L = Pa_in_dB(Hoertest_Druck[size_t(Druck_index(links(), i))]);
+            const size_t k = size_t(Druck_index(links(), i));
+            const long double L = Pa_in_dB(Hoertest_Druck[k]);
             if (L > -100.0L)
-                Edit[size_t(i)]->setText(extendedzustring(12, 1, L));
+                Edit[size_t(i)]->setText(Mit_Grenzzeichen(extendedzustring(12, 1, L), Hoertest_nach_Tonende[k]));
         }
     }
     for (int i = 1; i <= Zeilen; ++i)

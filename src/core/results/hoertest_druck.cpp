@@ -1,6 +1,9 @@
 #include "core/results/hoertest_druck.h"
 
+#include "core/tones/tongesetz.h"
+
 #include <algorithm>
+#include <cmath>
 
 std::array<double, 43> Hoertest_Druck{};
 std::array<QString, 43> Hoertest_Druck_string{};
@@ -46,6 +49,49 @@ void Ohr_Ergebnisse_setzen(bool links, const Ohr_Ergebnisse& e)
         Hoertest_nach_Tonende[i] = e.tonende[k];
         Farben_Messung[links ? 1 : 2][zeile] = e.farben[k];
     }
+}
+
+std::optional<double> Unter_Stufe_ab_s(uint32_t volumen)
+{
+    if (volumen >= 65535)
+        return std::nullopt;
+    long double k = 0;
+    Hochzahl_von_abnehmend(3000, k);
+    // 32700 e^(-k t) * volumen / 65535 < 1
+    const long double spitze_am_Anfang = 32700.0L * (long double)(volumen) / 65535.0L;
+    if (!(spitze_am_Anfang > 1.0L))
+        return 0.0;
+    return double(std::log(spitze_am_Anfang) / k);
+}
+
+Stopp_Bewertung Stopp_bewerten(double t_s, bool zunehmend, uint32_t volumen)
+{
+    if (!zunehmend)
+        if (const auto stufe = Unter_Stufe_ab_s(volumen); stufe && t_s >= *stufe)
+            return {*stufe, Tonende::unter_Stufe};
+    return {t_s, Tonende_bei(t_s, zunehmend)};
+}
+
+QString Grenzzeichen(Tonende t)
+{
+    switch (t) {
+    case Tonende::nach_abnehmendem:
+        return QStringLiteral("≤");
+    case Tonende::nach_zunehmendem:
+    case Tonende::unter_Stufe:
+        return QStringLiteral("≥");
+    case Tonende::waehrend:
+        break;
+    }
+    return {};
+}
+
+QString Mit_Grenzzeichen(const QString& wert, Tonende t)
+{
+    const QString zeichen = Grenzzeichen(t);
+    if (zeichen.isEmpty())
+        return wert;
+    return (zeichen + u' ' + wert.trimmed()).rightJustified(wert.size(), u' ');
 }
 
 void Druck_string_null(bool links)

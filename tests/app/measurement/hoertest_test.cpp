@@ -439,12 +439,19 @@ void Hoertest_Test::schwellenWieDieWahrheit()
         QCOMPARE(f2()->panel0(), QStringLiteral("Aktiv"));
         stoppen(zeile);
         QCOMPARE(f2()->panel1(), einstellungen_zeile);
+        // A rising tone ends at its loudest: the threshold lies above. A
+        // falling one below full volume has fallen below one step of the
+        // output before its end (peak amplitude 65535 / volume in sample
+        // units): nothing quieter was played, the threshold lies above that.
         QCOMPARE(Hoertest_nach_Tonende[size_t(Druck_index(links, zeile))],
-                 zunehmend ? Tonende::nach_zunehmendem : Tonende::nach_abnehmendem);
-        const long double ende = Messgeraet_Pa(links, f, zunehmend ? 32700.0L : 1.0L, V3(links, zeile));
+                 zunehmend ? Tonende::nach_zunehmendem : Tonende::unter_Stufe);
+        const long double ende = Messgeraet_Pa(
+            links, f, zunehmend ? 32700.0L : 65535.0L / (long double)(V3(links, zeile)), V3(links, zeile));
         const double fehler = std::fabs(dB(ergebnis(links, zeile)) - dB(ende));
         QVERIFY2(fehler < 0.05, qPrintable(QString::number(fehler)));
         schlimmster = std::max(schlimmster, fehler);
+        QVERIFY2(f2()->Edit[size_t(zeile)]->text().trimmed().startsWith(QStringLiteral("≥ ")),
+                 qPrintable(f2()->Edit[size_t(zeile)]->text()));
 
         f2()->EinstellungenSpeichern1->trigger(); // "Übernehmen"
         QVERIFY(!f2()->isVisible());
@@ -454,6 +461,10 @@ void Hoertest_Test::schwellenWieDieWahrheit()
         QVERIFY(ergebnis(true, zeile) > 0.0);
         QVERIFY(ergebnis(false, zeile) > 0.0);
     }
+    // Reopened, the bound still carries its mark.
+    oeffnen(true);
+    QVERIFY(f2()->Edit[9]->text().trimmed().startsWith(QStringLiteral("≥ ")));
+    f2()->close();
     QVERIFY(dlg_.meldungen.empty());
 }
 
