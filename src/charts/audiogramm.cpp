@@ -357,17 +357,34 @@ std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d)
 
 // ---- CSV ------------------------------------------------------------------------
 
+namespace
+{
+// One CSV field: quoted when it holds ";", a quote or a line break; a leading
+// "=", "+", "-" or "@" gets an apostrophe so that no spreadsheet runs it.
+QString CSV_Feld(const QString& text)
+{
+    QString t = text;
+    // A spreadsheet would take a leading = + - @ for a formula.
+    if (!t.isEmpty() && QStringLiteral("=+-@").contains(t.front()))
+        t.prepend(u'\'');
+    if (t.contains(u';') || t.contains(u'"') || t.contains(u'\r') || t.contains(u'\n'))
+        t = u'"' + t.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    return t;
+}
+} // namespace
+
 QByteArray Audiogramm_CSV(const Audiogramm_Daten& d)
 {
-    QString s =
-        QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze\r\n");
+    QString s = QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze;"
+                               "Name;Datum;Uhrzeit\r\n");
+    const QString person = u';' + CSV_Feld(d.name.trimmed()) + u';' + d.datum + u';' + d.uhrzeit;
     for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte) {
             const QString grenze = Grenzzeichen(w.tonende);
             s += (links ? QStringLiteral("links") : QStringLiteral("rechts")) + u';' +
                  QString::number(w.frequenz) + u';' + Zahl(w.schwelle_dB, 1) + u';' +
                  (w.hat_Norm ? Zahl(w.norm_dB, 1) : QString()) + u';' +
-                 (w.hat_Norm ? QString::number(w.abweichung_dB) : QString()) + u';' + grenze +
+                 (w.hat_Norm ? QString::number(w.abweichung_dB) : QString()) + u';' + grenze + person +
                  QStringLiteral("\r\n");
         }
     return QByteArray("\xEF\xBB\xBF") + s.toUtf8();

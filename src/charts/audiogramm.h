@@ -129,7 +129,9 @@ std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d);
 // UTF-8 with byte-order mark, ";" between fields, decimal comma, CR LF; a
 // header line, then one line per frequency and ear (left ear first, rows in
 // order): Ohr; Frequenz (Hz); Hörschwelle (dB); Normhörschwelle (dB);
-// Abweichung (dB); Grenze ("≤", "≥" or empty).
+// Abweichung (dB); Grenze ("≤", "≥" or empty); Name; Datum; Uhrzeit (the
+// person tested and when the audiogram was made, on every line so that each
+// line stands alone).
 QByteArray Audiogramm_CSV(const Audiogramm_Daten& d);
 // Writes it through a temporary file; on failure Fehler_bei_abspeichern and false.
 bool Audiogramm_CSV_speichern(const Audiogramm_Daten& d, const QString& pfad);

@@ -10,6 +10,7 @@ std::array<QString, 43> Hoertest_Druck_string{};
 std::array<Tonende, 43> Hoertest_nach_Tonende{};
 int32_t Farben_Messung[3][22]{};
 std::array<std::optional<Uebernommene_Ergebnisse>, 2> Hoertest_uebernommen{};
+QString Testperson_Name;
 
 Tonende Tonende_bei(double t_s, bool zunehmend)
 {
@@ -102,6 +103,9 @@ void Druck_string_null(bool links)
         Hoertest_Druck[Druck_index(links, zeile)] = 0.0;
         Hoertest_nach_Tonende[Druck_index(links, zeile)] = Tonende::waehrend;
     }
+    // The name belongs to the results: with the last of them it goes too.
+    if (Ohr_Ergebnisse_holen(!links).leer())
+        Testperson_Name.clear();
 }
 
 void Farben_Messung_grau(int ohr)

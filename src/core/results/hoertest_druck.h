@@ -92,6 +92,11 @@ struct Uebernommene_Ergebnisse {
 };
 extern std::array<std::optional<Uebernommene_Ergebnisse>, 2> Hoertest_uebernommen;
 
+// Name of the person whose results the store holds, typed in the results
+// table or the audiogram; it goes with every output and with the tests stored
+// in the history. Cleared when neither ear holds a result any more.
+extern QString Testperson_Name;
+
 // Clears the pressures, texts and end-of-tone flags of one ear, and what was
 // accepted for it.
 void Druck_string_null(bool links);

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <cmath>
@@ -252,15 +253,30 @@ private slots:
         const QStringList zeilen =
             QString::fromUtf8(roh.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(zeilen.size(), 1 + 2 * 20);
-        QCOMPARE(
-            zeilen[0],
-            QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze"));
-        for (const QString& z : zeilen)
-            QCOMPARE(z.count(u';'), 5);
+        QCOMPARE(zeilen[0], QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);"
+                                           "Abweichung (dB);Grenze;Name;Datum;Uhrzeit"));
+        // Every line names the person tested and when: "...;Erika Mustermann;09.12.2026;14:05:33".
+        const QRegularExpression person(
+            QStringLiteral(";Erika Mustermann;\\d\\d\\.\\d\\d\\.\\d{4};\\d\\d:\\d\\d:\\d\\d$"));
+        for (int i = 1; i < zeilen.size(); ++i) {
+            QCOMPARE(zeilen[i].count(u';'), 8);
+            QVERIFY2(person.match(zeilen[i]).hasMatch(), qPrintable(zeilen[i]));
+        }
         // Left 1000 Hz: 2.4 + 50 dB; left 2500 Hz a bound; right 16000 Hz absolute.
-        QCOMPARE(zeilen[5], QStringLiteral("links;1000;52,4;2,4;50;"));
-        QVERIFY(zeilen[Zeile_Grenze_links].endsWith(QStringLiteral(";65;≤")));
-        QCOMPARE(zeilen[20 + 20], QStringLiteral("rechts;16000;80,0;;;"));
+        QVERIFY(zeilen[5].startsWith(QStringLiteral("links;1000;52,4;2,4;50;;Erika")));
+        QVERIFY(zeilen[Zeile_Grenze_links].contains(QStringLiteral(";65;≤;")));
+        QVERIFY(zeilen[20 + 20].startsWith(QStringLiteral("rechts;16000;80,0;;;;Erika")));
+        // Names that would break a line or run as a formula.
+        const std::pair<QString, QString> namen[] = {
+            {QStringLiteral("Muster; \"Erika\""), QStringLiteral("\"Muster; \"\"Erika\"\"\"")},
+            {QStringLiteral("=1+1"), QStringLiteral("'=1+1")}};
+        for (const auto& [name, feld] : namen) {
+            form()->Name_Edit->setText(name);
+            speichern(form()->Button2, csv);
+            const QString erste = QString::fromUtf8(datei_inhalt(csv).mid(3)).section(QStringLiteral("\r\n"), 1, 1);
+            QVERIFY2(erste.startsWith(QStringLiteral("links;50;")) && erste.contains(u';' + feld + u';'),
+                     qPrintable(erste));
+        }
 
         // A file that cannot be written: the program's save warning.
         speichern(form()->Button2, Ausgabe + QStringLiteral("/fehlt/Audiogramm.csv"));
