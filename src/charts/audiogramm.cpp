@@ -62,13 +62,23 @@ void Markierung(QPainter& p, QPointF m, bool links, double r, double stift)
     p.restore();
 }
 
-// The arrow of a bound: from the marker's edge toward where the threshold
-// lies, up (smaller deviation) after a falling tone, down after a rising one.
-void Pfeil(QPainter& p, QPointF m, bool links, bool nach_oben, double r, double stift)
+// An arrow from the marker toward where the threshold lies: up (smaller
+// deviation) or down. An arrow that would leave the plot is drawn beside the
+// marker with its tip on the plot's edge (the left ear's to the left, the
+// right ear's to the right), so that a marker held at the edge shows it too.
+void Pfeil(QPainter& p, QPointF m, bool links, bool nach_oben, double r, double stift, const QRect& flaeche)
 {
     const double s = nach_oben ? -1 : 1;
-    const QPointF anfang(m.x(), m.y() + s * (r + stift));
-    const QPointF spitze(m.x(), m.y() + s * (3.5 * r));
+    double x = m.x();
+    QPointF anfang(x, m.y() + s * (r + stift));
+    QPointF spitze(x, m.y() + s * (3.5 * r));
+    // The edges where the axis holds its ends (y_von_Pegel).
+    const double rand = nach_oben ? flaeche.top() : flaeche.top() + flaeche.height();
+    if ((spitze.y() - rand) * s > 0) {
+        x += (links ? -1.8 : 1.8) * r;
+        spitze = QPointF(x, rand);
+        anfang = QPointF(x, rand - s * 2.5 * r);
+    }
     p.save();
     const QColor c = Farbe_in_QColor(links ? Audiogramm_Farbe_links : Audiogramm_Farbe_rechts);
     p.setPen(QPen(c, stift));
@@ -103,8 +113,16 @@ void Ohr_zeichnen(QPainter& p, const Audiogramm_Achsen& a, const Audiogramm_Ohr&
         p.drawLine(punkt(w[i - 1]), punkt(w[i]));
     for (const auto& v : w) {
         Markierung(p, punkt(v), links, r, stift);
-        if (v.tonende != Tonende::waehrend)
-            Pfeil(p, punkt(v), links, v.tonende == Tonende::nach_abnehmendem, r, stift);
+        // A value beyond the axis is held at its edge, with an arrow outward;
+        // a bound points where the threshold lies. One arrow when both agree.
+        const bool darueber = v.abweichung_dB < Audiogramm_dB_min;
+        const bool darunter = v.abweichung_dB > Audiogramm_dB_max;
+        if (darueber || darunter)
+            Pfeil(p, punkt(v), links, darueber, r, stift, a.flaeche);
+        const QString grenze = Grenzzeichen(v.tonende);
+        const bool grenze_oben = grenze == QStringLiteral("≤");
+        if (!grenze.isEmpty() && !(grenze_oben ? darueber : darunter))
+            Pfeil(p, punkt(v), links, grenze_oben, r, stift, a.flaeche);
     }
     p.restore();
 }
@@ -135,22 +153,35 @@ Audiogramm_Daten Audiogramm_berechnen(const std::array<double, 43>& druck,
             w.schwelle_dB = double(Pa_in_dB(druck[j]));
             w.hat_Norm = w.frequenz <= Hoerschwelle_hoechste_Frequenz;
             w.norm_dB = w.hat_Norm ? double(Hoerschwelle_Funktion(w.frequenz)) : 0.0;
+            w.abweichung = w.schwelle_dB - w.norm_dB;
             w.abweichung_dB = Abweichung_dB(w.schwelle_dB, w.norm_dB);
             w.tonende = tonende[j];
             ohr.werte.push_back(w);
         }
+        // Over the unrounded deviations; bounds among them make the average a
+        // bound of the same kind, bounds of both kinds leave it open.
         double summe = 0;
         int gefunden = 0;
+        QStringList grenzen;
         for (const int f : Mittelwert_Frequenzen) {
             const auto it = std::find_if(ohr.werte.begin(), ohr.werte.end(),
                                          [f](const Audiogramm_Wert& w) { return w.frequenz == f; });
             if (it != ohr.werte.end()) {
-                summe += it->abweichung_dB;
+                summe += it->abweichung;
                 ++gefunden;
+                const QString g = Grenzzeichen(it->tonende);
+                if (!g.isEmpty() && !grenzen.contains(g))
+                    grenzen << g;
             }
         }
-        if (gefunden == int(Mittelwert_Frequenzen.size()))
-            ohr.mittelwert = summe / gefunden;
+        if (gefunden == int(Mittelwert_Frequenzen.size())) {
+            if (grenzen.size() > 1) {
+                ohr.grenzen_gemischt = true;
+            } else {
+                ohr.mittelwert = summe / gefunden;
+                ohr.mittelwert_grenze = grenzen.value(0);
+            }
+        }
     }
     return d;
 }
@@ -218,9 +249,20 @@ QString Grad_Name(double mittelwert_dB)
 
 QString Mittelwert_text(const Audiogramm_Ohr& ohr)
 {
+    if (ohr.grenzen_gemischt)
+        return QStringLiteral("nicht berechnet (unter 500, 1000, 2000 und 4000 Hz liegen Grenzwerte "
+                              "nach oben und nach unten)");
     if (!ohr.mittelwert)
         return QStringLiteral("nicht berechnet (500, 1000, 2000 und 4000 Hz nicht alle gemessen)");
-    return Zahl(*ohr.mittelwert, 1) + QStringLiteral(" dB – ") + Grad_Name(*ohr.mittelwert);
+    const int grad = Grad_von(*ohr.mittelwert);
+    QString grad_text = Grad_Namen()[size_t(grad)];
+    // A bound leaves the grade open toward the side the bound points to.
+    if (ohr.mittelwert_grenze == QStringLiteral("≥") && grad + 1 < int(Grad_Namen().size()))
+        grad_text = QStringLiteral("mindestens ") + grad_text;
+    else if (ohr.mittelwert_grenze == QStringLiteral("≤") && grad > 0)
+        grad_text = QStringLiteral("höchstens ") + grad_text;
+    return (ohr.mittelwert_grenze.isEmpty() ? QString() : ohr.mittelwert_grenze + u' ') +
+           Zahl(*ohr.mittelwert, 1) + QStringLiteral(" dB – ") + grad_text;
 }
 
 // ---- Texts --------------------------------------------------------------------
@@ -232,19 +274,6 @@ QString Eichung_Warnung(const Audiogramm_Ohr& ohr, bool links)
     return (links ? QStringLiteral("Linkes Ohr") : QStringLiteral("Rechtes Ohr")) +
            QStringLiteral(": keine eigene Kalibrierung – die Werte beruhen auf den Grundwerten und sind "
                           "keine Hörverluste.");
-}
-
-QString Grenzzeichen(Tonende t)
-{
-    switch (t) {
-    case Tonende::nach_abnehmendem:
-        return QStringLiteral("≤");
-    case Tonende::nach_zunehmendem:
-        return QStringLiteral("≥");
-    case Tonende::waehrend:
-        break;
-    }
-    return {};
 }
 
 QString Wert_text(const Audiogramm_Wert& w, int dB)
@@ -330,17 +359,34 @@ std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d)
 
 // ---- CSV ------------------------------------------------------------------------
 
+namespace
+{
+// One CSV field: quoted when it holds ";", a quote or a line break; a leading
+// "=", "+", "-" or "@" gets an apostrophe so that no spreadsheet runs it.
+QString CSV_Feld(const QString& text)
+{
+    QString t = text;
+    // A spreadsheet would take a leading = + - @ for a formula.
+    if (!t.isEmpty() && QStringLiteral("=+-@").contains(t.front()))
+        t.prepend(u'\'');
+    if (t.contains(u';') || t.contains(u'"') || t.contains(u'\r') || t.contains(u'\n'))
+        t = u'"' + t.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    return t;
+}
+} // namespace
+
 QByteArray Audiogramm_CSV(const Audiogramm_Daten& d)
 {
-    QString s =
-        QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze\r\n");
+    QString s = QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze;"
+                               "Name;Datum;Uhrzeit\r\n");
+    const QString person = u';' + CSV_Feld(d.name.trimmed()) + u';' + d.datum + u';' + d.uhrzeit;
     for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte) {
             const QString grenze = Grenzzeichen(w.tonende);
             s += (links ? QStringLiteral("links") : QStringLiteral("rechts")) + u';' +
                  QString::number(w.frequenz) + u';' + Zahl(w.schwelle_dB, 1) + u';' +
                  (w.hat_Norm ? Zahl(w.norm_dB, 1) : QString()) + u';' +
-                 (w.hat_Norm ? QString::number(w.abweichung_dB) : QString()) + u';' + grenze +
+                 (w.hat_Norm ? QString::number(w.abweichung_dB) : QString()) + u';' + grenze + person +
                  QStringLiteral("\r\n");
         }
     return QByteArray("\xEF\xBB\xBF") + s.toUtf8();
@@ -448,6 +494,6 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
     Markierung(p, QPointF(x, y), true, r, 2 * m);
     Text(p, x + r + 5 * m, y, QStringLiteral("linkes Ohr"), 0);
     x += r + 5 * m + fm.horizontalAdvance(QStringLiteral("linkes Ohr")) + 20 * m;
-    Text(p, x, y, QStringLiteral("Pfeil: Ton war schon zu Ende, Schwelle liegt in Pfeilrichtung"), 0);
+    Text(p, x, y, Audiogramm_Legende_Pfeil, 0);
     p.restore();
 }

@@ -31,6 +31,7 @@ struct Audiogramm_Wert {
     double schwelle_dB = 0; // threshold level in dB re 20 uPa, unrounded
     bool hat_Norm = false;  // frequency <= 12500 Hz: a normal threshold exists
     double norm_dB = 0;     // ISO 226 normal threshold (when hat_Norm)
+    double abweichung = 0;  // hat_Norm: threshold - normal threshold, unrounded
     int abweichung_dB = 0;  // hat_Norm: threshold - normal threshold; else the
                             // absolute threshold; rounded to 1 dB
     Tonende tonende = Tonende::waehrend;
@@ -38,9 +39,14 @@ struct Audiogramm_Wert {
 
 struct Audiogramm_Ohr {
     std::vector<Audiogramm_Wert> werte; // measured rows, in row order
-    // Mean deviation at 500, 1000, 2000 and 4000 Hz; none unless all four
-    // frequencies are test frequencies and measured.
+    // Mean of the unrounded deviations at 500, 1000, 2000 and 4000 Hz; none
+    // unless all four frequencies are test frequencies and measured, nor when
+    // bounds of both kinds are among them (grenzen_gemischt).
     std::optional<double> mittelwert;
+    // "≥" or "≤" when bounds of that kind are among the four: the average is
+    // then a bound as well; else empty.
+    QString mittelwert_grenze;
+    bool grenzen_gemischt = false;
     // The ear's calibration is still that of a new settings file.
     bool ohne_Eichung = false;
     QString eichung_text; // calibration kind in words
@@ -81,7 +87,8 @@ const std::array<QString, 7>& Grad_Namen();
 // Grade of an average: index into Grad_Namen (a bound belongs to the grade above it).
 int Grad_von(double mittelwert_dB);
 QString Grad_Name(double mittelwert_dB);
-// "23,8 dB – Geringgradig", or a note why there is no average.
+// "23,8 dB – Geringgradig", "≥ 23,8 dB – mindestens Geringgradig", or a
+// note why there is no average.
 QString Mittelwert_text(const Audiogramm_Ohr& ohr);
 
 // ---- Texts shared by window and report --------------------------------------
@@ -92,16 +99,23 @@ inline const QString Audiogramm_Hinweis_klinisch =
                    "(ISO 226:2003), nicht der Bezugspegel eines Audiometer-Kopfhörers.");
 // The warning for an ear without calibration of its own; empty when it has one.
 QString Eichung_Warnung(const Audiogramm_Ohr& ohr, bool links);
+// The legend's line for the arrows, and the report's note on the bounds.
+inline const QString Audiogramm_Legende_Pfeil =
+    QStringLiteral("Pfeil: Grenzwert oder außerhalb der Skala, Schwelle liegt in Pfeilrichtung");
+inline const QString Audiogramm_Grenzen_Hinweis =
+    QStringLiteral("≤: der Ton war schon zu Ende und noch hörbar, die Schwelle liegt darunter; "
+                   "≥: der ansteigende Ton war zu Ende oder der fallende Ton schon unter die kleinste "
+                   "Stufe der Ausgabe gefallen, die Schwelle liegt darüber. Ein Mittelwert mit "
+                   "Grenzwerten ist selbst ein Grenzwert. Werte jenseits von −10 und 120 dB stehen "
+                   "mit einem Pfeil am Rand.");
 // Which measured frequencies lie below the frequency axis (125 Hz) and are
 // therefore only in the table; empty when there are none.
 QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d);
 // "Über 12500 Hz ..." with one line per measured frequency above 12500 Hz,
 // e.g. "14000 Hz: links 105 dB, rechts 75 dB".
 QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d);
-// "≤" after the end of a falling tone, "≥" after the end of a rising one, else empty.
-QString Grenzzeichen(Tonende t);
-// The value of a row as shown: "≤ 23" after the end of a falling tone,
-// "≥ 23" after the end of a rising one, else "23".
+// The value of a row as shown: "≤ 23" or "≥ 23" for a bound (Grenzzeichen),
+// else "23".
 QString Wert_text(const Audiogramm_Wert& w, int dB);
 
 // The table of values: a header row, then one row per test frequency that
@@ -115,7 +129,9 @@ std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d);
 // UTF-8 with byte-order mark, ";" between fields, decimal comma, CR LF; a
 // header line, then one line per frequency and ear (left ear first, rows in
 // order): Ohr; Frequenz (Hz); Hörschwelle (dB); Normhörschwelle (dB);
-// Abweichung (dB); Grenze ("≤", "≥" or empty).
+// Abweichung (dB); Grenze ("≤", "≥" or empty); Name; Datum; Uhrzeit (the
+// person tested and when the audiogram was made, on every line so that each
+// line stands alone).
 QByteArray Audiogramm_CSV(const Audiogramm_Daten& d);
 // Writes it through a temporary file; on failure Fehler_bei_abspeichern and false.
 bool Audiogramm_CSV_speichern(const Audiogramm_Daten& d, const QString& pfad);
@@ -146,6 +162,7 @@ inline constexpr int32_t Audiogramm_Farbe_links = 0xFF0000;
 
 // Draws the whole audiogram into `bereich`: grade bands with names, normal
 // band, grid, axes with titles, both ears joined per ear (rows from 125 to
-// 12500 Hz), bounds as arrows, legend. `massstab` scales every length and
+// 12500 Hz), bounds and values beyond the axis (held at its edge) as arrows,
+// legend. `massstab` scales every length and
 // font (1 on screen: fonts of 12 pixels).
 void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Daten& d, double massstab = 1.0);

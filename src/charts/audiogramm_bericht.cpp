@@ -124,10 +124,10 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
             s.zeile(tabelle[i], spalten);
         s.strich();
         s.schrift(10);
-        s.absatz(QStringLiteral("Abweichung = Hörschwelle − Normhörschwelle, auf 1 dB gerundet. "
-                                "Über 12500 Hz gibt es keine Normhörschwelle: dort nur die Hörschwelle. "
-                                "≤: der Ton war schon zu Ende und noch hörbar, die Schwelle liegt darunter; "
-                                "≥: der ansteigende Ton war zu Ende, die Schwelle liegt darüber."),
+        s.absatz(QStringLiteral("Abweichung = Hörschwelle − Normhörschwelle, auf 1 dB gerundet; der "
+                                "Mittelwert aus den ungerundeten Abweichungen. Über 12500 Hz gibt es keine "
+                                "Normhörschwelle: dort nur die Hörschwelle. ") +
+                     Audiogramm_Grenzen_Hinweis,
                  QColor(60, 60, 60), 1);
         s.absatz(Tiefe_Frequenzen_Hinweis(d), QColor(60, 60, 60), 0);
     }

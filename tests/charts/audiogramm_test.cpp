@@ -56,9 +56,11 @@ TEST(Audiogramm, AbweichungMittelwertUndGrad)
     // Above 12500 Hz: the absolute level, rounded.
     EXPECT_FALSE(d.links.werte[4].hat_Norm);
     EXPECT_EQ(d.links.werte[4].abweichung_dB, 64);
+    // The average of the unrounded deviations (10, 20, 30, 41.6), a bound
+    // like the bound at 1000 Hz among them.
     ASSERT_TRUE(d.links.mittelwert.has_value());
-    EXPECT_DOUBLE_EQ(*d.links.mittelwert, 25.5);
-    EXPECT_EQ(Mittelwert_text(d.links), QStringLiteral("25,5 dB – Geringgradig"));
+    EXPECT_NEAR(*d.links.mittelwert, 25.4, 1e-9);
+    EXPECT_EQ(Mittelwert_text(d.links), QStringLiteral("≤ 25,4 dB – höchstens Geringgradig"));
     // One of the four frequencies missing: no average, no grade.
     EXPECT_EQ(d.rechts.werte.size(), 3u);
     EXPECT_FALSE(d.rechts.mittelwert.has_value());
@@ -78,6 +80,39 @@ TEST(Audiogramm, AbweichungMittelwertUndGrad)
                                                     {130, "Vollständig"}};
     for (const auto& [wert, name] : grade)
         EXPECT_EQ(Grad_Name(wert), QString::fromUtf8(name)) << wert;
+}
+
+TEST(Audiogramm, MittelwertUngerundetUndGrenzen)
+{
+    // The same deviation at 500, 1000, 2000 and 4000 Hz, with bounds among them.
+    const Freqarray f = Frequenzen({500, 1000, 2000, 4000});
+    struct Fall {
+        double abweichung;
+        Tonende ende_1000, ende_4000;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {19.6, Tonende::waehrend, Tonende::waehrend, "19,6 dB – Normal"},
+        {34.5, Tonende::waehrend, Tonende::waehrend, "34,5 dB – Geringgradig"},
+        {34.5, Tonende::unter_Stufe, Tonende::waehrend, "≥ 34,5 dB – mindestens Geringgradig"},
+        {34.5, Tonende::nach_zunehmendem, Tonende::unter_Stufe, "≥ 34,5 dB – mindestens Geringgradig"},
+        {34.5, Tonende::nach_abnehmendem, Tonende::waehrend, "≤ 34,5 dB – höchstens Geringgradig"},
+        {12.0, Tonende::nach_abnehmendem, Tonende::waehrend, "≤ 12,0 dB – Normal"},
+        {100.0, Tonende::unter_Stufe, Tonende::waehrend, "≥ 100,0 dB – Vollständig"},
+        {34.5, Tonende::nach_abnehmendem, Tonende::unter_Stufe,
+         "nicht berechnet (unter 500, 1000, 2000 und 4000 Hz liegen Grenzwerte nach oben und nach unten)"},
+    };
+    for (const Fall& fall : faelle) {
+        std::array<double, 43> druck{};
+        std::array<Tonende, 43> ende{};
+        for (int k = 1; k <= 4; ++k)
+            druck[size_t(Druck_index(true, k))] =
+                pa(double(Hoerschwelle_Funktion(f[size_t(k - 1)])) + fall.abweichung);
+        ende[size_t(Druck_index(true, 2))] = fall.ende_1000;
+        ende[size_t(Druck_index(true, 4))] = fall.ende_4000;
+        const Audiogramm_Daten d = Audiogramm_berechnen(druck, ende, f);
+        EXPECT_EQ(Mittelwert_text(d.links), QString::fromUtf8(fall.text)) << fall.abweichung;
+    }
 }
 
 TEST(Audiogramm, LogarithmischeAchseNachUnten)

@@ -88,9 +88,10 @@ void TForm2::Einstellungen_in_Form2_schreiben()
     } else {
         Form2Alle_Edit_textweg();
         for (int i = 1; i <= Zeilen; ++i) {
-            const long double L = Pa_in_dB(Hoertest_Druck[size_t(Druck_index(links(), i))]);
+            const size_t k = size_t(Druck_index(links(), i));
+            const long double L = Pa_in_dB(Hoertest_Druck[k]);
             if (L > -100.0L)
-                Edit[size_t(i)]->setText(extendedzustring(12, 1, L));
+                Edit[size_t(i)]->setText(Mit_Grenzzeichen(extendedzustring(12, 1, L), Hoertest_nach_Tonende[k]));
         }
     }
     for (int i = 1; i <= Zeilen; ++i)
@@ -241,8 +242,42 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
 
 void TForm2::Neu1Click()
 {
+    // Results accepted with "Übernehmen" go only after a question.
+    const auto& u = Hoertest_uebernommen[size_t(ohr_index())];
+    if (u && !u->werte.leer() &&
+        !Verwerfen_bestaetigt(links() ? QStringLiteral("Sollen die übernommenen Ergebnisse des linken Ohrs "
+                                                       "verworfen werden?")
+                                      : QStringLiteral("Sollen die übernommenen Ergebnisse des rechten Ohrs "
+                                                       "verworfen werden?")))
+        return;
     Form2_Messung_neu();
     Einstellungen_in_Form2_schreiben();
+}
+
+bool TForm2::Verwerfen_bestaetigt(const QString& frage)
+{
+    return dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, QStringLiteral("Frage"), Antwort::Nein) ==
+           Antwort::Ja;
+}
+
+bool TForm2::Uebernommene_behalten()
+{
+    if (Form2_Modus != 0)
+        return false;
+    const auto& u = Hoertest_uebernommen[size_t(ohr_index())];
+    if (!u || u->werte.leer())
+        return false;
+    // Only looked at: nothing changes.
+    if (Ohr_Ergebnisse_holen(links()) == u->werte)
+        return true;
+    if (Verwerfen_bestaetigt(
+            links() ? QStringLiteral("Die neuen Messungen werden nicht übernommen. Sollen auch die zuvor "
+                                     "übernommenen Ergebnisse des linken Ohrs verworfen werden?")
+                    : QStringLiteral("Die neuen Messungen werden nicht übernommen. Sollen auch die zuvor "
+                                     "übernommenen Ergebnisse des rechten Ohrs verworfen werden?")))
+        return false;
+    Ohr_Ergebnisse_setzen(links(), u->werte);
+    return true;
 }
 
 void TForm2::Rechtsuebernehmen1Click()
@@ -259,8 +294,10 @@ void TForm2::EinstellungenSpeichern1Click()
         sound_beenden();
         Ergebnisse_uebernommen = true;
         close();
-        // Closing has stored a still running row; the ear's results now go
-        // into the history. A failure there is reported and changes nothing.
+        // Closing has stored a still running row; the ear's results are now
+        // kept as accepted and go into the history. A failure there is
+        // reported and changes nothing.
+        Hoertest_uebernommen[size_t(ohr_index())] = Uebernommene_Ergebnisse{Ohr_Ergebnisse_holen(links()), 0};
         Test_in_Verlauf_speichern(links());
         return;
     }
@@ -323,7 +360,7 @@ void TForm2::closeEvent(QCloseEvent* e)
         DrueckeButton_Einstellungen(aktive_Zeile);
     }
     Mediaplayer_schliessen();
-    if (!Ergebnisse_uebernommen)
+    if (!Ergebnisse_uebernommen && !Uebernommene_behalten())
         Hoertest_Form2AbbrechenClick();
     Form2Alle_ComboBoxen_enabled();
     e->accept();

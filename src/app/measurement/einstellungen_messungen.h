@@ -36,6 +36,10 @@ extern bool Ergebnisse_uebernommen; // mode 0 results kept by "Übernehmen"
 extern bool Ton_gestoppt;
 extern bool Ton_wiederholen;
 
+// Status line of a hearing-test row whose tone has played to its end.
+inline const QString Text_Ton_zu_Ende =
+    QStringLiteral("Der Ton ist zu Ende. Bitte \"Stopp\" drücken: der Wert gilt dann als Grenze.");
+
 class TForm2 : public QMainWindow
 {
     Q_OBJECT
@@ -193,6 +197,12 @@ private:
     void Trackbar_geaendert();
     void Auto_Aktionen_ausfuehren(const Auto_Aktionen& aktionen);
     void Auto1_abbrechen(bool ton_fehlt);
+    // Yes/No question (default No) before results are discarded; true for Yes.
+    bool Verwerfen_bestaetigt(const QString& frage);
+    // Closing the hearing test without "Übernehmen": true when the ear keeps
+    // what it had accepted before (restored; the rows measured since are
+    // dropped). Asks only when this window measured something new.
+    bool Uebernommene_behalten();
 
     Abspieler* player_ = nullptr;
     QLabel* panel0_ = nullptr;

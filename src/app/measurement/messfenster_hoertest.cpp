@@ -20,6 +20,8 @@ namespace
 // Whether the tone of the active row really started playing; a row whose
 // tone never played yields no hearing threshold.
 bool ton_lief = false;
+// The channel volume the active row's tone plays at.
+uint32_t ton_volumen = 0;
 
 } // namespace
 
@@ -39,11 +41,12 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
     if (zeile == aktive_Zeile) {
         if (Form2_Modus == 0) {
             if (ton_lief) {
-                const double t = ZeitMediaplayer_s();
-                Hoertest_Druck_berechnen(l, zeile, t, Hoertest_Druck, Hoertest_Druck_string);
-                // A press after the end gives only a bound of the threshold.
-                Hoertest_nach_Tonende[size_t(Druck_index(l, zeile))] =
-                    Tonende_bei(t, Einstellungen.zunehmend != 0);
+                // A press after the end, or after the tone fell silent at the
+                // output, gives only a bound of the threshold.
+                const Stopp_Bewertung b =
+                    Stopp_bewerten(ZeitMediaplayer_s(), Einstellungen.zunehmend != 0, ton_volumen);
+                Hoertest_Druck_berechnen(l, zeile, b.t_s, Hoertest_Druck, Hoertest_Druck_string);
+                Hoertest_nach_Tonende[size_t(Druck_index(l, zeile))] = b.tonende;
                 Druck_ausgeben(l, zeile);
             } else {
                 // Nothing measured: the row shows its stored result's colour again.
@@ -83,10 +86,12 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
     if (Form2_Modus == 0) {
         Edit_farbe(zeile, QApplication::palette().color(QPalette::Base),
                    QApplication::palette().color(QPalette::Text));
+        ton_volumen = std::min<uint32_t>(
+            l ? Links_Volume(Einstellungen, 3, zeile) : Rechts_Volume(Einstellungen, 3, zeile), 65535);
         if (l)
-            SetWaveVolume(uint16_t(std::min<uint32_t>(Links_Volume(Einstellungen, 3, zeile), 65535)), 0);
+            SetWaveVolume(uint16_t(ton_volumen), 0);
         else
-            SetWaveVolume(0, uint16_t(std::min<uint32_t>(Rechts_Volume(Einstellungen, 3, zeile), 65535)));
+            SetWaveVolume(0, uint16_t(ton_volumen));
         Panel1(QStringLiteral("Ton wird erzeugt. Bitte warten."));
         Panel0(QStringLiteral("Aktiv"));
         Ton_abnehmend(l, zeile, f);
@@ -190,9 +195,11 @@ void TForm2::abspielen(const QString& datei)
         Fehler_ausgabe(QStringLiteral("Datei nicht vorhanden"), QStringLiteral("Problem"));
         return;
     }
+    // The end of play is reported in every mode: the constant tones start
+    // again, the hearing test says that its tone is over.
     const bool ok = player_ && player_->oeffnen(datei) &&
-                    (player_->wiederholen_setzen(Ton_wiederholen),
-                     player_->benachrichtigen_setzen(Form2_Modus >= 1), player_->abspielen());
+                    (player_->wiederholen_setzen(Ton_wiederholen), player_->benachrichtigen_setzen(true),
+                     player_->abspielen());
     if (ok) {
         Ton_gestoppt = false;
         ton_lief = true;
@@ -257,7 +264,11 @@ void TForm2::MediaPlayer1Notify()
     if (!Ton_gestoppt && Ton_wiederholen && player_) {
         player_->benachrichtigen_setzen(true);
         player_->abspielen();
+        return;
     }
+    // The hearing-test tone has played to its end while its row waits for "Stopp".
+    if (!Ton_gestoppt && Form2_Modus == 0 && aktive_Zeile != 0 && ton_lief)
+        Panel1(Text_Ton_zu_Ende);
 }
 
 void TForm2::Druck_ausgeben(bool l, int zeile)
@@ -265,8 +276,9 @@ void TForm2::Druck_ausgeben(bool l, int zeile)
     const int ohr = l ? 1 : 2;
     Farben_Messung[ohr][zeile] = l ? Farbe_links_gemessen : Farbe_rechts_gemessen;
     Edit_farbe(zeile, farbe(Farben_Messung[ohr][zeile]), Qt::white);
+    const size_t i = size_t(Druck_index(l, zeile));
     Edit[size_t(zeile)]->setText(
-        extendedzustring(12, 1, Pa_in_dB(Hoertest_Druck[size_t(Druck_index(l, zeile))])));
+        Mit_Grenzzeichen(extendedzustring(12, 1, Pa_in_dB(Hoertest_Druck[i])), Hoertest_nach_Tonende[i]));
 }
 
 void TForm2::Hoertest_Form2AbbrechenClick()

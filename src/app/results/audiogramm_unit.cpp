@@ -2,6 +2,7 @@
 
 #include "app/settings/einstellungsdatei_waehlen.h"
 #include "app/shell/fenster.h"
+#include "app/results/verlauf_unit.h"
 #include "app/results/zeichenflaeche.h"
 #include "charts/audiogramm_bericht.h"
 #include "core/settings/einstellungen.h"
@@ -42,6 +43,8 @@ TAudiogramm_Form::TAudiogramm_Form(QWidget* parent) : QMainWindow(parent)
     name_zeile->addWidget(new QLabel(QStringLiteral("Name:"), mitte));
     Name_Edit = new QLineEdit(mitte);
     Name_Edit->setObjectName(QStringLiteral("Name_Edit"));
+    // The name of the person tested, shared with the results table.
+    connect(Name_Edit, &QLineEdit::editingFinished, this, [this] { Testperson_Name_setzen(Name_Edit->text()); });
     name_zeile->addWidget(Name_Edit);
     rechts->addLayout(name_zeile);
     auto beschriftung = [&](const char* name) {
@@ -93,12 +96,19 @@ void TAudiogramm_Form::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     Einstellungen_von_Festplatte_holen();
+    Name_zeigen();
     Audiogramm_ausgeben();
+}
+
+void TAudiogramm_Form::Name_zeigen()
+{
+    if (Name_Edit->text() != Testperson_Name)
+        Name_Edit->setText(Testperson_Name);
 }
 
 void TAudiogramm_Form::Audiogramm_ausgeben()
 {
-    daten_ = Audiogramm_Daten_holen(Name_Edit->text());
+    daten_ = Audiogramm_Daten_holen(Testperson_Name);
     Mittelwerte_Label->setText(QStringLiteral("<b>Mittelwert 500–4000 Hz (WHO 2021)</b><br>Linkes Ohr: ") +
                                Mittelwert_text(daten_.links).toHtmlEscaped() +
                                QStringLiteral("<br>Rechtes Ohr: ") +
@@ -151,14 +161,16 @@ void TAudiogramm_Form::Button1Click()
 {
     const QString pfad =
         Speicherpfad_waehlen(QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"), QStringLiteral("pdf"));
+    Testperson_Name_setzen(Name_Edit->text());
     if (!pfad.isEmpty())
-        Audiogramm_Bericht_speichern(Audiogramm_Daten_holen(Name_Edit->text()), pfad);
+        Audiogramm_Bericht_speichern(Audiogramm_Daten_holen(Testperson_Name), pfad);
 }
 
 void TAudiogramm_Form::Button2Click()
 {
     const QString pfad = Speicherpfad_waehlen(QStringLiteral("CSV-Datei (Semikolon getrennt) (*.csv)|*.csv"),
                                               QStringLiteral("csv"));
+    Testperson_Name_setzen(Name_Edit->text());
     if (!pfad.isEmpty())
-        Audiogramm_CSV_speichern(Audiogramm_Daten_holen(Name_Edit->text()), pfad);
+        Audiogramm_CSV_speichern(Audiogramm_Daten_holen(Testperson_Name), pfad);
 }

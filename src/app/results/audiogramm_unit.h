@@ -26,6 +26,8 @@ public:
     void Audiogramm_ausgeben();
     void Button1Click(); // "Bericht speichern"
     void Button2Click(); // "Werte exportieren"
+    // Shows the name of the person tested (Testperson_Name) in Name_Edit.
+    void Name_zeigen();
 
     Zeichenflaeche* Audiogramm = nullptr;
     QLineEdit* Name_Edit = nullptr;

@@ -1,6 +1,8 @@
 #include "app/results/testergebnis_unit.h"
 
+#include "app/results/verlauf_unit.h"
 #include "app/shell/druckausgabe.h"
+#include "core/results/hoertest_druck.h"
 #include "core/results/testergebnis_layout.h"
 
 #include <QPrinter>
@@ -15,11 +17,24 @@ TForm3::TForm3(QWidget* parent) : Tabellenfenster(parent)
     Zelle_setzen(Name_Spalte, Name_Zeile, QString());
     connect(StringGrid1, &QTableWidget::currentCellChanged, this,
             [this](int zeile, int spalte, int, int) { StringGrid1SelectCell(spalte, zeile); });
+    // A name typed into its cell is the name of the person tested.
+    connect(StringGrid1, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->row() == Name_Zeile && item->column() == Name_Spalte)
+            Testperson_Name_setzen(item->text());
+    });
 }
 
 void TForm3::Ergebnisse_Bildschirm()
 {
+    Name_zeigen();
     Gitter_anzeigen(Ergebnisse_Bildschirm_Gitter(Testergebnis_Angaben_holen(false, Name())));
+}
+
+void TForm3::Name_zeigen()
+{
+    const QTableWidgetItem* item = StringGrid1->item(Name_Zeile, Name_Spalte);
+    if (!item || item->text() != Testperson_Name)
+        Zelle_setzen(Name_Spalte, Name_Zeile, Testperson_Name);
 }
 
 void TForm3::Ergebnisse_zeigen()
@@ -33,8 +48,7 @@ void TForm3::Ergebnisse_zeigen()
 
 QString TForm3::Name() const
 {
-    const QTableWidgetItem* item = StringGrid1->item(Name_Zeile, Name_Spalte);
-    return item ? item->text() : QString();
+    return Testperson_Name;
 }
 
 void TForm3::StringGrid1SelectCell(int spalte, int zeile)

@@ -1,8 +1,8 @@
 #pragma once
 // TForm3: the results table of the hearing test. Every output (screen, text
 // file, spreadsheet, print) is built anew from the results store and the
-// current settings; the only input kept in the table is the name typed into
-// cell (column 2, row 6).
+// current settings; the only input is the name of the person tested, typed
+// into cell (column 2, row 6) and shared with the audiogram (Testperson_Name).
 #include "app/results/tabellenfenster.h"
 
 class TForm3 : public Tabellenfenster
@@ -18,8 +18,10 @@ public:
     // Caption "Ergebnisse des Hörtests", Ergebnisse_Bildschirm, show and raise.
     void Ergebnisse_zeigen();
 
-    // The name typed by the user.
+    // The name of the person tested.
     QString Name() const;
+    // Shows that name in the name cell.
+    void Name_zeigen();
     // Editing is on only in the name cell.
     void StringGrid1SelectCell(int spalte, int zeile);
     // Focuses the table and selects a cell.

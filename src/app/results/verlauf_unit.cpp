@@ -2,6 +2,7 @@
 
 #include "app/settings/einstellungsdatei_waehlen.h"
 #include "app/shell/fenster.h"
+#include "app/results/audiogramm_unit.h"
 #include "app/results/testergebnis_unit.h"
 #include "charts/kvschaubild2b.h"
 #include "core/results/hoertest_druck.h"
@@ -69,13 +70,11 @@ QString Verlaufsdatei()
 
 void Test_in_Verlauf_speichern(bool links)
 {
-    QString name;
-    if (const auto* tabelle = qobject_cast<TForm3*>(Fenster.Form3))
-        name = tabelle->Name();
     Verlauf_Test t = Verlauf_Test_aus_Ergebnissen(links, Hoertest_Druck, Einstellungen,
-                                                  QDateTime::currentDateTime(), name);
+                                                  QDateTime::currentDateTime(), Testperson_Name);
     if (t.gemessene_Zeilen() == 0)
         return;
+    auto& uebernommen = Hoertest_uebernommen[links ? 0 : 1];
     bool gespeichert = false;
     {
         Verlauf v(Verlaufsdatei());
@@ -83,9 +82,14 @@ void Test_in_Verlauf_speichern(bool links)
             Ersetzt_melden(v);
         // Accepted again without a new measurement: already in the history.
         if (v.lesbar())
-            if (const auto letzter = v.neuester(links); letzter && Verlauf_gleiche_Ergebnisse(*letzter, t))
+            if (const auto letzter = v.neuester(links); letzter && Verlauf_gleiche_Ergebnisse(*letzter, t)) {
+                if (uebernommen)
+                    uebernommen->verlauf_id = letzter->id;
                 return;
+            }
         gespeichert = v.lesbar() && v.speichern(t);
+        if (gespeichert && uebernommen)
+            uebernommen->verlauf_id = t.id;
         if (!gespeichert)
             Fehler_ausgabe(QStringLiteral("Der Hörtest wurde nicht in den Verlauf geschrieben, weil %1.\r"
                                           "Das Ergebnis bleibt erhalten und kann unter \"Testergebnisse\" "
@@ -94,6 +98,53 @@ void Test_in_Verlauf_speichern(bool links)
                            QStringLiteral("Problem"));
     }
     if (gespeichert && fenster && fenster->isVisible())
+        fenster->Liste_laden();
+}
+
+void Testperson_Name_setzen(const QString& name)
+{
+    const QString neu = name.trimmed();
+    if (neu == Testperson_Name)
+        return;
+    Testperson_Name = neu;
+    if (auto* tabelle = qobject_cast<TForm3*>(Fenster.Form3))
+        tabelle->Name_zeigen();
+    if (auto* audiogramm = qobject_cast<TAudiogramm_Form*>(Fenster.Audiogramm_Form))
+        audiogramm->Name_zeigen();
+    // The tests stored from the results in the store were the ones the name
+    // was typed for. The history has no command that changes a stored test,
+    // so each is stored once more with the name and then the old one deleted:
+    // a failure between the two leaves both, never neither.
+    bool geaendert = false;
+    QString fehler;
+    {
+        std::optional<Verlauf> v;
+        for (auto& u : Hoertest_uebernommen) {
+            if (!u || u->verlauf_id == 0)
+                continue;
+            if (!v)
+                v.emplace(Verlaufsdatei());
+            std::optional<Verlauf_Test> t = v->laden(u->verlauf_id);
+            if (!t || t->name == neu)
+                continue;
+            const int64_t alt = t->id;
+            t->name = neu;
+            if (!v->speichern(*t)) {
+                fehler = v->grund();
+                break;
+            }
+            u->verlauf_id = t->id;
+            geaendert = true;
+            if (!v->loeschen(alt)) {
+                fehler = v->grund();
+                break;
+            }
+        }
+    }
+    if (!fehler.isEmpty())
+        Fehler_ausgabe(QStringLiteral("Der Name wurde nicht in den Verlauf geschrieben, weil %1.").arg(fehler),
+                       QStringLiteral("Problem"));
+    if (geaendert && fenster && fenster->isVisible())
         fenster->Liste_laden();
 }
 

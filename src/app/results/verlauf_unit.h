@@ -23,10 +23,14 @@ class TkvSchaubild2b;
 
 // "<settings folder>/Verlauf.sqlite".
 QString Verlaufsdatei();
-// Stores the ear's accepted results with the current settings (and the name
-// typed into the results table). Nothing is stored when no row was measured.
-// A failure is told in a message box.
+// Stores the ear's accepted results with the current settings and the name
+// of the person tested, and notes the stored test with the accepted results.
+// Nothing is stored when no row was measured. A failure is told in a message box.
 void Test_in_Verlauf_speichern(bool links);
+// The name of the person tested, typed in the results table or the
+// audiogram: both show it, and the tests stored from the results now in the
+// store take it over in the history (the name was typed for them).
+void Testperson_Name_setzen(const QString& name);
 
 // The list: one line per stored test, formatted only when shown.
 class Verlauf_Modell : public QAbstractTableModel

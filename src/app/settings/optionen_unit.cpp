@@ -7,6 +7,7 @@
 #include "app/shell/menue.h"
 #include "core/settings/einstellungen.h"
 #include "core/settings/optionen.h"
+#include "core/tones/alle_tondateien.h"
 #include "core/shell/dialoge.h"
 
 #include <QAction>
@@ -124,17 +125,7 @@ void TForm4::Geometrie_Einstellungen()
 
 void TForm4::GeoEinstellungen_Form4()
 {
-    Memo[1]->setPlainText(
-        QStringLiteral(
-            "Keine zeitliche Verzögerung bei der Durchführung des Hörtests, da die benötigten Wave-Dateien "
-            "beim ersten Aufruf von \"Vazozez\" erzeugt und abgespeichert werden. Bei der weiteren Nutzung "
-            "dieses Programms wird nur noch auf die abgespeicherten Dateien zurückgegriffen.") +
-        QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: maximal 62 MB."));
-    Memo[2]->setPlainText(
-        QStringLiteral(
-            "Zeitliche Verzögerungen bei der Durchführung des Hörtests sind je nach Computerleistung "
-            "möglich, da die benötigten Wave-Dateien jedesmal neu erzeugt werden.") +
-        QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: ca. 7 MB."));
+    Speicherbedarf_zeigen();
     Memo[3]->setPlainText(QStringLiteral("Beim Vazozez werden \"pulsierende Töne\" (schwach gedämpfte "
                                          "Amplitudenmodulation mit ") +
                           Modulation + QStringLiteral(" Hz) verwendet, ") +
@@ -158,6 +149,25 @@ void TForm4::GeoEinstellungen_Form4()
                        "\"Einstellungen\" -> \"Anfangs bzw. Endlautstärke\")."));
 }
 
+void TForm4::Speicherbedarf_zeigen()
+{
+    // Falling tones last 30 s, rising ones 15 s: the stored set's size follows the tick.
+    const bool zunehmend = !CheckBox[5]->isChecked();
+    Memo[1]->setPlainText(
+        QStringLiteral(
+            "Keine zeitliche Verzögerung bei der Durchführung des Hörtests, da die benötigten Wave-Dateien "
+            "beim ersten Aufruf von \"Vazozez\" erzeugt und abgespeichert werden. Bei der weiteren Nutzung "
+            "dieses Programms wird nur noch auf die abgespeicherten Dateien zurückgegriffen.") +
+        QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: ") +
+        Speicherbedarf_text(Speicherbedarf_Tondateien(true, zunehmend)) + QLatin1Char('.'));
+    Memo[2]->setPlainText(
+        QStringLiteral(
+            "Zeitliche Verzögerungen bei der Durchführung des Hörtests sind je nach Computerleistung "
+            "möglich, da die benötigten Wave-Dateien jedesmal neu erzeugt werden.") +
+        QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: ") +
+        Speicherbedarf_text(Speicherbedarf_Tondateien(false, zunehmend)) + QLatin1Char('.'));
+}
+
 void TForm4::Einstellungen_in_Form4_schreiben()
 {
     const Optionen_Eingaben o = Optionen_aus_Einstellungen(Einstellungen);
@@ -169,6 +179,7 @@ void TForm4::Einstellungen_in_Form4_schreiben()
     CheckBox[4]->setChecked(!o.pulsierend);
     CheckBox[5]->setChecked(o.abnehmend);
     CheckBox[6]->setChecked(!o.abnehmend);
+    Speicherbedarf_zeigen();
     falsch_ = false;
 }
 
@@ -252,10 +263,12 @@ void TForm4::CheckBox4Click()
 void TForm4::CheckBox5Click()
 {
     Paar(5, 6);
+    Speicherbedarf_zeigen();
 }
 void TForm4::CheckBox6Click()
 {
     Paar(6, 5);
+    Speicherbedarf_zeigen();
 }
 
 void TForm4::EditEnter(int zeile)

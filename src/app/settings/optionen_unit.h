@@ -68,6 +68,8 @@ protected:
 private:
     void Geometrie_Einstellungen();
     void Paar(int geklickt, int anderes);
+    // The disk space lines of Memo1 and Memo2 for the amplitude ticked now.
+    void Speicherbedarf_zeigen();
 
     Fensterwechsel* wechsel_ = nullptr;
     QLineEdit* letztes_ = nullptr;

@@ -503,10 +503,9 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     const QString kopf = QStringLiteral("Datei \r") + name + QStringLiteral("\r") +
                          QStringLiteral("kann nicht geöffnet werden.");
     if (QFileInfo(name).suffix().toLower() != QLatin1String("mes")) {
-        dialoge().meldung(Symbol::Information, Knoepfe::JaNein,
-                          kopf + QStringLiteral(" Dies ist keine Einstellungsdatei des") +
-                              QStringLiteral(" \"Quarvel Schallpegelmessers\""),
-                          QStringLiteral("Information"), Antwort::Ja);
+        Informations_ausgabe(kopf + QStringLiteral(" Dies ist keine Einstellungsdatei des") +
+                                 QStringLiteral(" \"Quarvel Schallpegelmessers\""),
+                             QStringLiteral("Information"));
         return;
     }
     Autolinks1->setEnabled(true);
@@ -528,12 +527,11 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     if (!gelesen) {
         Autolinks1->setEnabled(false);
         Autorechts1->setEnabled(false);
-        dialoge().meldung(
-            Symbol::Information, Knoepfe::JaNein,
+        Informations_ausgabe(
             kopf + QStringLiteral(" Falls Sie das Programm") +
                 QStringLiteral(" \"Quarvel Vidizedazevadadev\" geöffnet haben, schließen Sie es") +
                 QStringLiteral(" und versuchen anschließend die Einstellungsdatei nochmals zu öffnen"),
-            QStringLiteral("Information"), Antwort::Ja);
+            QStringLiteral("Information"));
         Messmikrofon_Anzeige_aktualisieren(); // a microphone's calibration stays usable
     }
 }
@@ -598,8 +596,7 @@ void TForm1::Einstellungenladen1Click()
     const QString meldung = QStringLiteral("Datei \r") + name + QStringLiteral("\r") +
                             QStringLiteral("kann nicht geöffnet werden!!!");
     if (QFileInfo(name).suffix().toLower() != QLatin1String("qvl")) {
-        dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"),
-                          Antwort::Ja);
+        Informations_ausgabe(meldung, QStringLiteral("Information"));
         return;
     }
     // A file that cannot be read does not become the current settings file,
@@ -622,8 +619,7 @@ void TForm1::Einstellungenladen1Click()
         Vergleich_Grundeinstellungen_Einstellungen();
     } else {
         string_zu_Dateiname1_6(vorher);
-        dialoge().meldung(Symbol::Information, Knoepfe::JaNein, meldung, QStringLiteral("Information"),
-                          Antwort::Ja);
+        Informations_ausgabe(meldung, QStringLiteral("Information"));
     }
     Eichzustand_anzeigen();
     alle_wave_Dat_erz();

@@ -260,20 +260,17 @@ void TWave_erzeugen::Erfolgsmeldung()
 {
     if (abbrechen_)
         return;
-    dialoge().meldung(
-        Symbol::Frage, Knoepfe::Ok,
+    Informations_ausgabe(
         QStringLiteral("Die Wave-Dateien für den Vazozez \rwurden erfolgreich erzeugt\rund abgespeichert."),
-        QStringLiteral("Erfolgsmeldung"), Antwort::Ok);
+        QStringLiteral("Erfolgsmeldung"));
 }
 
 void TWave_erzeugen::Fehlermeldung()
 {
     if (abbrechen_)
         return;
-    dialoge().meldung(
-        Symbol::Frage, Knoepfe::Ok,
-        QStringLiteral("Die Wave-Dateien für den Vazozez \rkonnten nicht abgespeichert\rwerden."),
-        QStringLiteral("Fehlermeldung"), Antwort::Ok);
+    Fehler_ausgabe(QStringLiteral("Die Wave-Dateien für den Vazozez \rkonnten nicht abgespeichert\rwerden."),
+                   QStringLiteral("Fehlermeldung"));
 }
 
 void TWave_erzeugen::Form1_enabled()

@@ -39,8 +39,9 @@ void daten_ohr(Gitter& g, int zeile, const Testergebnis_Angaben& a, bool links)
     for (int k = 1; k <= Anzahl_Zeilen; ++k) {
         const int r = zeile + k - 1;
         g.setzen(1, r, frequenztext(a.frequenzen[size_t(k - 1)]));
-        g.setzen(2, r, a.werte.dBA_texte[size_t(Druck_index(links, k))]);
-        g.setzen(3, r, a.werte.dB_texte[size_t(Druck_index(links, k))]);
+        const size_t i = size_t(Druck_index(links, k));
+        g.setzen(2, r, Mit_Grenzzeichen(a.werte.dBA_texte[i], a.tonende[i]));
+        g.setzen(3, r, Mit_Grenzzeichen(a.werte.dB_texte[i], a.tonende[i]));
         g.setzen(4, r, a.werte.norm_texte[size_t(k)]);
         g.setzen(5, r, a.werte.null_texte[size_t(k)]);
     }
@@ -94,6 +95,7 @@ Testergebnis_Angaben Testergebnis_Angaben_holen(bool schmal, const QString& name
     Testergebnis_Angaben a;
     a.frequenzen = Einstellungen.Frequenzen;
     a.werte = Hoertest_Dezibel_berechnen(Hoertest_Druck, a.frequenzen, schmal);
+    a.tonende = Hoertest_nach_Tonende;
     a.pulsierend = Einstellungen.pulsierend != 0;
     a.zunehmend = Einstellungen.zunehmend != 0;
     // German short formats whatever the system language, like every other
@@ -201,7 +203,13 @@ Blatt Ergebnisse_Excel_Blatt(const Testergebnis_Angaben& a)
             const bool gemessen =
                 links ? a.werte.gemessen_links[size_t(k)] : a.werte.gemessen_rechts[size_t(k)];
             b.push_back(Blattzelle::Ganzzahl(1, r, f));
-            if (gemessen) {
+            if (gemessen && a.tonende[i] != Tonende::waehrend) {
+                // A bound is no number to compute with: text with the mark
+                // the spreadsheet's character set can hold.
+                const QString zeichen = Grenzzeichen(a.tonende[i]) == QStringLiteral("≤") ? "<= " : ">= ";
+                b.push_back(Blattzelle::Text(2, r, zeichen + extendedzustring(0, 1, a.werte.dBA_werte[i])));
+                b.push_back(Blattzelle::Text(3, r, zeichen + extendedzustring(0, 1, a.werte.dB_werte[i])));
+            } else if (gemessen) {
                 b.push_back(Blattzelle::Zahl(2, r, a.werte.dBA_werte[i]));
                 b.push_back(Blattzelle::Zahl(3, r, a.werte.dB_werte[i]));
             }

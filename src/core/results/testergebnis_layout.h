@@ -6,12 +6,15 @@
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/druckplan.h"
 #include "core/results/gitter.h"
+#include "core/results/hoertest_druck.h"
 
 #include <QString>
 
 // Everything the results table shows.
 struct Testergebnis_Angaben {
     Dezibel_Ergebnis werte;
+    // Which levels are only bounds, laid out like the levels; the tables mark them "≤" or "≥".
+    std::array<Tonende, 43> tonende{};
     Freqarray frequenzen{};
     bool pulsierend = false;
     bool zunehmend = false;

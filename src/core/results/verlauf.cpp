@@ -446,7 +446,7 @@ private:
 bool Tonende_gueltig(int64_t g)
 {
     return g == int64_t(Tonende::waehrend) || g == int64_t(Tonende::nach_abnehmendem) ||
-           g == int64_t(Tonende::nach_zunehmendem);
+           g == int64_t(Tonende::nach_zunehmendem) || g == int64_t(Tonende::unter_Stufe);
 }
 
 // What the program writes into a row.
@@ -603,18 +603,10 @@ sqlite3* Griff(const QSqlDatabase& db)
     return nullptr;
 }
 
-// "≤" after the end of a falling tone, "≥" after the end of a rising one.
+// The bound's mark of the results table ("≤", "≥" or none).
 QString Grenze_text(Tonende t)
 {
-    switch (t) {
-    case Tonende::nach_abnehmendem:
-        return QStringLiteral("≤");
-    case Tonende::nach_zunehmendem:
-        return QStringLiteral("≥");
-    case Tonende::waehrend:
-        break;
-    }
-    return {};
+    return Grenzzeichen(t);
 }
 
 // A CSV field: control characters dropped; a field that a spreadsheet would
@@ -702,7 +694,11 @@ double Auf_Zehntel(double x)
 // +1 for one at or below it ("≥"), 0 for a threshold.
 int Richtung(Tonende t)
 {
-    return t == Tonende::nach_abnehmendem ? -1 : t == Tonende::nach_zunehmendem ? 1 : 0;
+    // A press after a falling tone had gone below one output step: the
+    // threshold lies at or below the last level played.
+    return t == Tonende::nach_abnehmendem                                       ? -1
+           : t == Tonende::nach_zunehmendem || t == Tonende::unter_Stufe ? 1
+                                                                              : 0;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/tones/kvwave.h"
 #include "core/tones/tonrechner.h"
 #include "core/tones/wave_datei.h"
+#include "core/shell/kvhilf.h"
 
 #include <mutex>
 #include <system_error>
@@ -45,6 +46,20 @@ void Zeilen_verteilen(const std::function<void(int)>& arbeit, std::atomic<bool>*
 }
 
 } // namespace
+
+uint64_t Speicherbedarf_Tondateien(bool behalten, bool zunehmend)
+{
+    const uint64_t paar_konstant = 2 * Tondatei_Bytes(3000);
+    if (!behalten)
+        return paar_konstant; // the hearing-test tone is never longer than the constant one
+    return 42 * Tondatei_Bytes(zunehmend ? 1500 : 3000) + paar_konstant;
+}
+
+QString Speicherbedarf_text(uint64_t bytes)
+{
+    const long double mb = (long double)(bytes) / 1e6L;
+    return QStringLiteral("ca. ") + extendedzustring(0, mb < 100.0L ? 1 : 0, mb) + QStringLiteral(" MB");
+}
 
 QString Tondatei_links(const QString& wave_ordner, int zeile)
 {

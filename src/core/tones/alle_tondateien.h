@@ -8,6 +8,16 @@
 #include <cstdint>
 #include <functional>
 
+// Disk space the tone files take. Kept on disk: the 42 files of the stored
+// set with the hearing-test tone's length (falling 30 s, rising 15 s) and the
+// pair "Ton_l.wav"/"Ton_r.wav" of the 30-s constant tone that the volume
+// setting and the calibrations write. Written anew for every tone: only that
+// pair, which then holds the hearing-test tone as well.
+uint64_t Speicherbedarf_Tondateien(bool behalten, bool zunehmend);
+// The size as the options show it: "ca. 233 MB", "ca. 10,6 MB" (1 MB =
+// 1000000 bytes, one decimal below 100 MB).
+QString Speicherbedarf_text(uint64_t bytes);
+
 // File names of row `zeile` (1..21) in `wave_ordner` ("/" is added when missing).
 QString Tondatei_links(const QString& wave_ordner, int zeile);
 QString Tondatei_rechts(const QString& wave_ordner, int zeile);

@@ -21,6 +21,12 @@ constexpr uint32_t Wave_Abtastrate = 44100;
 constexpr uint32_t Wave_Headergroesse = 46;
 // Largest N whose data size still fits the header's 32-bit size fields.
 constexpr uint32_t Wave_groesstes_N = (0xFFFFFFFFu - 38u) / (4u * Wave_Bloecke_pro_hundertstel);
+// Size in bytes of a tone file of N hundredths: the header and 441 frames of
+// 4 bytes per hundredth.
+constexpr uint64_t Tondatei_Bytes(uint32_t N)
+{
+    return Wave_Headergroesse + uint64_t(N) * Wave_Bloecke_pro_hundertstel * 4u;
+}
 
 // Appends the 46-byte header for N hundredths to `Strom`; gives back the
 // frames per hundredth (441) and the data size (N * 441 * 4).

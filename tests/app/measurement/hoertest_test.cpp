@@ -152,6 +152,8 @@ private slots:
     void neuLeertNurDasAktuelleOhr();
     void schliessenOhneUebernehmenVerwirftDasOhr();
     void uebernehmenBehaeltDieErgebnisse();
+    void uebernommeneNurNachFrageVerworfen_data();
+    void uebernommeneNurNachFrageVerworfen();
     void einstellungenMenueLeertDasAktuelleOhr();
     void stoppNachWiederherstellen();
     void kalibrierungLinksLoeschtNurLinks_data();
@@ -425,15 +427,31 @@ void Hoertest_Test::schwellenWieDieWahrheit()
         }
 
         // Pressing after the tone's end yields its end amplitude, marked as a bound.
+        // Until then the status line says that the tone is over.
         const int zeile = 9;
         const long double f = Frequenz(zeile);
-        messen(zeile, zunehmend ? 16.5 : 31.0);
+        const QString einstellungen_zeile = f2()->panel1();
+        starten(zeile);
+        player_.vorruecken(zunehmend ? 14500.0 : 29500.0);
+        QCOMPARE(f2()->panel1(), einstellungen_zeile);
+        player_.vorruecken(zunehmend ? 2000.0 : 1500.0); // 16.5 s, 31 s
+        QCOMPARE(f2()->panel1(), Text_Ton_zu_Ende);
+        QCOMPARE(f2()->panel0(), QStringLiteral("Aktiv"));
+        stoppen(zeile);
+        QCOMPARE(f2()->panel1(), einstellungen_zeile);
+        // A rising tone ends at its loudest: the threshold lies above. A
+        // falling one below full volume has fallen below one step of the
+        // output before its end (peak amplitude 65535 / volume in sample
+        // units): nothing quieter was played, the threshold lies above that.
         QCOMPARE(Hoertest_nach_Tonende[size_t(Druck_index(links, zeile))],
-                 zunehmend ? Tonende::nach_zunehmendem : Tonende::nach_abnehmendem);
-        const long double ende = Messgeraet_Pa(links, f, zunehmend ? 32700.0L : 1.0L, V3(links, zeile));
+                 zunehmend ? Tonende::nach_zunehmendem : Tonende::unter_Stufe);
+        const long double ende = Messgeraet_Pa(
+            links, f, zunehmend ? 32700.0L : 65535.0L / (long double)(V3(links, zeile)), V3(links, zeile));
         const double fehler = std::fabs(dB(ergebnis(links, zeile)) - dB(ende));
         QVERIFY2(fehler < 0.05, qPrintable(QString::number(fehler)));
         schlimmster = std::max(schlimmster, fehler);
+        QVERIFY2(f2()->Edit[size_t(zeile)]->text().trimmed().startsWith(QStringLiteral("≥ ")),
+                 qPrintable(f2()->Edit[size_t(zeile)]->text()));
 
         f2()->EinstellungenSpeichern1->trigger(); // "Übernehmen"
         QVERIFY(!f2()->isVisible());
@@ -443,6 +461,10 @@ void Hoertest_Test::schwellenWieDieWahrheit()
         QVERIFY(ergebnis(true, zeile) > 0.0);
         QVERIFY(ergebnis(false, zeile) > 0.0);
     }
+    // Reopened, the bound still carries its mark.
+    oeffnen(true);
+    QVERIFY(f2()->Edit[9]->text().trimmed().startsWith(QStringLiteral("≥ ")));
+    f2()->close();
     QVERIFY(dlg_.meldungen.empty());
 }
 
@@ -515,6 +537,7 @@ void Hoertest_Test::neuLeertNurDasAktuelleOhr()
     oeffnen(true);
     QVERIFY(!f2()->Edit[2]->text().trimmed().isEmpty());
     QVERIFY(f2()->Neu1->isVisible() && f2()->Neu1->isEnabled());
+    dlg_.antworten.push_back(Antwort::Ja); // the accepted results may go
     f2()->Neu1->trigger();
     QVERIFY(ohr_leer(true));
     for (int i = 1; i <= 21; ++i) {
@@ -592,9 +615,81 @@ void Hoertest_Test::uebernehmenBehaeltDieErgebnisse()
     QCOMPARE(f2()->Edit[10]->palette().color(QPalette::Base), QColor(255, 0, 0));
     QVERIFY(f2()->Edit[12]->text().isEmpty());
     QCOMPARE(f2()->Edit[12]->palette().color(QPalette::Base), QColor(240, 240, 240));
-    // Reopening and closing without "Übernehmen" now discards them.
+    // Reopened only to look: closing keeps them, without a question.
     f2()->close();
-    QVERIFY(ohr_leer(true));
+    QCOMPARE(ergebnis(true, 10), p10);
+    QVERIFY(dlg_.meldungen.empty());
+}
+
+void Hoertest_Test::uebernommeneNurNachFrageVerworfen_data()
+{
+    // How the reopened window is left, whether a row was measured anew in it,
+    // the answer to a question, and whether the question comes.
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<bool>("neu_gemessen");
+    QTest::addColumn<bool>("ja");
+    QTest::addColumn<bool>("frage");
+    QTest::newRow("angesehen, geschlossen") << QStringLiteral("schliessen") << false << false << false;
+    QTest::newRow("angesehen, Abbrechen") << QStringLiteral("Abbrechen") << false << false << false;
+    QTest::newRow("neu gemessen, geschlossen, Nein") << QStringLiteral("schliessen") << true << false << true;
+    QTest::newRow("neu gemessen, Abbrechen, Nein") << QStringLiteral("Abbrechen") << true << false << true;
+    QTest::newRow("neu gemessen, geschlossen, Ja") << QStringLiteral("schliessen") << true << true << true;
+    QTest::newRow("Neu, Nein") << QStringLiteral("Neu") << false << false << true;
+    QTest::newRow("Neu, Ja") << QStringLiteral("Neu") << false << true << true;
+}
+
+void Hoertest_Test::uebernommeneNurNachFrageVerworfen()
+{
+    QFETCH(QString, weg);
+    QFETCH(bool, neu_gemessen);
+    QFETCH(bool, ja);
+    QFETCH(bool, frage);
+    einstellen({false, false}, false, false);
+    oeffnen(false);
+    messen(4, 6.0);
+    f2()->EinstellungenSpeichern1->trigger();
+    oeffnen(true);
+    messen(7, 5.0);
+    messen(8, 5.5);
+    f2()->EinstellungenSpeichern1->trigger();
+    const Ohr_Ergebnisse uebernommen = Ohr_Ergebnisse_holen(true);
+    const Ohr_Ergebnisse rechts = Ohr_Ergebnisse_holen(false);
+
+    oeffnen(true);
+    if (neu_gemessen) {
+        messen(7, 9.0); // a row measured anew
+        messen(9, 4.0); // and one more
+    }
+    if (ja)
+        dlg_.antworten.push_back(Antwort::Ja);
+    if (weg == QLatin1String("Neu"))
+        f2()->Neu1->trigger();
+    else if (weg == QLatin1String("Abbrechen"))
+        f2()->Abbrechen2->trigger();
+    else
+        f2()->close();
+    QCOMPARE(dlg_.meldungen.size(), size_t(frage ? 1 : 0));
+    if (frage) {
+        const auto& m = dlg_.meldungen.front();
+        QVERIFY2(m.text.contains(QStringLiteral("übernommenen Ergebnisse des linken Ohrs verworfen werden?")),
+                 qPrintable(m.text));
+        QCOMPARE(m.titel, QStringLiteral("Frage"));
+        QVERIFY(m.symbol == Symbol::Frage);
+        QVERIFY(m.knoepfe == Knoepfe::JaNein);
+    }
+    if (weg == QLatin1String("Neu")) {
+        // The window stays open, its rows showing what is left.
+        QVERIFY(f2()->isVisible());
+        QCOMPARE(f2()->Edit[7]->text().isEmpty(), ja);
+        f2()->close();
+        QCOMPARE(dlg_.meldungen.size(), size_t(1)); // no second question
+    }
+    QVERIFY(!f2()->isVisible());
+    if (ja)
+        QVERIFY(ohr_leer(true));
+    else
+        QVERIFY(Ohr_Ergebnisse_holen(true) == uebernommen); // exactly as accepted, the new rows dropped
+    QVERIFY(Ohr_Ergebnisse_holen(false) == rechts);
 }
 
 void Hoertest_Test::einstellungenMenueLeertDasAktuelleOhr()

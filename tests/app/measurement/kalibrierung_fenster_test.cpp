@@ -396,6 +396,21 @@ void Kalibrierung_Fenster_Test::optionenKontrollkaestchenpaare()
     aktion("Optionen1")->trigger();
     QCOMPARE(form4_->Memo[3]->toPlainText().count(QStringLiteral("4 Hz")), 3);
     QVERIFY(form4_->Memo[5]->toPlainText().endsWith(QStringLiteral("exponentiell ab. ")));
+    // Disk space, in MB of 10^6 bytes: 42 tone files of 30 s (15 s when
+    // rising) at 176400 bytes per second plus a 46-byte header each, and the
+    // pair of the 30-s constant tone; written anew, only that pair.
+    const auto bedarf = [this](int memo) {
+        return form4_->Memo[size_t(memo)]->toPlainText().section(QLatin1Char('\n'), 1);
+    };
+    const QString Text_gespeichert = QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: ca. %1 MB.");
+    QVERIFY(form4_->CheckBox[5]->isChecked());
+    QCOMPARE(bedarf(1), Text_gespeichert.arg(QStringLiteral("233")));
+    QCOMPARE(bedarf(2), Text_gespeichert.arg(QStringLiteral("10,6")));
+    form4_->CheckBox[6]->click();
+    QCOMPARE(bedarf(1), Text_gespeichert.arg(QStringLiteral("122")));
+    QCOMPARE(bedarf(2), Text_gespeichert.arg(QStringLiteral("10,6")));
+    form4_->CheckBox[5]->click();
+    QCOMPARE(bedarf(1), Text_gespeichert.arg(QStringLiteral("233")));
     for (int a : {1, 3, 5}) {
         const int b = a + 1;
         form4_->CheckBox[size_t(a)]->setChecked(true);

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <cmath>
@@ -169,6 +170,57 @@ private slots:
         form()->grab().save(Ausgabe + QStringLiteral("/Audiogramm_Fenster.png"));
     }
 
+    void Werte_am_Rand_mit_Pfeil()
+    {
+        // Values beyond -10 and 120 dB and bounds; (row, left ear, deviation, kind).
+        struct Punkt {
+            int zeile;
+            bool links;
+            int abweichung;
+            Tonende ende;
+        };
+        const Punkt punkte[] = {
+            {3, false, -25, Tonende::nach_abnehmendem}, // 200 Hz, held at the top, bound upward
+            {4, true, -15, Tonende::waehrend},          // 500 Hz, held at the top
+            {5, false, 130, Tonende::waehrend},         // 1000 Hz, held at the bottom
+            {6, true, 125, Tonende::unter_Stufe},       // 1500 Hz, held at the bottom, bound downward
+            {7, false, 60, Tonende::unter_Stufe},       // 2000 Hz, inside, bound downward
+        };
+        Druck_string_start();
+        for (const Punkt& q : punkte) {
+            const size_t i = size_t(Druck_index(q.links, q.zeile));
+            Hoertest_Druck[i] = pa(double(Hoerschwelle_Funktion(Frequenz(q.zeile))) + q.abweichung);
+            Hoertest_nach_Tonende[i] = q.ende;
+        }
+        zeigen();
+        form()->resize(1100, 720);
+        QTRY_VERIFY(form()->Audiogramm->width() >= 640);
+        const QImage b = form()->Audiogramm->grab().toImage();
+        b.save(Ausgabe + QStringLiteral("/Audiogramm_Rand.png"));
+        const Audiogramm_Achsen a = Audiogramm_Achsen_in(form()->Audiogramm->rect(), 1.0);
+        const int r = int(a.Markierung_Radius(1.0));
+        const int oben = a.flaeche.top(), unten = a.flaeche.top() + a.flaeche.height();
+        for (const Punkt& q : punkte) {
+            const QRgb farbe = q.links ? Blau : Rot;
+            const int x = int(std::lround(a.x_von_Frequenz(Frequenz(q.zeile))));
+            const int y = int(std::lround(a.y_von_Pegel(q.abweichung)));
+            const QString wo = QString::number(Frequenz(q.zeile));
+            if (q.abweichung < -10 || q.abweichung > 120) {
+                // Marker on the edge, the arrow beside it inside the plot,
+                // its tip on the edge: left of a cross, right of a circle.
+                QCOMPARE(y, q.abweichung < 0 ? oben : unten);
+                const int xp = x + int(std::lround((q.links ? -1.8 : 1.8) * r));
+                const QRect schaft = q.abweichung < 0 ? QRect(xp - 1, oben + 2, 3, 2 * r - 2)
+                                                      : QRect(xp - 1, unten - 2 * r, 3, 2 * r - 2);
+                QVERIFY2(zaehlen(b, farbe, schaft) >= r, qPrintable(wo));
+            } else {
+                // Inside: the arrow hangs below the marker, nothing above it.
+                QVERIFY2(zaehlen(b, farbe, QRect(x - 1, y + r + 2, 3, 2 * r - 2)) >= r, qPrintable(wo));
+                QCOMPARE(zaehlen(b, farbe, QRect(x - 1, y - 3 * r, 3, 2 * r - 2)), 0);
+            }
+        }
+    }
+
     void Bericht_und_Werte_speichern()
     {
         Ergebnisse_setzen();
@@ -201,15 +253,30 @@ private slots:
         const QStringList zeilen =
             QString::fromUtf8(roh.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(zeilen.size(), 1 + 2 * 20);
-        QCOMPARE(
-            zeilen[0],
-            QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze"));
-        for (const QString& z : zeilen)
-            QCOMPARE(z.count(u';'), 5);
+        QCOMPARE(zeilen[0], QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);"
+                                           "Abweichung (dB);Grenze;Name;Datum;Uhrzeit"));
+        // Every line names the person tested and when: "...;Erika Mustermann;09.12.2026;14:05:33".
+        const QRegularExpression person(
+            QStringLiteral(";Erika Mustermann;\\d\\d\\.\\d\\d\\.\\d{4};\\d\\d:\\d\\d:\\d\\d$"));
+        for (int i = 1; i < zeilen.size(); ++i) {
+            QCOMPARE(zeilen[i].count(u';'), 8);
+            QVERIFY2(person.match(zeilen[i]).hasMatch(), qPrintable(zeilen[i]));
+        }
         // Left 1000 Hz: 2.4 + 50 dB; left 2500 Hz a bound; right 16000 Hz absolute.
-        QCOMPARE(zeilen[5], QStringLiteral("links;1000;52,4;2,4;50;"));
-        QVERIFY(zeilen[Zeile_Grenze_links].endsWith(QStringLiteral(";65;≤")));
-        QCOMPARE(zeilen[20 + 20], QStringLiteral("rechts;16000;80,0;;;"));
+        QVERIFY(zeilen[5].startsWith(QStringLiteral("links;1000;52,4;2,4;50;;Erika")));
+        QVERIFY(zeilen[Zeile_Grenze_links].contains(QStringLiteral(";65;≤;")));
+        QVERIFY(zeilen[20 + 20].startsWith(QStringLiteral("rechts;16000;80,0;;;;Erika")));
+        // Names that would break a line or run as a formula.
+        const std::pair<QString, QString> namen[] = {
+            {QStringLiteral("Muster; \"Erika\""), QStringLiteral("\"Muster; \"\"Erika\"\"\"")},
+            {QStringLiteral("=1+1"), QStringLiteral("'=1+1")}};
+        for (const auto& [name, feld] : namen) {
+            form()->Name_Edit->setText(name);
+            speichern(form()->Button2, csv);
+            const QString erste = QString::fromUtf8(datei_inhalt(csv).mid(3)).section(QStringLiteral("\r\n"), 1, 1);
+            QVERIFY2(erste.startsWith(QStringLiteral("links;50;")) && erste.contains(u';' + feld + u';'),
+                     qPrintable(erste));
+        }
 
         // A file that cannot be written: the program's save warning.
         speichern(form()->Button2, Ausgabe + QStringLiteral("/fehlt/Audiogramm.csv"));

@@ -56,7 +56,7 @@ private slots:
     {
         TForm_Norm_Tab n;
         QCOMPARE(n.windowTitle(),
-                 QStringLiteral("Normhörschwelle (Interpolation aus Daten der IS0 226:2003)"));
+                 QStringLiteral("Normhörschwelle (Interpolation aus Daten der ISO 226:2003)"));
         n.show();
         QVERIFY(QTest::qWaitForWindowExposed(&n));
         QCOMPARE(n.StringGrid1->columnCount(), 4);

@@ -11,7 +11,10 @@
 #include "app/frisches_heim.h"
 #include "app/shell/programm.h"
 #include "app/shell/unit1.h"
+#include "app/results/audiogramm_unit.h"
+#include "app/results/testergebnis_unit.h"
 #include "app/results/verlauf_unit.h"
+#include "core/results/testergebnis_layout.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
 #include "core/settings/einstellungen.h"
@@ -21,6 +24,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -62,6 +66,7 @@ private slots:
     void zweiTestsSpeichernUndVergleichen();
     void verlaufGesperrtOderBeschaedigt_data();
     void verlaufGesperrtOderBeschaedigt();
+    void nameGehoertZuSeinenTests();
 
 private:
     TForm2* f2() const { return programm_->messfenster(); }
@@ -69,7 +74,9 @@ private:
     {
         return programm_->hauptfenster()->findChild<QAction*>(QString::fromLatin1(name));
     }
-    void test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten, bool neu = true);
+    void test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten, bool neu = true,
+                     bool links = true);
+    std::vector<QString> namen() const; // the stored tests' names, newest first
 
     std::unique_ptr<Frisches_Heim> heim_;
     Aufzeichnende_Dialoge dlg_;
@@ -110,16 +117,25 @@ void Verlauf_Fenster_Test::init()
     QFile::remove(Verlaufsdatei());
 }
 
-// One hearing test of the left ear: the rows stopped after the given
-// seconds, then "Übernehmen".
-void Verlauf_Fenster_Test::test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten, bool neu)
+// One hearing test of the left ear (or the right): the rows stopped after
+// the given seconds, then "Übernehmen".
+void Verlauf_Fenster_Test::test_machen(const std::vector<std::pair<int, double>>& zeilen_zeiten, bool neu,
+                                       bool links)
 {
-    QAction* a = aktion("HoertestLinkesOhr1");
+    QAction* a = aktion(links ? "HoertestLinkesOhr1" : "HoertestRechtesOhr1");
     QVERIFY(a && a->isEnabled());
     a->trigger();
     QVERIFY(f2()->isVisible());
-    if (neu)
+    if (neu) {
+        // Results accepted before go only after a question, answered "Ja".
+        const size_t vorher = dlg_.meldungen.size();
+        dlg_.antworten.push_back(Antwort::Ja);
         f2()->Neu1->trigger();
+        if (dlg_.meldungen.size() == vorher)
+            dlg_.antworten.pop_back();
+        else
+            dlg_.meldungen.pop_back();
+    }
     for (const auto& [zeile, t] : zeilen_zeiten) {
         QTest::mouseClick(f2()->Button[size_t(zeile)], Qt::LeftButton);
         QVERIFY(player_.laeuft());
@@ -276,6 +292,59 @@ void Verlauf_Fenster_Test::verlaufGesperrtOderBeschaedigt()
     test_machen({{9, 9.0}});
     QVERIFY(dlg_.meldungen.empty());
     QCOMPARE(Verlauf(Verlaufsdatei()).anzahl(), 2);
+}
+
+std::vector<QString> Verlauf_Fenster_Test::namen() const
+{
+    std::vector<QString> n;
+    for (const Verlauf_Eintrag& e : Verlauf(Verlaufsdatei()).liste())
+        n.push_back(e.name);
+    return n;
+}
+
+void Verlauf_Fenster_Test::nameGehoertZuSeinenTests()
+{
+    Druck_string_start();
+    const QString erika = QStringLiteral("Erika Mustermann"), max = QStringLiteral("Max Muster");
+    auto* tabelle = qobject_cast<TForm3*>(Fenster.Form3);
+    auto* audiogramm = qobject_cast<TAudiogramm_Form*>(Fenster.Audiogramm_Form);
+    QVERIFY(tabelle && audiogramm);
+
+    // Test 1, then the name typed in the audiogram: it belongs to test 1.
+    test_machen({{5, 10.0}});
+    aktion("Audiogramm1")->trigger();
+    QVERIFY(audiogramm->Name_Edit->text().isEmpty());
+    audiogramm->Name_Edit->setText(erika);
+    emit audiogramm->Name_Edit->editingFinished();
+    QCOMPARE(namen(), std::vector<QString>{erika});
+    // The results table shows the same one name.
+    aktion("abelle1")->trigger();
+    QCOMPARE(tabelle->StringGrid1->item(Name_Zeile, Name_Spalte)->text(), erika);
+    audiogramm->close();
+    tabelle->close();
+
+    // Test 2 of the other ear is stored with it; a name typed into the table
+    // afterwards goes to both tests the store holds.
+    test_machen({{6, 9.0}}, true, false);
+    QCOMPARE(namen(), (std::vector<QString>{erika, erika}));
+    aktion("abelle1")->trigger();
+    tabelle->StringGrid1->item(Name_Zeile, Name_Spalte)->setText(max);
+    QCOMPARE(namen(), (std::vector<QString>{max, max}));
+    aktion("Audiogramm1")->trigger();
+    QCOMPARE(audiogramm->Name_Edit->text(), max);
+    audiogramm->close();
+    tabelle->close();
+
+    // Once neither ear holds a result, the next person's test has no name.
+    for (const bool links : {true, false}) {
+        aktion(links ? "HoertestLinkesOhr1" : "HoertestRechtesOhr1")->trigger();
+        dlg_.antworten.push_back(Antwort::Ja);
+        f2()->Neu1->trigger();
+        f2()->close();
+    }
+    QCOMPARE(Testperson_Name, QString());
+    test_machen({{7, 8.0}});
+    QCOMPARE(namen(), (std::vector<QString>{QString(), max, max}));
 }
 
 QTEST_MAIN(Verlauf_Fenster_Test)

@@ -165,7 +165,7 @@ void Tondateien_Erzeugung_Test::erzeugung_abwarten()
     QCOMPARE(dlg_.meldungen.size(), size_t(1));
     QCOMPARE(dlg_.meldungen[0].text, Erfolg);
     QCOMPARE(dlg_.meldungen[0].titel, QStringLiteral("Erfolgsmeldung"));
-    QVERIFY(dlg_.meldungen[0].symbol == Symbol::Frage);
+    QVERIFY(dlg_.meldungen[0].symbol == Symbol::Information);
     QVERIFY(dlg_.meldungen[0].knoepfe == Knoepfe::Ok);
     const qint64 groesse = Einstellungen.zunehmend ? 2646046 : 5292046;
     for (const QString& d : abn_dateien())

@@ -143,6 +143,46 @@ TEST_F(Ergebnislayout, OneEarThenBothEars)
     EXPECT_EQ(Ergebnisse_Bildschirm_Gitter(angaben(false)).zelle(3, 47), Blanks10);
 }
 
+TEST_F(Ergebnislayout, GrenzenMarkiert)
+{
+    // Left 1000 Hz after a falling tone fell silent, right 50 Hz after a
+    // falling tone's end at full volume, left 100 Hz an ordinary threshold.
+    Hoertest_Druck[size_t(Druck_index(true, 5))] = pa(-0.7);
+    Hoertest_nach_Tonende[size_t(Druck_index(true, 5))] = Tonende::unter_Stufe;
+    Hoertest_Druck[size_t(Druck_index(false, 1))] = pa(3.0);
+    Hoertest_nach_Tonende[size_t(Druck_index(false, 1))] = Tonende::nach_abnehmendem;
+    Hoertest_Druck[size_t(Druck_index(true, 2))] = pa(30.0);
+    struct Zelle {
+        int bildschirm_zeile, txt_zeile, blatt_zeile;
+        const char* dB;
+        const char* dB_schmal;
+        const char* blatt;
+    };
+    const Zelle zellen[] = {{20, 21, 22, "    ≥ -0,7", "≥ -0,7", ">= -0,7"},
+                            {47, 48, 48, "     ≤ 3,0", " ≤ 3,0", "<= 3,0"}};
+    const Gitter g = Ergebnisse_Bildschirm_Gitter(angaben(false));
+    const Gitter druck = Ergebnisse_Druck_Gitter(angaben(false));
+    const QStringList txt = Stringgrid_txt_zeilen(Ergebnisse_txt_Gitter(angaben(true)));
+    const Blatt b = Ergebnisse_Excel_Blatt(angaben(false));
+    for (const Zelle& z : zellen) {
+        const QString zeichen = QString::fromUtf8(z.dB).trimmed().left(1);
+        EXPECT_EQ(g.zelle(3, z.bildschirm_zeile), QString::fromUtf8(z.dB));
+        EXPECT_TRUE(g.zelle(2, z.bildschirm_zeile).trimmed().startsWith(zeichen)) << "dB(A) marked too";
+        EXPECT_EQ(druck.zelle(3, z.bildschirm_zeile + 3), QString::fromUtf8(z.dB));
+        EXPECT_EQ(txt[z.txt_zeile].mid(45, 6), QString::fromUtf8(z.dB_schmal));
+        const auto* c = zelle(b, 3, z.blatt_zeile);
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->art, Blattzelle::Art::Text);
+        EXPECT_EQ(c->text, QString::fromLatin1(z.blatt));
+        ASSERT_TRUE(zelle(b, 2, z.blatt_zeile));
+        EXPECT_TRUE(zelle(b, 2, z.blatt_zeile)->text.startsWith(QString::fromLatin1(z.blatt).left(3)));
+    }
+    // An ordinary threshold stays a number without a mark.
+    EXPECT_EQ(g.zelle(3, 17), "      30,0");
+    ASSERT_TRUE(zelle(b, 3, 19));
+    EXPECT_EQ(zelle(b, 3, 19)->art, Blattzelle::Art::Zahl);
+}
+
 TEST_F(Ergebnislayout, TextFileLayout)
 {
     Hoertest_Druck[size_t(Druck_index(true, 5))] = pa(40);
