@@ -8,11 +8,13 @@
 #include "app/frisches_heim.h"
 #include "app/measurement/einstellungen_messungen.h"
 #include "app/measurement/ruhepegel.h"
+#include "app/results/testergebnis_unit.h"
 #include "app/shell/programm.h"
 #include "app/shell/unit1.h"
 #include "app/tones/alle_wave.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/calibration/messmikrofon.h"
+#include "core/results/testergebnis_layout.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "core/shell/uhr.h"
@@ -22,6 +24,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -193,8 +196,10 @@ void Ruhepegel_Test::raum()
     QCOMPARE(f2()->StaticText[size_t(z500)]->text().endsWith(QStringLiteral("⚠")), warnung);
     QCOMPARE(f2()->panel1().startsWith(QStringLiteral("Ruhepegel während des Tons zu hoch: im Oktavband 500 Hz")),
              warnung);
-    if (warnung)
+    if (warnung) {
         QVERIFY2(std::fabs(b.um_dB - 9.0) <= 0.3, qPrintable(QString::number(b.um_dB)));
+        qInfo("500 Hz row: largest one-second excess %.3f dB (truth 9 dB)", b.um_dB);
+    }
 
     // The next row: no second check, and the 500 Hz noise does not mark 4 kHz.
     QTest::mouseClick(f2()->Button[size_t(z4000)], Qt::LeftButton);
@@ -204,6 +209,18 @@ void Ruhepegel_Test::raum()
     QVERIFY(!Ruhepegel_Befund_von(true, z4000).ueberschritten);
     QVERIFY(!f2()->StaticText[size_t(z4000)]->text().endsWith(QStringLiteral("⚠")));
     QCOMPARE(aufnehmer_.laeuft(), kalibriert);
+    // The results table marks the same row, with the reason as its tip.
+    {
+        TForm3 tabelle;
+        tabelle.Ergebnisse_Bildschirm();
+        auto zeichen = [&](int zeile) {
+            const QTableWidgetItem* item = tabelle.StringGrid1->item(Erste_Datenzeile_links + zeile - 1, 0);
+            return item ? item->text() : QString();
+        };
+        QCOMPARE(zeichen(z500), warnung ? QStringLiteral("⚠") : QString());
+        QCOMPARE(zeichen(z4000), QString());
+        QCOMPARE(tabelle.StringGrid1->item(Erste_Datenzeile_links + z500 - 1, 1)->text().toInt(), 500);
+    }
 
     f2()->close();
     QVERIFY(!aufnehmer_.laeuft());
