@@ -299,14 +299,13 @@ void Ruhepegel_Ohr_leeren(TForm2* w, bool links)
         Ohr_zeigen(w, links);
 }
 
-void Ruhepegel_beenden(TForm2* w, bool links, bool verworfen)
+void Ruhepegel_beenden(TForm2* /*w*/, bool links, bool verworfen)
 {
     Aufnahme_anhalten();
     if (verworfen)
         z().befunde[size_t(ohr(links))] = {};
     if (z().form)
         z().form->hide();
-    (void)w;
 }
 
 // ---- The window ---------------------------------------------------------------------
