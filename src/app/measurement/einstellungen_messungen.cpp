@@ -2,6 +2,7 @@
 // the five modes, the menu, and the settings shown in the rows.
 #include "app/measurement/einstellungen_messungen.h"
 #include "app/measurement/messfenster_intern.h"
+#include "app/measurement/ruhepegel.h"
 
 #include "app/measurement/aufnahme.h"
 #include "app/settings/einstellungsdatei_waehlen.h"
@@ -117,6 +118,7 @@ void TForm2::Form2_Messung_neu()
     Druck_string_null(links());
     Farben_Messung_grau(links() ? 1 : 2);
     Farben_Messung_Zuweisung(links() ? 1 : 2);
+    Ruhepegel_Ohr_leeren(this, links());
 }
 
 void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
@@ -236,6 +238,7 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
         w->setVisible(false);
     Farben_Messung_Zuweisung(ohr == 1 ? 1 : 2);
     Hoehe_anpassen();
+    Ruhepegel_Sitzung_beginnt(this, ohr == 1);
 }
 
 // ---- Menu -------------------------------------------------------------------------
@@ -362,6 +365,8 @@ void TForm2::closeEvent(QCloseEvent* e)
     Mediaplayer_schliessen();
     if (!Ergebnisse_uebernommen && !Uebernommene_behalten())
         Hoertest_Form2AbbrechenClick();
+    if (Form2_Modus == 0)
+        Ruhepegel_beenden(this, links(), !Ergebnisse_uebernommen);
     Form2Alle_ComboBoxen_enabled();
     e->accept();
 }

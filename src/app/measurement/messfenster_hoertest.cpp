@@ -1,6 +1,7 @@
 // The hearing test in the measurement window: the rows' Start/Stopp buttons,
 // the player of the tone files, and the threshold of a "Stopp".
 #include "app/measurement/messfenster_intern.h"
+#include "app/measurement/ruhepegel.h"
 
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
@@ -54,6 +55,7 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
             }
             Panel0(QStringLiteral("Bereit"));
             StatusBar_Text();
+            Ruhepegel_Zeile_endet(this, l, zeile, ton_lief);
         }
         Button[size_t(zeile)]->setText(QStringLiteral("Start"));
         aktive_Zeile = 0;
@@ -72,6 +74,8 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
     }
     if (aktive_Zeile != 0)
         return; // another row is running; its button is the only one shown
+    if (Form2_Modus == 0 && !Ruhepegel_vor_Zeile(this, l))
+        return;
     // A row whose start level lies above the limit starts only when confirmed.
     const uint32_t start = Form2_Modus == 0 ? (l ? Links_Volume(Einstellungen, 3, zeile)
                                                  : Rechts_Volume(Einstellungen, 3, zeile))
@@ -97,6 +101,7 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
         Ton_abnehmend(l, zeile, f);
         if (aktive_Zeile == zeile)
             StatusBar_Text();
+        Ruhepegel_Zeile_beginnt(this, l, zeile);
         return;
     }
     Trackbars_zeigen(true);

@@ -1,5 +1,6 @@
 #include "app/results/testergebnis_unit.h"
 
+#include "app/measurement/ruhepegel.h"
 #include "app/results/verlauf_unit.h"
 #include "app/shell/druckausgabe.h"
 #include "core/results/hoertest_druck.h"
@@ -28,6 +29,16 @@ void TForm3::Ergebnisse_Bildschirm()
 {
     Name_zeigen();
     Gitter_anzeigen(Ergebnisse_Bildschirm_Gitter(Testergebnis_Angaben_holen(false, Name())));
+    // Rows measured while the room was too loud: a sign before the frequency, the reason as its tip.
+    for (const bool links : {true, false})
+        for (int i = 1; i <= Zeilen; ++i) {
+            const QString grund = Ruhepegel_Text(Ruhepegel_Befund_von(links, i));
+            const int r = (links ? Erste_Datenzeile_links : Erste_Datenzeile_rechts) + i - 1;
+            if (!grund.isEmpty() || StringGrid1->item(r, 0)) {
+                Zelle_setzen(0, r, grund.isEmpty() ? QString() : QStringLiteral("⚠"));
+                StringGrid1->item(r, 0)->setToolTip(grund);
+            }
+        }
 }
 
 void TForm3::Name_zeigen()

@@ -123,11 +123,11 @@ Gitter Ergebnisse_Bildschirm_Gitter(const Testergebnis_Angaben& a)
     g.setzen(1, 8, "Ergebnisse:");
     g.setzen(3, 9, "1. Linkes Ohr");
     kopf_ohr(g, 11, "Linkes Ohr");
-    daten_ohr(g, 16, a, true);
+    daten_ohr(g, Erste_Datenzeile_links, a, true);
     unterstrich_zeile(g, 37);
     g.setzen(3, Zeile_Rechtes_Ohr, "2. Rechtes Ohr");
     kopf_ohr(g, 42, "Rechtes Ohr");
-    daten_ohr(g, 47, a, false);
+    daten_ohr(g, Erste_Datenzeile_rechts, a, false);
 
     Ideale_Zellenbreiten(g, 0, 1, 0, 20, 0, 8);
     for (int c = 2; c <= 5; ++c)

@@ -47,6 +47,9 @@ inline constexpr int Name_Spalte = 2;
 inline constexpr int Name_Zeile = 6;
 // Screen row of "2. Rechtes Ohr", drawn bold like rows 1, 2 and 9.
 inline constexpr int Zeile_Rechtes_Ohr = 39;
+// Screen rows of the first frequency of each ear's results.
+inline constexpr int Erste_Datenzeile_links = 16;
+inline constexpr int Erste_Datenzeile_rechts = 47;
 // The pulsing tone's modulation frequency as it appears in the texts.
 inline constexpr int Modulationsfrequenz = 4;
 
