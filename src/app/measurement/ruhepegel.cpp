@@ -6,6 +6,7 @@
 #include "core/acoustics/kv_fft_daten.h"
 #include "core/acoustics/ruhepegel.h"
 #include "core/calibration/messmikrofon.h"
+#include "core/results/hoertest_druck.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
 #include "core/shell/kvhilf.h"
@@ -43,7 +44,6 @@ struct Zustand {
     int band = -1;
     Ruhepegel_Befund laufend; // the running row's
     std::array<bool, 2> geprueft{};
-    std::array<std::array<Ruhepegel_Befund, 22>, 2> befunde{};
     QPointer<TRuhepegel_Form> form;
 };
 
@@ -156,7 +156,7 @@ void Zeile_zeigen(TForm2* w, bool links, int zeile)
     QLabel* l = w->StaticText[size_t(zeile)];
     if (!l)
         return;
-    const Ruhepegel_Befund& b = z().befunde[size_t(ohr(links))][size_t(zeile)];
+    const Ruhepegel_Befund b = Ruhepegel_Befund_von(links, zeile);
     QString t = l->text();
     if (t.endsWith(Zeichen))
         t.chop(Zeichen.size());
@@ -172,10 +172,14 @@ void Ohr_zeigen(TForm2* w, bool links)
 
 } // namespace
 
-const Ruhepegel_Befund& Ruhepegel_Befund_von(bool links, int zeile)
+Ruhepegel_Befund Ruhepegel_Befund_von(bool links, int zeile)
 {
-    static const Ruhepegel_Befund keiner;
-    return zeile >= 1 && zeile <= Zeilen ? z().befunde[size_t(ohr(links))][size_t(zeile)] : keiner;
+    if (zeile < 1 || zeile > Zeilen)
+        return {};
+    const double um = Hoertest_Ruhepegel[size_t(Druck_index(links, zeile))];
+    if (!(um > 0))
+        return {};
+    return {true, Oktavband_von(Frequenz(zeile)), um};
 }
 
 QString Ruhepegel_Text(const Ruhepegel_Befund& b)
@@ -286,7 +290,9 @@ void Ruhepegel_Zeile_endet(TForm2* w, bool links, int zeile, bool ton_lief)
     s.phase = Phase::Ruhe;
     if (!ton_lief)
         return;
-    s.befunde[size_t(ohr(links))][size_t(zeile)] = s.laufend;
+    // The mark goes with the row's result in the results store.
+    Hoertest_Ruhepegel[size_t(Druck_index(links, zeile))] =
+        s.laufend.ueberschritten ? std::min(s.laufend.um_dB, Ruhepegel_hoechstens_dB) : 0.0;
     Zeile_zeigen(w, links, zeile);
     if (s.laufend.ueberschritten)
         w->Panel1(Ruhepegel_Text(s.laufend));
@@ -294,16 +300,15 @@ void Ruhepegel_Zeile_endet(TForm2* w, bool links, int zeile, bool ton_lief)
 
 void Ruhepegel_Ohr_leeren(TForm2* w, bool links)
 {
-    z().befunde[size_t(ohr(links))] = {};
+    // The marks were cleared with the ear's results (Druck_string_null).
     if (Aktive_Mikrofon_Kalibrierung)
         Ohr_zeigen(w, links);
 }
 
-void Ruhepegel_beenden(TForm2* /*w*/, bool links, bool verworfen)
+void Ruhepegel_beenden(TForm2* /*w*/, bool /*links*/, bool /*verworfen*/)
 {
+    // The marks live with the results: dropped results took them along.
     Aufnahme_anhalten();
-    if (verworfen)
-        z().befunde[size_t(ohr(links))] = {};
     if (z().form)
         z().form->hide();
 }

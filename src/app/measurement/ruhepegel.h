@@ -28,7 +28,7 @@ bool Ruhepegel_vor_Zeile(TForm2* w, bool links);
 void Ruhepegel_Zeile_beginnt(TForm2* w, bool links, int zeile);
 // The row was stopped; ton_lief: its tone played, so its result is new.
 void Ruhepegel_Zeile_endet(TForm2* w, bool links, int zeile, bool ton_lief);
-// The ear's results were cleared: its marks go too.
+// The ear's results were cleared, and with them its marks: shown again.
 void Ruhepegel_Ohr_leeren(TForm2* w, bool links);
 // The window closes: the recording stops; verworfen: the ear's results were dropped.
 void Ruhepegel_beenden(TForm2* w, bool links, bool verworfen);
@@ -39,7 +39,9 @@ struct Ruhepegel_Befund {
     int Band = -1;     // index into Oktavbaender_Hz
     double um_dB = 0;  // the largest excess of the one-second levels
 };
-const Ruhepegel_Befund& Ruhepegel_Befund_von(bool links, int zeile);
+// Read from the results store (Hoertest_Ruhepegel), so that it lives and goes
+// with the row's result.
+Ruhepegel_Befund Ruhepegel_Befund_von(bool links, int zeile);
 // The status text of a marked row ("" when it is not marked).
 QString Ruhepegel_Text(const Ruhepegel_Befund& b);
 

@@ -8,6 +8,7 @@
 std::array<double, 43> Hoertest_Druck{};
 std::array<QString, 43> Hoertest_Druck_string{};
 std::array<Tonende, 43> Hoertest_nach_Tonende{};
+std::array<double, 43> Hoertest_Ruhepegel{};
 int32_t Farben_Messung[3][22]{};
 std::array<std::optional<Uebernommene_Ergebnisse>, 2> Hoertest_uebernommen{};
 QString Testperson_Name;
@@ -35,6 +36,7 @@ Ohr_Ergebnisse Ohr_Ergebnisse_holen(bool links)
         e.druck[k] = Hoertest_Druck[i];
         e.texte[k] = Hoertest_Druck_string[i];
         e.tonende[k] = Hoertest_nach_Tonende[i];
+        e.ruhepegel[k] = Hoertest_Ruhepegel[i];
         e.farben[k] = Farben_Messung[links ? 1 : 2][zeile];
     }
     return e;
@@ -48,6 +50,7 @@ void Ohr_Ergebnisse_setzen(bool links, const Ohr_Ergebnisse& e)
         Hoertest_Druck[i] = e.druck[k];
         Hoertest_Druck_string[i] = e.texte[k];
         Hoertest_nach_Tonende[i] = e.tonende[k];
+        Hoertest_Ruhepegel[i] = e.ruhepegel[k];
         Farben_Messung[links ? 1 : 2][zeile] = e.farben[k];
     }
 }
@@ -102,6 +105,7 @@ void Druck_string_null(bool links)
         Hoertest_Druck_string[Druck_index(links, zeile)] = QStringLiteral(" ");
         Hoertest_Druck[Druck_index(links, zeile)] = 0.0;
         Hoertest_nach_Tonende[Druck_index(links, zeile)] = Tonende::waehrend;
+        Hoertest_Ruhepegel[Druck_index(links, zeile)] = 0.0;
     }
     // The name belongs to the results: with the last of them it goes too.
     if (Ohr_Ergebnisse_holen(!links).leer())

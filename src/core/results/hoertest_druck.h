@@ -27,6 +27,14 @@ extern std::array<QString, 43> Hoertest_Druck_string;
 // the threshold lies at or above it. Cleared with the pressures.
 enum class Tonende : uint8_t { waehrend = 0, nach_abnehmendem = 1, nach_zunehmendem = 2, unter_Stufe = 3 };
 extern std::array<Tonende, 43> Hoertest_nach_Tonende;
+// Per ear and row: by how many dB the room noise in the octave band of the
+// row's frequency exceeded its permissible limit while the row's tone played
+// (0 = not exceeded or not checked); the threshold may then be measured too
+// high. Cleared with the pressures.
+extern std::array<double, 43> Hoertest_Ruhepegel;
+// The highest excess kept: a larger one or one that is not finite is no
+// value of a room check.
+inline constexpr double Ruhepegel_hoechstens_dB = 150;
 // Background colour of each row's result field, [ear 1..2][row 1..21], as
 // colour values 00BBGGRR: red = measured on the left ear, blue = right ear.
 extern int32_t Farben_Messung[3][22];
@@ -75,6 +83,7 @@ struct Ohr_Ergebnisse {
     std::array<double, Anzahl_Zeilen> druck{};
     std::array<QString, Anzahl_Zeilen> texte;
     std::array<Tonende, Anzahl_Zeilen> tonende{};
+    std::array<double, Anzahl_Zeilen> ruhepegel{};
     std::array<int32_t, Anzahl_Zeilen> farben{};
     bool operator==(const Ohr_Ergebnisse&) const = default;
     // True when no row holds a measured pressure.
@@ -97,7 +106,7 @@ extern std::array<std::optional<Uebernommene_Ergebnisse>, 2> Hoertest_uebernomme
 // in the history. Cleared when neither ear holds a result any more.
 extern QString Testperson_Name;
 
-// Clears the pressures, texts and end-of-tone flags of one ear, and what was
+// Clears the pressures, texts, end-of-tone flags and room-noise marks of one ear, and what was
 // accepted for it.
 void Druck_string_null(bool links);
 // Sets the 21 colours of one ear (1 = left, 2 = right) to the button-face colour.

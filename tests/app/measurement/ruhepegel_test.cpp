@@ -191,8 +191,11 @@ void Ruhepegel_Test::raum()
     laufen(2500);
     QCOMPARE(player_.position_ms(), aufnehmer_.jetzt_ms() - ton_start);
     QTest::mouseClick(f2()->Button[size_t(z500)], Qt::LeftButton);
-    const Ruhepegel_Befund& b = Ruhepegel_Befund_von(true, z500);
+    const Ruhepegel_Befund b = Ruhepegel_Befund_von(true, z500);
     QCOMPARE(b.ueberschritten, warnung);
+    // The mark is kept with the row's result in the results store.
+    QCOMPARE(Hoertest_Ruhepegel[size_t(Druck_index(true, z500))] == b.um_dB, true);
+    QCOMPARE(Ohr_Ergebnisse_holen(true).ruhepegel[size_t(z500 - 1)] > 0, warnung);
     QCOMPARE(f2()->StaticText[size_t(z500)]->text().endsWith(QStringLiteral("⚠")), warnung);
     QCOMPARE(f2()->panel1().startsWith(QStringLiteral("Ruhepegel während des Tons zu hoch: im Oktavband 500 Hz")),
              warnung);
@@ -226,6 +229,7 @@ void Ruhepegel_Test::raum()
     QVERIFY(!aufnehmer_.laeuft());
     // Closing without "Übernehmen" drops the ear's results and their marks.
     QVERIFY(!Ruhepegel_Befund_von(true, z500).ueberschritten);
+    QCOMPARE(Hoertest_Ruhepegel[size_t(Druck_index(true, z500))], 0.0);
 }
 
 QTEST_MAIN(Ruhepegel_Test)
