@@ -113,6 +113,16 @@ void Ohr_zeichnen(QPainter& p, const Audiogramm_Achsen& a, const Audiogramm_Ohr&
         p.drawLine(punkt(w[i - 1]), punkt(w[i]));
     for (const auto& v : w) {
         Markierung(p, punkt(v), links, r, stift);
+        // Measured while the room was too loud: a small warning sign beside the point.
+        if (v.ruhepegel_dB > 0) {
+            p.save();
+            QFont f = p.font();
+            f.setPixelSize(std::max(1, int(std::lround(10 * m))));
+            p.setFont(f);
+            p.setPen(QColor(192, 0, 0));
+            p.drawText(punkt(v) + QPointF(r, -r), QStringLiteral("⚠"));
+            p.restore();
+        }
         // A value beyond the axis is held at its edge, with an arrow outward;
         // a bound points where the threshold lies. One arrow when both agree.
         const bool darueber = v.abweichung_dB < Audiogramm_dB_min;
@@ -137,7 +147,8 @@ int Abweichung_dB(double schwelle_dB, double norm_dB)
 }
 
 Audiogramm_Daten Audiogramm_berechnen(const std::array<double, 43>& druck,
-                                      const std::array<Tonende, 43>& tonende, const Freqarray& frequenzen)
+                                      const std::array<Tonende, 43>& tonende, const Freqarray& frequenzen,
+                                      const std::array<double, 43>& ruhepegel)
 {
     Audiogramm_Daten d;
     for (const bool links : {true, false}) {
@@ -156,6 +167,7 @@ Audiogramm_Daten Audiogramm_berechnen(const std::array<double, 43>& druck,
             w.abweichung = w.schwelle_dB - w.norm_dB;
             w.abweichung_dB = Abweichung_dB(w.schwelle_dB, w.norm_dB);
             w.tonende = tonende[j];
+            w.ruhepegel_dB = std::isfinite(ruhepegel[j]) && ruhepegel[j] > 0 ? ruhepegel[j] : 0.0;
             ohr.werte.push_back(w);
         }
         // Over the unrounded deviations; bounds among them make the average a
@@ -293,6 +305,33 @@ QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d)
         return {};
     return QStringLiteral("Unter 125 Hz (") + f.join(QStringLiteral(", ")) +
            QStringLiteral(" Hz) zeigt das Audiogramm nichts: diese Werte stehen nur in der Tabelle.");
+}
+
+QString Ruhepegel_Hinweis(const Audiogramm_Daten& d)
+{
+    // Per frequency which ears were marked: bit 1 left, bit 2 right.
+    std::vector<std::pair<double, int>> f;
+    for (const bool links : {true, false})
+        for (const auto& w : (links ? d.links : d.rechts).werte) {
+            if (!(w.ruhepegel_dB > 0))
+                continue;
+            auto it = std::find_if(f.begin(), f.end(), [&](const auto& x) { return x.first == w.frequenz; });
+            if (it == f.end())
+                it = f.insert(f.end(), {w.frequenz, 0});
+            it->second |= links ? 1 : 2;
+        }
+    if (f.empty())
+        return {};
+    std::sort(f.begin(), f.end());
+    QStringList teile;
+    for (const auto& [frequenz, ohren] : f)
+        teile << QString::number(frequenz) + QStringLiteral(" Hz (") +
+                     (ohren == 3   ? QStringLiteral("beide Ohren")
+                      : ohren == 1 ? QStringLiteral("links")
+                                   : QStringLiteral("rechts")) +
+                     u')';
+    return QStringLiteral("⚠ Ruhepegel zu hoch bei ") + teile.join(QStringLiteral(", ")) +
+           QStringLiteral(": Hörschwelle möglicherweise zu hoch gemessen");
 }
 
 QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)

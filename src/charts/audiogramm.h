@@ -35,6 +35,9 @@ struct Audiogramm_Wert {
     int abweichung_dB = 0;  // hat_Norm: threshold - normal threshold; else the
                             // absolute threshold; rounded to 1 dB
     Tonende tonende = Tonende::waehrend;
+    // The room noise exceeded its limit by this many dB while the tone
+    // played (Hoertest_Ruhepegel); 0 = not.
+    double ruhepegel_dB = 0;
 };
 
 struct Audiogramm_Ohr {
@@ -65,11 +68,12 @@ struct Audiogramm_Daten {
 // 1 dB (halves away from zero).
 int Abweichung_dB(double schwelle_dB, double norm_dB);
 
-// The audiogram of a results store (pressures and end-of-tone marks indexed
-// like Hoertest_Druck) at the rows' frequencies (rows 1..21 at [0..20]).
-// Calibration, names and dates are left empty.
+// The audiogram of a results store (pressures, end-of-tone and room-noise
+// marks indexed like Hoertest_Druck) at the rows' frequencies (rows 1..21 at
+// [0..20]). Calibration, names and dates are left empty.
 Audiogramm_Daten Audiogramm_berechnen(const std::array<double, 43>& druck,
-                                      const std::array<Tonende, 43>& tonende, const Freqarray& frequenzen);
+                                      const std::array<Tonende, 43>& tonende, const Freqarray& frequenzen,
+                                      const std::array<double, 43>& ruhepegel = Hoertest_Ruhepegel);
 // From the program's results store and settings, dated now.
 Audiogramm_Daten Audiogramm_Daten_holen(const QString& name);
 // The calibration of one ear in words, e.g. "eigene Kalibrierung mit
@@ -111,6 +115,10 @@ inline const QString Audiogramm_Grenzen_Hinweis =
 // Which measured frequencies lie below the frequency axis (125 Hz) and are
 // therefore only in the table; empty when there are none.
 QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d);
+// "Ruhepegel zu hoch bei 500 Hz (links), 1000 Hz (beide Ohren): Hörschwelle
+// möglicherweise zu hoch gemessen" for the rows measured while the room was
+// too loud, in frequency order; empty when there are none.
+QString Ruhepegel_Hinweis(const Audiogramm_Daten& d);
 // "Über 12500 Hz ..." with one line per measured frequency above 12500 Hz,
 // e.g. "14000 Hz: links 105 dB, rechts 75 dB".
 QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d);

@@ -130,6 +130,7 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
                      Audiogramm_Grenzen_Hinweis,
                  QColor(60, 60, 60), 1);
         s.absatz(Tiefe_Frequenzen_Hinweis(d), QColor(60, 60, 60), 0);
+        s.absatz(Ruhepegel_Hinweis(d), QColor(160, 0, 0), 0);
     }
     puffer.close();
     return daten;

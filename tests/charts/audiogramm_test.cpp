@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <tuple>
+#include <vector>
 
 namespace
 {
@@ -112,6 +115,43 @@ TEST(Audiogramm, MittelwertUngerundetUndGrenzen)
         ende[size_t(Druck_index(true, 4))] = fall.ende_4000;
         const Audiogramm_Daten d = Audiogramm_berechnen(druck, ende, f);
         EXPECT_EQ(Mittelwert_text(d.links), QString::fromUtf8(fall.text)) << fall.abweichung;
+    }
+}
+
+TEST(Audiogramm, RuhepegelHinweisNenntDieMarkiertenFrequenzen)
+{
+    // Rows 500, 1000, 2000 Hz, both ears measured except the right 2000 Hz;
+    // marks as excess in dB per (ear, row). A mark on a row without a result,
+    // a non-finite or a zero excess names nothing.
+    const Freqarray f = Frequenzen({500, 1000, 2000});
+    struct Fall {
+        const char* name;
+        std::vector<std::tuple<bool, int, double>> marken;
+        QString erwartet;
+    };
+    const QString ende = QStringLiteral(": Hörschwelle möglicherweise zu hoch gemessen");
+    const Fall faelle[] = {
+        {"keine", {}, QString()},
+        {"links", {{true, 2, 4.5}}, QStringLiteral("⚠ Ruhepegel zu hoch bei 1000 Hz (links)") + ende},
+        {"beide und rechts, nach Frequenz",
+         {{false, 2, 1}, {true, 2, 3}, {false, 1, 0.2}},
+         QStringLiteral("⚠ Ruhepegel zu hoch bei 500 Hz (rechts), 1000 Hz (beide Ohren)") + ende},
+        {"ohne Ergebnis, null, unendlich",
+         {{false, 3, 9}, {true, 1, 0}, {true, 3, std::numeric_limits<double>::infinity()}},
+         QString()},
+    };
+    std::array<double, 43> druck{};
+    for (int k = 1; k <= 3; ++k) {
+        druck[size_t(Druck_index(true, k))] = pa(40);
+        if (k != 3)
+            druck[size_t(Druck_index(false, k))] = pa(40);
+    }
+    for (const Fall& fall : faelle) {
+        std::array<double, 43> ruhe{};
+        for (const auto& [links, zeile, dB] : fall.marken)
+            ruhe[size_t(Druck_index(links, zeile))] = dB;
+        const Audiogramm_Daten d = Audiogramm_berechnen(druck, {}, f, ruhe);
+        EXPECT_EQ(Ruhepegel_Hinweis(d), fall.erwartet) << fall.name;
     }
 }
 

@@ -142,6 +142,8 @@ void TAudiogramm_Form::Audiogramm_ausgeben()
     const QString tief = Tiefe_Frequenzen_Hinweis(daten_);
     if (!tief.isEmpty())
         rand.prepend(tief);
+    if (const QString ruhe = Ruhepegel_Hinweis(daten_); !ruhe.isEmpty())
+        rand.prepend(ruhe);
     Hohe_Frequenzen_Label->setText(rand.join(QStringLiteral("\n")));
     Hohe_Frequenzen_Label->setVisible(!rand.isEmpty());
     Audiogramm->update();

@@ -27,6 +27,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 namespace
 {
@@ -40,6 +41,8 @@ const int Rechts[21] = {15, 12, 10, 10, 20, 25, 30, 35, 35, 38, 40, 42, 45, 50, 
 constexpr int Links_tiefer = 30;
 constexpr int Zeile_Grenze_links = 8;   // 2500 Hz, pressed after a falling tone's end
 constexpr int Zeile_Grenze_rechts = 12; // 4500 Hz, after a rising tone's end
+// Rows measured while the room was too loud: (left ear, row, excess in dB).
+const std::tuple<bool, int, double> Ruhepegel_Marken[] = {{true, 5, 2}, {false, 5, 4}, {false, 7, 1}};
 
 double pa(double dB)
 {
@@ -69,6 +72,8 @@ void Ergebnisse_setzen()
     }
     Hoertest_nach_Tonende[size_t(Druck_index(true, Zeile_Grenze_links))] = Tonende::nach_abnehmendem;
     Hoertest_nach_Tonende[size_t(Druck_index(false, Zeile_Grenze_rechts))] = Tonende::nach_zunehmendem;
+    for (const auto& [links, zeile, dB] : Ruhepegel_Marken)
+        Hoertest_Ruhepegel[size_t(Druck_index(links, zeile))] = dB;
 }
 } // namespace
 
@@ -167,6 +172,28 @@ private slots:
         QCOMPARE(form()->Hinweis_Label->text(), Audiogramm_Hinweis_klinisch);
         QVERIFY(form()->Hohe_Frequenzen_Label->text().contains(
             QStringLiteral("16000 Hz: links 110 dB, rechts 80 dB")));
+        // The rows measured while the room was too loud are named under the chart ...
+        QVERIFY2(form()->Hohe_Frequenzen_Label->text().contains(
+                     QStringLiteral("Ruhepegel zu hoch bei 1000 Hz (beide Ohren), 2000 Hz (rechts): "
+                                    "Hörschwelle möglicherweise zu hoch gemessen")),
+                 qPrintable(form()->Hohe_Frequenzen_Label->text()));
+        // ... and carry a dark red sign beside their point, the others none.
+        auto zeichen = [&](int zeile, bool links) {
+            const double f = Frequenz(zeile);
+            const int x = int(std::lround(a.x_von_Frequenz(f)));
+            const int y = int(std::lround(a.y_von_Pegel(Rechts[zeile - 1] + (links ? Links_tiefer : 0))));
+            int n = 0;
+            for (int u = x + r; u < x + r + 12; ++u)
+                for (int v = y - r - 12; v < y - r + 2; ++v) {
+                    const QColor c = b.pixelColor(u, v);
+                    n += c.red() >= 120 && c.red() <= 230 && c.green() < 80 && c.blue() < 80;
+                }
+            return n;
+        };
+        for (const auto& [links, zeile, dB] : Ruhepegel_Marken)
+            QVERIFY2(zeichen(zeile, links) > 0, qPrintable(QString::number(zeile)));
+        QCOMPARE(zeichen(7, true), 0);
+        QCOMPARE(zeichen(9, false), 0);
         form()->grab().save(Ausgabe + QStringLiteral("/Audiogramm_Fenster.png"));
     }
 
