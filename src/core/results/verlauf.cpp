@@ -98,6 +98,7 @@ const char* const Schema_4[] = {
     " kalibriervolumen INTEGER NOT NULL DEFAULT 0,"
     " umrechnungsfaktor REAL NOT NULL DEFAULT 0,"
     " grenze INTEGER NOT NULL DEFAULT 0," // Tonende
+    " ruhepegel REAL NOT NULL DEFAULT 0," // dB above the room-noise limit, 0 none
     " PRIMARY KEY (test, zeile)) WITHOUT ROWID",
     "CREATE INDEX test_zeitpunkt ON test(zeitpunkt)",
     // The identities the file may have under its journal (see the header).
@@ -123,11 +124,13 @@ const char* const Schritt_2_zu_3[] = {
     "ALTER TABLE zeile ADD COLUMN grenze INTEGER NOT NULL DEFAULT 0",
     "CREATE TABLE kennung (wert INTEGER NOT NULL)",
 };
-// Version 4 adds the ear's calibration state (kind and date) of each test;
-// earlier tests keep "not kept" and are shown as before.
+// Version 4 adds the ear's calibration state (kind and date) of each test and
+// the room-noise mark of each row; earlier tests keep "not kept" and "none"
+// and are shown as before.
 const char* const Schritt_3_zu_4[] = {
     "ALTER TABLE test ADD COLUMN eichart INTEGER NOT NULL DEFAULT -1",
     "ALTER TABLE test ADD COLUMN eichdatum TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE zeile ADD COLUMN ruhepegel REAL NOT NULL DEFAULT 0",
 };
 
 // A column as PRAGMA table_xinfo reports it.
@@ -156,11 +159,12 @@ const Spalte Spalten_zeile[] = {
     {"kalibriervolumen", "INTEGER", true, 0},
     {"umrechnungsfaktor", "REAL", true, 0},
     {"grenze", "INTEGER", true, 0},
+    {"ruhepegel", "REAL", true, 0},
 };
 const Spalte Spalten_kennung[] = {{"wert", "INTEGER", true, 0}};
 // Columns of each table in versions 1 to 4 (index: version).
 constexpr int Anzahl_test[] = {0, 6, 8, 8, 10};
-constexpr int Anzahl_zeile[] = {0, 5, 11, 12, 12};
+constexpr int Anzahl_zeile[] = {0, 5, 11, 12, 13};
 static_assert(std::size(Anzahl_test) == Verlauf_Version + 1 &&
               std::size(Anzahl_zeile) == Verlauf_Version + 1);
 static_assert(std::size(Spalten_test) == Anzahl_test[Verlauf_Version] &&
@@ -455,10 +459,13 @@ bool Zeile_gueltig(const Verlauf_Zeile& z)
     const bool pegel =
         !z.gemessen || (std::isfinite(z.dB) && std::isfinite(z.dBA) && std::fabs(z.dB) <= Pegel_hoechstens &&
                         std::fabs(z.dBA) <= Pegel_hoechstens);
-    return pegel && (z.gemessen || z.grenze == Tonende::waehrend) && Tonende_gueltig(int64_t(z.grenze)) &&
-           std::isfinite(z.anfangsdruck) && z.anfangsdruck >= 0 && z.startvolumen <= 65535 &&
-           std::isfinite(z.kalibrierwert) && z.einheit >= Einheit_Spannung && z.einheit <= 2 &&
-           z.kalibriervolumen <= 65535 && std::isfinite(z.umrechnungsfaktor) && z.umrechnungsfaktor >= 0;
+    const bool ruhe = std::isfinite(z.ruhepegel) && z.ruhepegel >= 0 &&
+                      z.ruhepegel <= Ruhepegel_hoechstens_dB && (z.gemessen || z.ruhepegel == 0);
+    return pegel && ruhe && (z.gemessen || z.grenze == Tonende::waehrend) &&
+           Tonende_gueltig(int64_t(z.grenze)) && std::isfinite(z.anfangsdruck) && z.anfangsdruck >= 0 &&
+           z.startvolumen <= 65535 && std::isfinite(z.kalibrierwert) && z.einheit >= Einheit_Spannung &&
+           z.einheit <= 2 && z.kalibriervolumen <= 65535 && std::isfinite(z.umrechnungsfaktor) &&
+           z.umrechnungsfaktor >= 0;
 }
 
 // A calibration state as the program keeps it: a kind 0..4 of the test's
@@ -542,7 +549,7 @@ const char* const Name_spalte =
     " END";
 
 // The columns zeile, frequenz, dB, dBA, anfangsdruck, startvolumen,
-// kalibrierwert, einheit, kalibriervolumen, umrechnungsfaktor, grenze from
+// kalibrierwert, einheit, kalibriervolumen, umrechnungsfaktor, grenze, ruhepegel from
 // column `s` on; -1 when one holds what the program never writes, else the
 // row number 1..21.
 template <class Spalten> int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r)
@@ -551,7 +558,8 @@ template <class Spalten> int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r
     if (!q.ganz(s, 1, Zeilen, zeile) || !q.ganz(s + 1, 0, 65535, f) || !q.reell(s + 4, r.anfangsdruck) ||
         !q.ganz(s + 5, 0, 65535, sv) || !q.reell(s + 6, r.kalibrierwert) ||
         !q.ganz(s + 7, Einheit_Spannung, 2, einheit) || !q.ganz(s + 8, 0, 65535, kv) ||
-        !q.reell(s + 9, r.umrechnungsfaktor) || !q.ganz(s + 10, 0, 255, grenze) || !Tonende_gueltig(grenze))
+        !q.reell(s + 9, r.umrechnungsfaktor) || !q.ganz(s + 10, 0, 255, grenze) || !Tonende_gueltig(grenze) ||
+        !q.reell(s + 11, r.ruhepegel))
         return -1;
     r.gemessen = !q.leer(s + 2);
     if (r.gemessen == q.leer(s + 3))
@@ -569,7 +577,7 @@ template <class Spalten> int Zeile_aus(const Spalten& q, int s, Verlauf_Zeile& r
 
 const char* const Zeilen_spalten =
     "zeile, frequenz, dB, dBA, anfangsdruck, startvolumen, kalibrierwert, einheit,"
-    " kalibriervolumen, umrechnungsfaktor, grenze";
+    " kalibriervolumen, umrechnungsfaktor, grenze, ruhepegel";
 
 // ---- Texts -------------------------------------------------------------------------
 
@@ -747,7 +755,8 @@ QString Verlauf_Name(const QString& name)
 
 Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 43>& druck,
                                           const Einstellungstyp& e, const QDateTime& zeitpunkt,
-                                          const QString& name, const std::array<Tonende, 43>& tonende)
+                                          const QString& name, const std::array<Tonende, 43>& tonende,
+                                          const std::array<double, 43>& ruhepegel)
 {
     Verlauf_Test t;
     t.zeitpunkt = zeitpunkt;
@@ -773,6 +782,10 @@ Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 4
             z.dB = double(Pa_in_dB(druck[k]));
             z.dBA = double(Pa_in_dBA(druck[k], z.frequenz));
             z.grenze = tonende[k];
+            // The store's mark as the history keeps it: none unless a finite excess.
+            z.ruhepegel = std::isfinite(ruhepegel[k]) && ruhepegel[k] > 0
+                              ? std::min(ruhepegel[k], Ruhepegel_hoechstens_dB)
+                              : 0.0;
         }
         z.startvolumen = volumen[0][size_t(i - 1)];
         if (t.eichung == Span_nung) {
@@ -1262,7 +1275,7 @@ bool Verlauf::speichern(Verlauf_Test& t)
                 z.prepare(QStringLiteral(
                     "INSERT INTO zeile (test, zeile, frequenz, dB, dBA, anfangsdruck,"
                     " startvolumen, kalibrierwert, einheit, kalibriervolumen,"
-                    " umrechnungsfaktor, grenze) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                    " umrechnungsfaktor, grenze, ruhepegel) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
                 for (int i = 0; i < Zeilen; ++i) {
                     const Verlauf_Zeile& r = t.zeilen[size_t(i)];
                     z.addBindValue(id);
@@ -1277,6 +1290,7 @@ bool Verlauf::speichern(Verlauf_Test& t)
                     z.addBindValue(qint64(r.kalibriervolumen));
                     z.addBindValue(r.umrechnungsfaktor);
                     z.addBindValue(r.gemessen ? int(r.grenze) : 0);
+                    z.addBindValue(r.gemessen ? r.ruhepegel : 0.0);
                     if (!z.exec())
                         return fehler(z);
                 }
@@ -1462,9 +1476,10 @@ std::optional<QByteArray> Verlauf::csv()
     unlesbar_ = 0;
     if (!lesbar())
         return std::nullopt;
-    QByteArray aus = QStringLiteral("\uFEFFNr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
-                                    "Hörschwelle in dB;Hörschwelle in dB(A);Grenze\r\n")
-                         .toUtf8();
+    QByteArray aus =
+        QStringLiteral("\uFEFFNr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
+                       "Hörschwelle in dB;Hörschwelle in dB(A);Grenze;Ruhepegel über der Grenze in dB\r\n")
+            .toUtf8();
     // Every row, measured or not: a test is written only when all its values
     // are what the program writes.
     const QByteArray sql =
@@ -1514,6 +1529,9 @@ std::optional<QByteArray> Verlauf::csv()
             aus += ';';
             if (z.grenze != Tonende::waehrend)
                 aus += Grenze_text(z.grenze).toUtf8();
+            aus += ';';
+            if (z.ruhepegel > 0)
+                Zahl_anhaengen(aus, z.ruhepegel);
             aus += "\r\n";
         }
     };
@@ -1557,7 +1575,8 @@ bool Verlauf_gleiche_Ergebnisse(const Verlauf_Test& a, const Verlauf_Test& b)
         const Verlauf_Zeile &x = a.zeilen[i], &y = b.zeilen[i];
         if (x.frequenz != y.frequenz || x.gemessen != y.gemessen || Kalibrierung_verschieden(x, y))
             return false;
-        if (x.gemessen && (verschieden(x.dB, y.dB) || verschieden(x.dBA, y.dBA) || x.grenze != y.grenze))
+        if (x.gemessen && (verschieden(x.dB, y.dB) || verschieden(x.dBA, y.dBA) || x.grenze != y.grenze ||
+                           verschieden(x.ruhepegel, y.ruhepegel)))
             return false;
     }
     return true;
@@ -1569,6 +1588,8 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
     int kalibrierung_anders = 0;
     int grenzen = 0, unbestimmt = 0;
     bool frequenzen_anders = false;
+    QStringList ruhepegel; // compared frequencies measured while the room was too loud
+
     for (const Verlauf_Zeile& za : a.zeilen) {
         const Verlauf_Zeile* zb = nullptr;
         for (const Verlauf_Zeile& k : b.zeilen)
@@ -1606,6 +1627,12 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
         grenzen += d.grenze != Verlauf_Grenze::genau ? 1 : 0;
         unbestimmt += d.grenze == Verlauf_Grenze::unbestimmt ? 1 : 0;
         v.differenzen.push_back(d);
+        if (za.ruhepegel > 0 || zb->ruhepegel > 0)
+            ruhepegel << QString::number(za.frequenz) + QStringLiteral(" Hz (") +
+                             (za.ruhepegel > 0 && zb->ruhepegel > 0 ? QStringLiteral("beide Tests")
+                              : za.ruhepegel > 0                    ? QStringLiteral("Test 1")
+                                                                    : QStringLiteral("Test 2")) +
+                             u')';
     }
     if (a.links != b.links)
         v.hinweise.push_back(QStringLiteral("Die beiden Tests betreffen verschiedene Ohren."));
@@ -1651,6 +1678,9 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
                 "nicht angeben (–).")
                 .arg(unbestimmt)
                 .arg(unbestimmt == 1 ? QStringLiteral("Frequenz") : QStringLiteral("Frequenzen")));
+    if (!ruhepegel.isEmpty())
+        v.hinweise.push_back(QStringLiteral("Ruhepegel zu hoch bei ") + ruhepegel.join(QStringLiteral(", ")) +
+                             QStringLiteral(": Hörschwelle möglicherweise zu hoch gemessen."));
     return v;
 }
 

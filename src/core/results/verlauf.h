@@ -74,6 +74,9 @@ struct Verlauf_Zeile {
     double dBA = 0; // threshold in dB(A), unrounded (only when gemessen)
     // "Stopp" came only after the tone had ended: the value is a bound (only when gemessen).
     Tonende grenze = Tonende::waehrend;
+    // By how many dB the room noise exceeded its limit while the tone played,
+    // 0..Ruhepegel_hoechstens_dB (0 = not; only when gemessen).
+    double ruhepegel = 0;
     // The ear's calibration of this row at the time of the test:
     double anfangsdruck = 0;       // Pa at the start volume
     uint32_t startvolumen = 0;     // 0..65535
@@ -121,11 +124,12 @@ QString Tonart_text(bool zunehmend, bool pulsierend);
 // One ear's test from the results store and the current settings record (the
 // frequencies, tone options and the ear's calibration of `e` with its state
 // (Eichzustand_holen), the unrounded levels of `druck`, the bounds of
-// `tonende`; both indexed like Hoertest_Druck).
+// `tonende`, the room-noise marks of `ruhepegel`; all indexed like Hoertest_Druck).
 Verlauf_Test Verlauf_Test_aus_Ergebnissen(bool links, const std::array<double, 43>& druck,
                                           const Einstellungstyp& e, const QDateTime& zeitpunkt,
                                           const QString& name,
-                                          const std::array<Tonende, 43>& tonende = Hoertest_nach_Tonende);
+                                          const std::array<Tonende, 43>& tonende = Hoertest_nach_Tonende,
+                                          const std::array<double, 43>& ruhepegel = Hoertest_Ruhepegel);
 
 // The calibration of a test as the history shows it: the stored state in the
 // words of the main window ("Bezugshörer (12.03.2025)"); for a test stored
@@ -180,7 +184,8 @@ public:
     int anzahl();
     // The whole history as CSV text: UTF-8 with byte order mark, semicolons,
     // decimal comma, CR LF; one line per measured frequency of each test,
-    // oldest test first, a bound marked "≤" or "≥" in the last column; names
+    // oldest test first, a bound marked "≤" or "≥" in the column "Grenze", the
+    // room noise's excess over its limit (empty: none) in the last; names
     // without control characters and never taken for a formula. Empty when
     // the history cannot be read.
     std::optional<QByteArray> csv();
@@ -257,7 +262,7 @@ struct Verlauf_Vergleich {
     std::vector<Verlauf_Differenz> differenzen;
     // Notes for the user: different ears, tone kinds, calibration kinds or
     // values, bounds among the values, what a reference listener's
-    // calibration means.
+    // calibration means, frequencies measured while the room was too loud.
     std::vector<QString> hinweise;
 };
 

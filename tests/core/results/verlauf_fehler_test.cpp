@@ -292,6 +292,14 @@ TEST_F(VerlaufFehler, FremdeObjekteUndFalscherAufbauWerdenBeiseitegelegt)
         {"Zahl als Kalibrierdatum", false,
          geaendert("eichdatum TEXT NOT NULL", "eichdatum INTEGER NOT NULL")},
         {"Kalibrierart ohne NOT NULL", false, geaendert("eichart INTEGER NOT NULL", "eichart INTEGER")},
+        {"Ruhepegel ohne NOT NULL", false, geaendert("ruhepegel REAL NOT NULL", "ruhepegel REAL")},
+        {"Text als Ruhepegel", false, geaendert("ruhepegel REAL NOT NULL", "ruhepegel TEXT NOT NULL")},
+        {"Fassung 4 ohne Ruhepegel", false,
+         fassung(QStringList(Fassung_3)
+                     << QStringLiteral("ALTER TABLE test ADD COLUMN eichart INTEGER NOT NULL DEFAULT -1")
+                     << QStringLiteral("ALTER TABLE test ADD COLUMN eichdatum TEXT NOT NULL DEFAULT ''")
+                     << QString(),
+                 4)},
         {"Fassung 1 über dem Aufbau der Fassung 2", false, fassung(Fassung_2, 1)},
         {"Fassung 2 über dem Aufbau der Fassung 1", false, fassung(Fassung_1, 2)},
         {"Fassung 3 über dem Aufbau der Fassung 2", false, fassung(Fassung_2, 3)},
@@ -507,7 +515,7 @@ TEST_F(VerlaufFehler, NamenOhneSteuerzeichenBegrenztUndNieAlsFormel)
         const QStringList zeilen = csv_zeilen(v);
         ASSERT_EQ(zeilen.size(), 14);
         EXPECT_EQ(zeilen[0], QStringLiteral("1;01.03.2026;10:15:30;Linkes Ohr;abnehmend;") + f.csv +
-                                 QStringLiteral(";Schallpegelmesser;50;10,5;-3,2;"));
+                                 QStringLiteral(";Schallpegelmesser;50;10,5;-3,2;;"));
     }
     // Stored: control characters dropped, cut to 200 characters.
     Verlauf v(p);
@@ -543,6 +551,11 @@ TEST_F(VerlaufFehler, WerteDieDasProgrammNieSchreibtMachenDenTestUnlesbar)
         {"unbekannte Grenze", "UPDATE zeile SET grenze = 9 WHERE test = %1 AND zeile = 1", 2},
         {"Grenze ohne Messung", "UPDATE zeile SET grenze = 1 WHERE test = %1 AND zeile = 3", 2},
         {"Zeile 22", "UPDATE zeile SET zeile = 22 WHERE test = %1 AND zeile = 21", 2},
+        {"negativer Ruhepegel", "UPDATE zeile SET ruhepegel = -0.5 WHERE test = %1 AND zeile = 1", 2},
+        {"Ruhepegel über 150 dB", "UPDATE zeile SET ruhepegel = 150.5 WHERE test = %1 AND zeile = 1", 2},
+        {"unendlicher Ruhepegel", "UPDATE zeile SET ruhepegel = 9e999 WHERE test = %1 AND zeile = 2", 2},
+        {"Ruhepegel als Text", "UPDATE zeile SET ruhepegel = 'laut' WHERE test = %1 AND zeile = 1", 2},
+        {"Ruhepegel ohne Messung", "UPDATE zeile SET ruhepegel = 3 WHERE test = %1 AND zeile = 3", 2},
         {"falsche Zahl gemessener Zeilen", "UPDATE test SET gemessen = 5 WHERE id = %1", 2},
         {"kleinste Zeit", "UPDATE test SET zeitpunkt = -9223372036854775808 WHERE id = %1", 1},
         {"Text als Zeit", "UPDATE test SET zeitpunkt = 'gestern' WHERE id = %1", 1},
@@ -581,6 +594,11 @@ TEST_F(VerlaufFehler, WerteDieDasProgrammNieSchreibtMachenDenTestUnlesbar)
     nan.zeilen[0].dB = std::nan("");
     EXPECT_FALSE(v.speichern(nan));
     EXPECT_EQ(v.grund(), QStringLiteral("der Test Werte enthält, die nicht gespeichert werden können"));
+    for (const double ruhe : {-1.0, 150.1, std::nan(""), HUGE_VAL}) {
+        Verlauf_Test laut = Beispiel(true, 2);
+        laut.zeilen[0].ruhepegel = ruhe;
+        EXPECT_FALSE(v.speichern(laut)) << ruhe;
+    }
     EXPECT_EQ(v.anzahl(), 2);
 }
 
@@ -606,7 +624,13 @@ TEST_F(VerlaufFehler, DifferenzenAusUngerundetenWertenUndGrenzenGespeichert)
     std::array<Tonende, 43> ende{};
     ende[size_t(Druck_index(true, 9))] = Tonende::nach_abnehmendem;
     const QDateTime t0(QDate(2026, 5, 4), QTime(9, 0));
-    Verlauf_Test a = Verlauf_Test_aus_Ergebnissen(true, druck_a, e, t0, QStringLiteral("A"), ende);
+    // The room-noise marks of the store go with the rows; an excess above the
+    // largest kept is kept as that, one that is no number as none.
+    std::array<double, 43> ruhe{};
+    ruhe[size_t(Druck_index(true, 9))] = 5;
+    ruhe[size_t(Druck_index(true, 5))] = 400;
+    ruhe[size_t(Druck_index(true, 6))] = std::nan("");
+    Verlauf_Test a = Verlauf_Test_aus_Ergebnissen(true, druck_a, e, t0, QStringLiteral("A"), ende, ruhe);
     Verlauf_Test b = Verlauf_Test_aus_Ergebnissen(true, druck_b, e, t0.addDays(30), QStringLiteral("A"), {});
     const QString p = datei(QStringLiteral("ungerundet"));
     Verlauf v(p);
@@ -625,12 +649,18 @@ TEST_F(VerlaufFehler, DifferenzenAusUngerundetenWertenUndGrenzenGespeichert)
     EXPECT_EQ(vergleich.differenzen[2].grenze, Verlauf_Grenze::mindestens);
     EXPECT_EQ(Verlauf_Differenz_text(vergleich.differenzen[2].dB, vergleich.differenzen[2].grenze),
               QStringLiteral("≥ +0,1"));
-    // The CSV keeps the mark.
+    EXPECT_EQ(ga->zeilen[4].ruhepegel, Ruhepegel_hoechstens_dB);
+    EXPECT_EQ(ga->zeilen[5].ruhepegel, 0.0);
+    EXPECT_EQ(vergleich.hinweise.back(),
+              QStringLiteral("Ruhepegel zu hoch bei 1000 Hz (Test 1), 4000 Hz (Test 1): "
+                             "Hörschwelle möglicherweise zu hoch gemessen."));
+    // The CSV keeps the marks.
     const QStringList zeilen = csv_zeilen(v);
     ASSERT_EQ(zeilen.size(), 6);
-    EXPECT_TRUE(zeilen[2].contains(QStringLiteral(";4000;48,0;")) && zeilen[2].endsWith(QStringLiteral(";≤")))
+    EXPECT_TRUE(zeilen[2].contains(QStringLiteral(";4000;48,0;")) &&
+                zeilen[2].endsWith(QStringLiteral(";≤;5,0")))
         << qPrintable(zeilen[2]);
-    EXPECT_TRUE(zeilen[5].contains(QStringLiteral(";4000;48,0;")) && zeilen[5].endsWith(u';'))
+    EXPECT_TRUE(zeilen[5].contains(QStringLiteral(";4000;48,0;")) && zeilen[5].endsWith(QStringLiteral(";;")))
         << qPrintable(zeilen[5]);
 }
 

@@ -45,6 +45,7 @@ void erwarte_gleich(const Verlauf_Test& a, const Verlauf_Test& b)
             EXPECT_DOUBLE_EQ(x.dB, y.dB) << i;
             EXPECT_DOUBLE_EQ(x.dBA, y.dBA) << i;
             EXPECT_EQ(x.grenze, y.grenze) << i;
+            EXPECT_DOUBLE_EQ(x.ruhepegel, y.ruhepegel) << i;
         }
         EXPECT_DOUBLE_EQ(x.anfangsdruck, y.anfangsdruck) << i;
         EXPECT_EQ(x.startvolumen, y.startvolumen) << i;
@@ -71,6 +72,9 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
     // Bounds: "Stopp" only after the end of the tone.
     a.zeilen[0].grenze = Tonende::nach_abnehmendem;
     a.zeilen[4].grenze = Tonende::nach_zunehmendem;
+    // Rows measured while the room was too loud, up to the largest excess kept.
+    a.zeilen[4].ruhepegel = 6.5;
+    a.zeilen[7].ruhepegel = Ruhepegel_hoechstens_dB;
     Verlauf_Test b = Beispiel(false, 5, Span_nung);
     Verlauf_Test c = Beispiel(true, 2);
     // Test c has the calibration values of a new settings file.
@@ -116,13 +120,14 @@ TEST_F(VerlaufTest, GespeichertesKommtZurueckNeuesteZuerstUndLoeschenEntferntEs)
         QString::fromUtf8(csv->mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 1 + 3 * 14);
     EXPECT_EQ(zeilen[0], QStringLiteral("Nr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
-                                        "Hörschwelle in dB;Hörschwelle in dB(A);Grenze"));
+                                        "Hörschwelle in dB;Hörschwelle in dB(A);Grenze;"
+                                        "Ruhepegel über der Grenze in dB"));
     EXPECT_EQ(zeilen[1], QStringLiteral("1;01.03.2026;10:15:30;Linkes Ohr;abnehmend;\"Jörg; \"\"Müller\"\"\";"
-                                        "Schallpegelmesser;50;10,5;-3,2;≤"));
+                                        "Schallpegelmesser;50;10,5;-3,2;≤;"));
     EXPECT_EQ(zeilen[4], QStringLiteral("1;01.03.2026;10:15:30;Linkes Ohr;abnehmend;\"Jörg; \"\"Müller\"\"\";"
-                                        "Schallpegelmesser;1000;14,5;-1,2;≥"));
+                                        "Schallpegelmesser;1000;14,5;-1,2;≥;6,5"));
     EXPECT_EQ(zeilen.last(), QStringLiteral("3;06.03.2026;10:15:30;Rechtes Ohr;abnehmend, pulsierend;;"
-                                            "Mikrofonspannung;16000;34,5;1,3;"));
+                                            "Mikrofonspannung;16000;34,5;1,3;;"));
     // The calibration in the audiogram's words when it is still the default one.
     EXPECT_EQ(zeilen[15].section(u';', 6, 6), QStringLiteral("keine eigene Kalibrierung (Grundwerte)"));
 
@@ -469,6 +474,13 @@ TEST(VerlaufVergleich, DifferenzenNurWoBeideGemessenUndHinweise)
          QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei 3 Frequenzen.")},
         {"andere Startlautstärke", [](Verlauf_Test& t) { t.zeilen[20].startvolumen += 100; },
          QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz.")},
+        {"Ruhepegel zu hoch",
+         [](Verlauf_Test& t) {
+             t.zeilen[4].ruhepegel = 3; // 1000 Hz, measured
+             t.zeilen[5].ruhepegel = 0; // 1500 Hz, no mark
+         },
+         QStringLiteral(
+             "Ruhepegel zu hoch bei 1000 Hz (Test 2): Hörschwelle möglicherweise zu hoch gemessen.")},
     };
     const Verlauf_Test basis = Beispiel(true, 0);
     for (const Fall& f : faelle) {
