@@ -7,9 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build-tsan}
-APP_TESTS=$(cd tests/app && ls *.cpp | sed 's/\.cpp$//' | grep -v '^start_prozess_test$')
+APP_TESTS=$(cd tests/app && ls */*.cpp | sed 's|.*/||; s/\.cpp$//' | grep -v '^start_prozess_test$')
 PROGRAMME="test_core_tones test_platform_simulierter_abspieler test_platform_aufnehmer"
-AUDIO="test_platform_portaudio_abspieler_audio test_platform_portaudio_aufnehmer_audio"
+AUDIO="test_platform_portaudio_abspieler_audio test_platform_portaudio_aufnehmer_audio test_platform_messmikrofon_audio"
 for t in $APP_TESTS; do PROGRAMME="$PROGRAMME test_app_$t"; done
 # start_prozess_test starts the program again in child processes with file
 # size limits and kills them on purpose; it checks processes, not threads.
