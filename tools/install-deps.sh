@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev libqt6sql6-sqlite libsqlite3-dev
+  qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev
   portaudio19-dev libasound2-dev libjpeg62-turbo-dev libfftw3-dev
   libgtest-dev libbenchmark-dev
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
