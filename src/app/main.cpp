@@ -2,17 +2,39 @@
 #include "app/shell/unit1.h"
 #include "core/shell/dialoge.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
 
+// The titles of the window's menu bar as the user reads them: without the
+// "&" that marks the shortcut letter.
+static QStringList Menuetitel(QWidget* fenster)
+{
+    QStringList titel;
+    auto* hauptfenster = qobject_cast<QMainWindow*>(fenster);
+    if (!hauptfenster)
+        return titel;
+    for (const QAction* a : hauptfenster->menuBar()->actions()) {
+        QString t = a->text();
+        t.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+        titel << t;
+    }
+    return titel;
+}
+
 int main(int argc, char** argv)
 {
     // "--startprobe": starts as usual with message boxes answered by their
-    // default button, reports whether the main window came up and ends. Used to
-    // check an installed package without a user.
+    // default button, reports whether the main window came up and ends; after
+    // "Hauptfenster gezeigt" come the main menu's titles, one per line, so a
+    // script sees which language started. Used to check an installed package
+    // without a user.
     const bool probe = argc > 1 && std::strcmp(argv[1], "--startprobe") == 0;
     QApplication app(argc, argv);
     // The program ends when its main window closes, whatever else is open.
@@ -26,6 +48,9 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "Meldung: %s\n", qPrintable(m.text));
             const bool gezeigt = programm.hauptfenster() && programm.hauptfenster()->isVisible();
             std::printf("%s\n", gezeigt ? "Hauptfenster gezeigt" : "Hauptfenster fehlt");
+            if (gezeigt)
+                for (const QString& titel : Menuetitel(programm.hauptfenster()))
+                    std::printf("%s\n", qPrintable(titel));
             QApplication::exit(gezeigt ? 0 : 1);
         });
     }

@@ -18,6 +18,7 @@
 #include "app/shell/unit1.h"
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/shell/meldungen.h"
+#include "core/shell/sprache.h"
 #include "core/tones/wave_volume.h"
 #include "platform/audio/portaudio_abspieler.h"
 #include "platform/audio/portaudio_aufnehmer.h"
@@ -31,10 +32,7 @@
 
 Programm::Programm(Abspieler* abspieler, Dialoge* dialoge, Aufnehmer* aufnehmer)
 {
-    // Qt's own buttons and dialogs speak German, whatever the system language.
-    if (uebersetzung_.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&uebersetzung_);
+    Sprache_einrichten();
     dialoge_setzen(dialoge ? dialoge : &qt_dialoge_);
     // Under a file-size limit a write that goes beyond it must fail with an
     // error (and the save's message), not end the program with SIGXFSZ.
@@ -56,6 +54,29 @@ Programm::Programm(Abspieler* abspieler, Dialoge* dialoge, Aufnehmer* aufnehmer)
     }
     // The reference curves are tabulated once, before any window exists.
     Hoerschwelle_Tabellen_erzeugen();
+}
+
+// The windows speak English when the system's message language is English and
+// German otherwise; Qt's own buttons and dialogs speak the same language. The
+// program's translation comes from the installed package's folder, else from
+// the copy built into the program.
+void Programm::Sprache_einrichten()
+{
+    const Sprache s = Systemsprache();
+    Oberflaechensprache_setzen(s);
+    const bool englisch = s == Sprache::Englisch;
+    const QLocale gebiet = englisch ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                    : QLocale(QLocale::German, QLocale::Germany);
+    if (qt_uebersetzung_.load(gebiet, QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_uebersetzung_);
+    if (!englisch)
+        return;
+    const QString installiert =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vazozez/translations");
+    if (uebersetzung_.load(QStringLiteral("vazozez_en"), installiert) ||
+        uebersetzung_.load(QStringLiteral(":/i18n/vazozez_en.qm")))
+        QCoreApplication::installTranslator(&uebersetzung_);
 }
 
 Programm::~Programm()
@@ -82,6 +103,7 @@ Programm::~Programm()
     eigener_abspieler_.reset();
     dialoge_setzen(nullptr);
     QCoreApplication::removeTranslator(&uebersetzung_);
+    QCoreApplication::removeTranslator(&qt_uebersetzung_);
 }
 
 void Programm::starten()

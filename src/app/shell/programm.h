@@ -41,6 +41,8 @@ public:
     TForm2* messfenster() const { return form2_.get(); }
 
 private:
+    void Sprache_einrichten();
+    QTranslator qt_uebersetzung_;
     QTranslator uebersetzung_;
     Qt_Dialoge qt_dialoge_;
     std::unique_ptr<Abspieler> eigener_abspieler_;

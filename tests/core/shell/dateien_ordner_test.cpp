@@ -3,6 +3,8 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/programmstart.h"
 
+#include "core/shell/umgebung.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -22,29 +24,6 @@ void schreiben(const QString& pfad, const QByteArray& inhalt)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(inhalt);
 }
-
-// Sets an environment variable for one test and restores it afterwards.
-class Umgebung
-{
-public:
-    Umgebung(const char* name, const QByteArray& wert)
-        : name_(name), alt_(qgetenv(name)), hatte_(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, wert);
-    }
-    ~Umgebung()
-    {
-        if (hatte_)
-            qputenv(name_, alt_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    QByteArray alt_;
-    bool hatte_;
-};
 
 } // namespace
 
