@@ -21,6 +21,8 @@ static QStringList Menuetitel(QWidget* fenster)
     if (!hauptfenster)
         return titel;
     for (const QAction* a : hauptfenster->menuBar()->actions()) {
+        if (!a->isVisible())
+            continue;
         QString t = a->text();
         t.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
         titel << t;
