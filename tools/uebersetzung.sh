@@ -11,7 +11,7 @@ TS=translations/vazozez_en.ts
 quellen() { find src -name '*.cpp' -o -name '*.h' | sort; }
 
 if [ "${1:-}" != --pruefen ]; then
-  "$LUPDATE" -silent -no-obsolete -locations none -source-language de_DE -target-language en_US \
+  "$LUPDATE" -silent -no-obsolete -I src -locations none -source-language de_DE -target-language en_US \
     $(quellen) -ts "$TS"
   exit 0
 fi
@@ -19,7 +19,7 @@ fi
 ARBEIT=$(mktemp -d /tmp/vazozez-uebersetzung.XXXXXX)
 trap 'rm -rf "$ARBEIT"' EXIT
 cp "$TS" "$ARBEIT/vazozez_en.ts"
-"$LUPDATE" -silent -no-obsolete -locations none -source-language de_DE -target-language en_US \
+"$LUPDATE" -silent -no-obsolete -I src -locations none -source-language de_DE -target-language en_US \
   $(quellen) -ts "$ARBEIT/vazozez_en.ts"
 python3 - "$ARBEIT/vazozez_en.ts" <<'PY'
 import sys
