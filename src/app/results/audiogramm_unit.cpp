@@ -21,7 +21,7 @@ TAudiogramm_Form::TAudiogramm_Form(QWidget* parent) : QMainWindow(parent)
 {
     Fenster.Audiogramm_Form = this;
     setObjectName(QStringLiteral("Audiogramm_Form"));
-    setWindowTitle(QStringLiteral("Audiogramm"));
+    setWindowTitle(tr("Audiogramm"));
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(12);
     setFont(arial);
@@ -40,7 +40,7 @@ TAudiogramm_Form::TAudiogramm_Form(QWidget* parent) : QMainWindow(parent)
     auto* rechts = new QVBoxLayout;
     waagrecht->addLayout(rechts);
     auto* name_zeile = new QHBoxLayout;
-    name_zeile->addWidget(new QLabel(QStringLiteral("Name:"), mitte));
+    name_zeile->addWidget(new QLabel(tr("Name:"), mitte));
     Name_Edit = new QLineEdit(mitte);
     Name_Edit->setObjectName(QStringLiteral("Name_Edit"));
     // The name of the person tested, shared with the results table.
@@ -72,9 +72,9 @@ TAudiogramm_Form::TAudiogramm_Form(QWidget* parent) : QMainWindow(parent)
     senkrecht->addWidget(Hinweis_Label);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);
-    Button1 = new QPushButton(QStringLiteral("Bericht speichern"), mitte);
+    Button1 = new QPushButton(tr("Bericht speichern"), mitte);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("Werte exportieren"), mitte);
+    Button2 = new QPushButton(tr("Werte exportieren"), mitte);
     Button2->setObjectName(QStringLiteral("Button2"));
     knoepfe->addWidget(Button1);
     knoepfe->addWidget(Button2);
@@ -109,13 +109,14 @@ void TAudiogramm_Form::Name_zeigen()
 void TAudiogramm_Form::Audiogramm_ausgeben()
 {
     daten_ = Audiogramm_Daten_holen(Testperson_Name);
-    Mittelwerte_Label->setText(QStringLiteral("<b>Mittelwert 500–4000 Hz (WHO 2021)</b><br>Linkes Ohr: ") +
-                               Mittelwert_text(daten_.links).toHtmlEscaped() +
-                               QStringLiteral("<br>Rechtes Ohr: ") +
-                               Mittelwert_text(daten_.rechts).toHtmlEscaped());
-    QString eichung = QStringLiteral("Kalibrierung links: ") + daten_.links.eichung_text.toHtmlEscaped() +
-                      QStringLiteral("<br>Kalibrierung rechts: ") +
-                      daten_.rechts.eichung_text.toHtmlEscaped();
+    //: %1, %2: the four-frequency average and grade of the left and right ear
+    Mittelwerte_Label->setText(
+        tr("<b>Mittelwert 500–4000 Hz (WHO 2021)</b><br>Linkes Ohr: %1<br>Rechtes Ohr: %2")
+            .arg(Mittelwert_text(daten_.links).toHtmlEscaped(),
+                 Mittelwert_text(daten_.rechts).toHtmlEscaped()));
+    QString eichung =
+        tr("Kalibrierung links: %1<br>Kalibrierung rechts: %2")
+            .arg(daten_.links.eichung_text.toHtmlEscaped(), daten_.rechts.eichung_text.toHtmlEscaped());
     for (const bool links : {true, false}) {
         const QString w = Eichung_Warnung(links ? daten_.links : daten_.rechts, links);
         if (!w.isEmpty())
@@ -128,9 +129,9 @@ void TAudiogramm_Form::Audiogramm_ausgeben()
     Werte_Tabelle->clear();
     Werte_Tabelle->setColumnCount(5);
     Werte_Tabelle->setRowCount(int(tabelle.size()) - 1);
-    Werte_Tabelle->setHorizontalHeaderLabels({QStringLiteral("Hz"), QStringLiteral("Links dB"),
-                                              QStringLiteral("Abw."), QStringLiteral("Rechts dB"),
-                                              QStringLiteral("Abw.")});
+    //: "Abw.": deviation from the normal hearing threshold
+    Werte_Tabelle->setHorizontalHeaderLabels(
+        {QStringLiteral("Hz"), tr("Links dB"), tr("Abw."), tr("Rechts dB"), tr("Abw.")});
     for (size_t i = 1; i < tabelle.size(); ++i)
         for (int c = 0; c < tabelle[i].size(); ++c) {
             auto* item = new QTableWidgetItem(tabelle[i][c]);
@@ -162,7 +163,8 @@ QString TAudiogramm_Form::Speicherpfad_waehlen(const QString& filter, const QStr
 void TAudiogramm_Form::Button1Click()
 {
     const QString pfad =
-        Speicherpfad_waehlen(QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"), QStringLiteral("pdf"));
+        //: Save-dialog filter: name (pattern)|pattern
+        Speicherpfad_waehlen(tr("PDF-Dokument (*.pdf)|*.pdf"), QStringLiteral("pdf"));
     Testperson_Name_setzen(Name_Edit->text());
     if (!pfad.isEmpty())
         Audiogramm_Bericht_speichern(Audiogramm_Daten_holen(Testperson_Name), pfad);
@@ -170,8 +172,9 @@ void TAudiogramm_Form::Button1Click()
 
 void TAudiogramm_Form::Button2Click()
 {
-    const QString pfad = Speicherpfad_waehlen(QStringLiteral("CSV-Datei (Semikolon getrennt) (*.csv)|*.csv"),
-                                              QStringLiteral("csv"));
+    //: Save-dialog filter: name (pattern)|pattern
+    const QString pfad =
+        Speicherpfad_waehlen(tr("CSV-Datei (Semikolon getrennt) (*.csv)|*.csv"), QStringLiteral("csv"));
     Testperson_Name_setzen(Name_Edit->text());
     if (!pfad.isEmpty())
         Audiogramm_CSV_speichern(Audiogramm_Daten_holen(Testperson_Name), pfad);

@@ -20,7 +20,7 @@ TOszi_Grafik::TOszi_Grafik(QWidget* parent) : QMainWindow(parent)
     Oszi_Grafik = this;
     Fenster.Oszi_Grafik = this;
     setObjectName(QStringLiteral("Oszi_Grafik"));
-    setWindowTitle(QStringLiteral("Schaubilder zur Hörschwelle"));
+    setWindowTitle(tr("Schaubilder zur Hörschwelle"));
     Farben = Schaubild_Farben{};
     Geometrie_Einstellungen();
     Ausgangs_werte();
@@ -28,7 +28,8 @@ TOszi_Grafik::TOszi_Grafik(QWidget* parent) : QMainWindow(parent)
     resize(680, 520);
     layout()->activate();
     FormResize();
-    SavePictureDialog1.filter = QStringLiteral("jpeg (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp");
+    //: Save-dialog filters: name (pattern)|pattern|name (pattern)|pattern
+    SavePictureDialog1.filter = tr("jpeg (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp");
     SavePictureDialog1.filter_index = 1;
     SavePictureDialog1.standard_endung = QStringLiteral("jpg");
     SavePictureDialog1.verzeichnis = Dokumente_pfad.trimmed();
@@ -52,24 +53,20 @@ void TOszi_Grafik::Geometrie_Einstellungen()
 
     QMenuBar* leiste = menuBar();
     leiste->setNativeMenuBar(false);
-    QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
+    QMenu* datei = leiste->addMenu(tr("Datei"));
     datei->setObjectName(QStringLiteral("Datei1"));
-    Speichern1 =
-        Menuepunkt(datei, QStringLiteral("Speichern"), "Speichern1", this, &TOszi_Grafik::Speichern1Click);
-    Beenden1 = Menuepunkt(datei, QStringLiteral("Beenden"), "Beenden1", this, &TOszi_Grafik::Beenden1Click);
-    QMenu* farben = leiste->addMenu(QStringLiteral("Farben"));
+    Speichern1 = Menuepunkt(datei, tr("Speichern"), "Speichern1", this, &TOszi_Grafik::Speichern1Click);
+    Beenden1 = Menuepunkt(datei, tr("Beenden"), "Beenden1", this, &TOszi_Grafik::Beenden1Click);
+    QMenu* farben = leiste->addMenu(tr("Farben"));
     farben->setObjectName(QStringLiteral("Farben1"));
-    Hintergrund1 = Menuepunkt(farben, QStringLiteral("Hintergrund"), "Hintergrund1", this,
-                              &TOszi_Grafik::Hintergrund1Click);
-    Gitter1 = Menuepunkt(farben, QStringLiteral("Gitter"), "Gitter1", this, &TOszi_Grafik::Gitter1Click);
-    Kurve1 =
-        Menuepunkt(farben, QStringLiteral("Normhörschwelle"), "Kurve1", this, &TOszi_Grafik::Kurve1Click);
-    N0dBAKurve1 = Menuepunkt(farben, QStringLiteral("0-dB(A)-Kurve"), "N0dBAKurve1", this,
-                             &TOszi_Grafik::N0dBAKurve1Click);
-    LinkesOhr1 =
-        Menuepunkt(farben, QStringLiteral("Linkes Ohr"), "LinkesOhr1", this, &TOszi_Grafik::LinkesOhr1Click);
-    RechtesOhr1 = Menuepunkt(farben, QStringLiteral("Rechtes Ohr"), "RechtesOhr1", this,
-                             &TOszi_Grafik::RechtesOhr1Click);
+    Hintergrund1 =
+        Menuepunkt(farben, tr("Hintergrund"), "Hintergrund1", this, &TOszi_Grafik::Hintergrund1Click);
+    Gitter1 = Menuepunkt(farben, tr("Gitter"), "Gitter1", this, &TOszi_Grafik::Gitter1Click);
+    Kurve1 = Menuepunkt(farben, tr("Normhörschwelle"), "Kurve1", this, &TOszi_Grafik::Kurve1Click);
+    N0dBAKurve1 =
+        Menuepunkt(farben, tr("0-dB(A)-Kurve"), "N0dBAKurve1", this, &TOszi_Grafik::N0dBAKurve1Click);
+    LinkesOhr1 = Menuepunkt(farben, tr("Linkes Ohr"), "LinkesOhr1", this, &TOszi_Grafik::LinkesOhr1Click);
+    RechtesOhr1 = Menuepunkt(farben, tr("Rechtes Ohr"), "RechtesOhr1", this, &TOszi_Grafik::RechtesOhr1Click);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -85,7 +82,7 @@ void TOszi_Grafik::Geometrie_Einstellungen()
     fuellen->addWidget(PaintBox1);
     setCentralWidget(Panel1);
 
-    StatusBar1Panel0 = new QLabel(QStringLiteral("Pixel"), this);
+    StatusBar1Panel0 = new QLabel(tr("Pixel"), this);
     StatusBar1Panel0->setObjectName(QStringLiteral("StatusBar1Panel0"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel0, 1);
@@ -106,8 +103,8 @@ void TOszi_Grafik::FormResize()
         s->dynamische_werte();
         s->xPixel_Schaubild_vorbereiten();
     }
-    StatusBar1Panel0->setText(
-        QStringLiteral("Pixel: %1 x %2").arg(Bild_Norm.Bildbreite).arg(Bild_Norm.Bildhoehe));
+    //: %1 x %2: width and height of the picture in pixels
+    StatusBar1Panel0->setText(tr("Pixel: %1 x %2").arg(Bild_Norm.Bildbreite).arg(Bild_Norm.Bildhoehe));
 }
 
 bool TOszi_Grafik::eventFilter(QObject* o, QEvent* e)

@@ -47,7 +47,7 @@ THoerschwelle_Schaubild_Form::THoerschwelle_Schaubild_Form(QWidget* parent) : QM
     Hoerschwelle_Schaubild_Form = this;
     Fenster.Hoerschwelle_Schaubild_Form = this;
     setObjectName(QStringLiteral("Hoerschwelle_Schaubild_Form"));
-    setWindowTitle(QStringLiteral("Hörschwelle"));
+    setWindowTitle(tr("Hörschwelle"));
     // The chart objects come from program start; a window made without it
     // (a test) makes them itself.
     if (!Schaubild_Norm || !Schaubild_NulldBA)
@@ -99,7 +99,7 @@ void THoerschwelle_Schaubild_Form::Geometrie_Einstellungen()
     connect(DruckScrollBar, &QScrollBar::valueChanged, this,
             &THoerschwelle_Schaubild_Form::DruckScrollBarScroll);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Schaubilder"), mitte_);
+    GroupBox1 = new QGroupBox(tr("Schaubilder"), mitte_);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* g1 = new QGridLayout(GroupBox1);
     auto haken = [&](const char* name, const QString& text, QColor farbe, bool an, int zeile, int spalte) {
@@ -110,18 +110,18 @@ void THoerschwelle_Schaubild_Form::Geometrie_Einstellungen()
         g1->addWidget(c, zeile, spalte);
         return c;
     };
-    CheckBox1 = haken("CheckBox1", QStringLiteral("Linkes Ohr (dB)"), QColor(255, 0, 0), true, 0, 0);
-    CheckBox2 = haken("CheckBox2", QStringLiteral("Rechtes Ohr (dB)"), QColor(0, 0, 255), true, 1, 0);
-    CheckBox3 = haken("CheckBox3", QStringLiteral("Normhörschwelle (dB)"), QColor(0, 128, 0), true, 0, 1);
-    CheckBox4 = haken("CheckBox4", QStringLiteral("0-dB(A)-Kurve (dB)"), QColor(128, 0, 0), false, 1, 1);
+    CheckBox1 = haken("CheckBox1", tr("Linkes Ohr (dB)"), QColor(255, 0, 0), true, 0, 0);
+    CheckBox2 = haken("CheckBox2", tr("Rechtes Ohr (dB)"), QColor(0, 0, 255), true, 1, 0);
+    CheckBox3 = haken("CheckBox3", tr("Normhörschwelle (dB)"), QColor(0, 128, 0), true, 0, 1);
+    CheckBox4 = haken("CheckBox4", tr("0-dB(A)-Kurve (dB)"), QColor(128, 0, 0), false, 1, 1);
     for (QCheckBox* c : {CheckBox1, CheckBox2, CheckBox3, CheckBox4})
         connect(c, &QCheckBox::toggled, this, &THoerschwelle_Schaubild_Form::CheckBoxClick);
     CheckBoxClick();
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Einheiten"), mitte_);
+    GroupBox2 = new QGroupBox(tr("Einheiten"), mitte_);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* g2 = new QGridLayout(GroupBox2);
-    Label1 = new QLabel(QStringLiteral("Schallpegel:"), GroupBox2);
+    Label1 = new QLabel(tr("Schallpegel:"), GroupBox2);
     Label1->setObjectName(QStringLiteral("Label1"));
     DruckeinheitComboBox = new QComboBox(GroupBox2);
     DruckeinheitComboBox->setObjectName(QStringLiteral("DruckeinheitComboBox"));
@@ -131,7 +131,7 @@ void THoerschwelle_Schaubild_Form::Geometrie_Einstellungen()
     DruckeinheitComboBox->setCurrentIndex(3);
     connect(DruckeinheitComboBox, &QComboBox::activated, this,
             &THoerschwelle_Schaubild_Form::DruckeinheitComboBoxSelect);
-    Label2 = new QLabel(QStringLiteral("Frequenz:"), GroupBox2);
+    Label2 = new QLabel(tr("Frequenz:"), GroupBox2);
     Label2->setObjectName(QStringLiteral("Label2"));
     ZeiteinheitComboBox = new QComboBox(GroupBox2);
     ZeiteinheitComboBox->setObjectName(QStringLiteral("ZeiteinheitComboBox"));
@@ -146,19 +146,21 @@ void THoerschwelle_Schaubild_Form::Geometrie_Einstellungen()
     g2->addWidget(Label2, 1, 0);
     g2->addWidget(ZeiteinheitComboBox, 1, 1);
 
-    Button2 = new QPushButton(QStringLiteral("Schaubilder speichern"), mitte_);
+    Button2 = new QPushButton(tr("Schaubilder speichern"), mitte_);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button2, &QPushButton::clicked, this, &THoerschwelle_Schaubild_Form::Button2Click);
-    Button4 = new QPushButton(QStringLiteral("Fadenkreuz löschen"), mitte_);
+    Button4 = new QPushButton(tr("Fadenkreuz löschen"), mitte_);
     Button4->setObjectName(QStringLiteral("Button4"));
     connect(Button4, &QPushButton::clicked, this, &THoerschwelle_Schaubild_Form::Button4Click);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
-    const char* texte[4] = {"Fadenkreuz:", "aus", "", ""};
+    const char* texte[4] = {QT_TRANSLATE_NOOP("THoerschwelle_Schaubild_Form", "Fadenkreuz:"),
+                            //: The crosshair is off.
+                            QT_TRANSLATE_NOOP("THoerschwelle_Schaubild_Form", "aus"), "", ""};
     const int breiten[4] = {80, 220, 220, 0};
     for (int i = 0; i < 4; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(texte[i]), this);
+        auto* l = new QLabel(*texte[i] ? tr(texte[i]) : QString(), this);
         l->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
         if (breiten[i] > 0)
             l->setMinimumWidth(breiten[i]);
@@ -354,13 +356,12 @@ void THoerschwelle_Schaubild_Form::SchaubildMouseDown(Qt::MouseButton knopf, int
     a.y_Fadenkreuz_berechnen(y);
     Schaubild->update();
     StatusBar1Panel[1]->setText(QStringLiteral("f = ") + a.xFadenkreuz_text + QStringLiteral(" Hz"));
-    StatusBar1Panel[2]->setText(QStringLiteral("Schallpegel = ") + a.yFadenkreuz_text +
-                                QStringLiteral(" dB"));
+    StatusBar1Panel[2]->setText(tr("Schallpegel = %1 dB").arg(a.yFadenkreuz_text));
 }
 
 void THoerschwelle_Schaubild_Form::Button4Click()
 {
-    StatusBar1Panel[1]->setText(QStringLiteral("bereit (linke Maustaste)"));
+    StatusBar1Panel[1]->setText(tr("bereit (linke Maustaste)"));
     StatusBar1Panel[2]->setText(QStringLiteral(" "));
     Schaubild_Norm->Fadenkreuz_zeigen = false;
     Schaubild->update();

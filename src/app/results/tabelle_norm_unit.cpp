@@ -2,8 +2,7 @@
 
 TForm_Norm_Tab::TForm_Norm_Tab(QWidget* parent)
     : Referenztabellenfenster(&Referenztabelle_Norm,
-                              QStringLiteral("Normhörschwelle (Interpolation aus Daten der ISO 226:2003)"),
-                              parent)
+                              tr("Normhörschwelle (Interpolation aus Daten der ISO 226:2003)"), parent)
 {
     setObjectName(QStringLiteral("Form_Norm_Tab"));
 }

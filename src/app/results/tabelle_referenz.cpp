@@ -23,7 +23,7 @@ void Referenztabellenfenster::Stringgrid_Groesse()
         StringGrid1->setColumnCount(Referenz_Spalten);
         StringGrid1->setRowCount(Referenz_Zeilenzahl(t));
     } catch (const std::bad_alloc&) {
-        Fehler_ausgabe(t.speicher_meldung, QStringLiteral("Information"));
+        Fehler_ausgabe(t.speicher_meldung, tr("Information"));
     }
 }
 
@@ -33,7 +33,7 @@ void Referenztabellenfenster::Tabelle_Bildschirm()
     try {
         Gitter_anzeigen(Referenz_Bildschirm_Gitter(daten_()));
     } catch (const std::bad_alloc&) {
-        Fehler_ausgabe(daten_().speicher_meldung, QStringLiteral("Information"));
+        Fehler_ausgabe(daten_().speicher_meldung, tr("Information"));
     }
 }
 

@@ -82,22 +82,22 @@ Tabellenfenster::Tabellenfenster(QWidget* parent) : QMainWindow(parent)
         connect(a, &QAction::triggered, this, h);
         return a;
     };
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-    Speichern1 = aktion(datei, QStringLiteral("Speichern"), "Speichern1", &Tabellenfenster::Speichern1Click);
-    Drucken1 = aktion(datei, QStringLiteral("Drucken"), "Drucken1", &Tabellenfenster::Drucken1Click);
-    Beenden1 = aktion(datei, QStringLiteral("Beenden"), "Beenden1", &Tabellenfenster::Beenden1Click);
-    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
-    Kopieren1 = aktion(bearbeiten, QStringLiteral("Kopieren"), "Kopieren1", &Tabellenfenster::Kopieren1Click);
-    Allesmarkieren1 = aktion(bearbeiten, QStringLiteral("Alles markieren"), "Allesmarkieren1",
-                             &Tabellenfenster::Allesmarkieren1Click);
-    Schrift1 = bearbeiten->addAction(QStringLiteral("Schrift"));
+    QMenu* datei = menuBar()->addMenu(tr("Datei"));
+    Speichern1 = aktion(datei, tr("Speichern"), "Speichern1", &Tabellenfenster::Speichern1Click);
+    Drucken1 = aktion(datei, tr("Drucken"), "Drucken1", &Tabellenfenster::Drucken1Click);
+    Beenden1 = aktion(datei, tr("Beenden"), "Beenden1", &Tabellenfenster::Beenden1Click);
+    QMenu* bearbeiten = menuBar()->addMenu(tr("Bearbeiten"));
+    Kopieren1 = aktion(bearbeiten, tr("Kopieren"), "Kopieren1", &Tabellenfenster::Kopieren1Click);
+    Allesmarkieren1 =
+        aktion(bearbeiten, tr("Alles markieren"), "Allesmarkieren1", &Tabellenfenster::Allesmarkieren1Click);
+    Schrift1 = bearbeiten->addAction(tr("Schrift"));
     Schrift1->setObjectName(QStringLiteral("Schrift1"));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Ko1 = aktion(PopupMenu1, QStringLiteral("Kopieren"), "Ko1", &Tabellenfenster::Ko1Click);
-    Allesmarkieren2 = aktion(PopupMenu1, QStringLiteral("Alles markieren"), "Allesmarkieren2",
-                             &Tabellenfenster::Allesmarkieren2Click);
+    Ko1 = aktion(PopupMenu1, tr("Kopieren"), "Ko1", &Tabellenfenster::Ko1Click);
+    Allesmarkieren2 =
+        aktion(PopupMenu1, tr("Alles markieren"), "Allesmarkieren2", &Tabellenfenster::Allesmarkieren2Click);
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(p)); });
@@ -110,7 +110,8 @@ void Tabellenfenster::FormCreate()
     Geometrie_Einstellungen();
     Schrift1->setVisible(false);
     Dateiname = QStringLiteral("ohne Namen");
-    SaveDialog1.filter = QStringLiteral("Exceldatei (*.xls)|*.xls|Textdatei (*.txt)|*.txt");
+    //: Save-dialog filters: name (pattern)|pattern|name (pattern)|pattern
+    SaveDialog1.filter = tr("Exceldatei (*.xls)|*.xls|Textdatei (*.txt)|*.txt");
     SaveDialog1.filter_index = 1;
     SaveDialog1.standard_endung = QStringLiteral("xls");
     SaveDialog1.verzeichnis = Dokumente_pfad.trimmed();

@@ -50,7 +50,7 @@ void TForm3::Name_zeigen()
 
 void TForm3::Ergebnisse_zeigen()
 {
-    setWindowTitle(QStringLiteral("Ergebnisse des Hörtests"));
+    setWindowTitle(tr("Ergebnisse des Hörtests"));
     Ergebnisse_Bildschirm();
     show();
     raise();

@@ -12,6 +12,7 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -39,10 +40,13 @@ TVerlauf_Form* fenster = nullptr;
 // The message of a history that was damaged and has been replaced.
 void Ersetzt_melden(const Verlauf& v)
 {
-    Fehler_ausgabe(QStringLiteral("Der Verlauf kann nicht gelesen werden, weil %1.\rDie Datei wurde als\r%2\r"
-                                  "beiseitegelegt; ein neuer Verlauf wurde begonnen.")
+    //: %1: the reason, %2: the path the damaged file was moved to
+    Fehler_ausgabe(QCoreApplication::translate(
+                       "verlauf_unit",
+                       "Der Verlauf kann nicht gelesen werden, weil %1.\rDie Datei wurde als\r%2\r"
+                       "beiseitegelegt; ein neuer Verlauf wurde begonnen.")
                        .arg(v.grund(), v.verschoben_nach()),
-                   QStringLiteral("Problem"));
+                   QCoreApplication::translate("verlauf_unit", "Problem"));
 }
 
 QString Zeitpunkt_text(const QDateTime& t)
@@ -52,13 +56,18 @@ QString Zeitpunkt_text(const QDateTime& t)
 
 // Tests with values the program never writes are left out of the list and
 // the export; the user is told how many.
-void Unlesbare_melden(const Verlauf& v, const QString& wo)
+void Unlesbare_melden(const Verlauf& v, bool beim_export)
 {
-    if (v.unlesbare_Tests() > 0)
-        Fehler_ausgabe(QStringLiteral("%1 Tests im Verlauf enthalten ungültige Werte und werden nicht %2.")
-                           .arg(v.unlesbare_Tests())
-                           .arg(wo),
-                       QStringLiteral("Problem"));
+    if (v.unlesbare_Tests() <= 0)
+        return;
+    const QString satz =
+        beim_export ? QCoreApplication::translate(
+                          "verlauf_unit",
+                          "%1 Tests im Verlauf enthalten ungültige Werte und werden nicht exportiert.")
+                    : QCoreApplication::translate(
+                          "verlauf_unit",
+                          "%1 Tests im Verlauf enthalten ungültige Werte und werden nicht angezeigt.");
+    Fehler_ausgabe(satz.arg(v.unlesbare_Tests()), QCoreApplication::translate("verlauf_unit", "Problem"));
 }
 
 } // namespace
@@ -91,11 +100,13 @@ void Test_in_Verlauf_speichern(bool links)
         if (gespeichert && uebernommen)
             uebernommen->verlauf_id = t.id;
         if (!gespeichert)
-            Fehler_ausgabe(QStringLiteral("Der Hörtest wurde nicht in den Verlauf geschrieben, weil %1.\r"
-                                          "Das Ergebnis bleibt erhalten und kann unter \"Testergebnisse\" "
-                                          "angesehen und gespeichert werden.")
-                               .arg(v.grund()),
-                           QStringLiteral("Problem"));
+            Fehler_ausgabe(
+                QCoreApplication::translate("verlauf_unit",
+                                            "Der Hörtest wurde nicht in den Verlauf geschrieben, weil %1.\r"
+                                            "Das Ergebnis bleibt erhalten und kann unter \"Testergebnisse\" "
+                                            "angesehen und gespeichert werden.")
+                    .arg(v.grund()),
+                QCoreApplication::translate("verlauf_unit", "Problem"));
     }
     if (gespeichert && fenster && fenster->isVisible())
         fenster->Liste_laden();
@@ -142,8 +153,10 @@ void Testperson_Name_setzen(const QString& name)
         }
     }
     if (!fehler.isEmpty())
-        Fehler_ausgabe(QStringLiteral("Der Name wurde nicht in den Verlauf geschrieben, weil %1.").arg(fehler),
-                       QStringLiteral("Problem"));
+        Fehler_ausgabe(QCoreApplication::translate(
+                           "verlauf_unit", "Der Name wurde nicht in den Verlauf geschrieben, weil %1.")
+                           .arg(fehler),
+                       QCoreApplication::translate("verlauf_unit", "Problem"));
     if (geaendert && fenster && fenster->isVisible())
         fenster->Liste_laden();
 }
@@ -196,8 +209,13 @@ QVariant Verlauf_Modell::headerData(int section, Qt::Orientation orientation, in
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titel[] = {"Datum", "Ohr", "Ton", "Frequenzen", "Name"};
-    return section >= 0 && section < 5 ? QString::fromUtf8(titel[section]) : QVariant();
+    static const char* const titel[] = {
+        QT_TRANSLATE_NOOP("Verlauf_Modell", "Datum"), QT_TRANSLATE_NOOP("Verlauf_Modell", "Ohr"),
+        //: The kind of tone of the test (rising or steady, pulsed or continuous)
+        QT_TRANSLATE_NOOP("Verlauf_Modell", "Ton"),
+        //: Column: how many frequencies were measured
+        QT_TRANSLATE_NOOP("Verlauf_Modell", "Frequenzen"), QT_TRANSLATE_NOOP("Verlauf_Modell", "Name")};
+    return section >= 0 && section < 5 ? tr(titel[section]) : QVariant();
 }
 
 // ---- Chart -------------------------------------------------------------------------------
@@ -233,7 +251,7 @@ void Verlauf_Schaubild::paintEvent(QPaintEvent*)
     s.xEinheit = 2000;
     s.xTeilung = 500;
     s.Beschriftung_jede_zweite = true;
-    s.xTitel = QStringLiteral("Frequenz f in Hz");
+    s.xTitel = tr("Frequenz f in Hz");
     s.yTitel = QStringLiteral("dB");
     s.xTitel_Abstand = 18;
     s.yTitel_Abstand = 22;
@@ -260,7 +278,7 @@ void Verlauf_Schaubild::paintEvent(QPaintEvent*)
     if (kurven_.empty()) {
         p.setPen(Qt::darkGray);
         p.drawText(QRect(s.links, s.oben, s.Breite, s.Hoehe), Qt::AlignCenter,
-                   QStringLiteral("Kein gewählter Test für dieses Ohr"));
+                   tr("Kein gewählter Test für dieses Ohr"));
     }
     p.setRenderHint(QPainter::Antialiasing);
     for (const Kurve& k : kurven_) {
@@ -278,7 +296,7 @@ void Verlauf_Schaubild::paintEvent(QPaintEvent*)
 TVerlauf_Form::TVerlauf_Form(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form_Verlauf"));
-    setWindowTitle(QStringLiteral("Verlauf der Hörtests"));
+    setWindowTitle(tr("Verlauf der Hörtests"));
     resize(960, 820);
 
     Liste = new QTableView(this);
@@ -302,10 +320,10 @@ TVerlauf_Form::TVerlauf_Form(QWidget* parent) : QWidget(parent, Qt::Window)
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
-    Vergleichen = knopf(QStringLiteral("Vergleichen"), "Vergleichen", &TVerlauf_Form::VergleichenClick);
-    Loeschen = knopf(QStringLiteral("Löschen"), "Loeschen", &TVerlauf_Form::LoeschenClick);
-    Exportieren = knopf(QStringLiteral("Exportieren"), "Exportieren", &TVerlauf_Form::ExportierenClick);
-    auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    Vergleichen = knopf(tr("Vergleichen"), "Vergleichen", &TVerlauf_Form::VergleichenClick);
+    Loeschen = knopf(tr("Löschen"), "Loeschen", &TVerlauf_Form::LoeschenClick);
+    Exportieren = knopf(tr("Exportieren"), "Exportieren", &TVerlauf_Form::ExportierenClick);
+    auto* schliessen = new QPushButton(tr("Schließen"), this);
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
 
     Schaubild_links = new Verlauf_Schaubild(this);
@@ -314,9 +332,8 @@ TVerlauf_Form::TVerlauf_Form(QWidget* parent) : QWidget(parent, Qt::Window)
     Schaubild_rechts->setObjectName(QStringLiteral("Schaubild_rechts"));
     Differenzen = new QTableWidget(0, 5, this);
     Differenzen->setObjectName(QStringLiteral("Differenzen"));
-    Differenzen->setHorizontalHeaderLabels({QStringLiteral("Frequenz in Hz"), QStringLiteral("Test 1 in dB"),
-                                            QStringLiteral("Test 2 in dB"), QStringLiteral("Differenz in dB"),
-                                            QStringLiteral("Differenz in dB(A)")});
+    Differenzen->setHorizontalHeaderLabels({tr("Frequenz in Hz"), tr("Test 1 in dB"), tr("Test 2 in dB"),
+                                            tr("Differenz in dB"), tr("Differenz in dB(A)")});
     Differenzen->verticalHeader()->hide();
     Differenzen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Differenzen->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -346,8 +363,8 @@ TVerlauf_Form::TVerlauf_Form(QWidget* parent) : QWidget(parent, Qt::Window)
     unten_l->setContentsMargins(0, 0, 0, 0);
     unten_l->addWidget(Legende);
     auto* schaubilder = new QHBoxLayout;
-    for (auto [titel, s] : {std::pair{QStringLiteral("Linkes Ohr"), Schaubild_links},
-                            std::pair{QStringLiteral("Rechtes Ohr"), Schaubild_rechts}}) {
+    for (auto [titel, s] :
+         {std::pair{tr("Linkes Ohr"), Schaubild_links}, std::pair{tr("Rechtes Ohr"), Schaubild_rechts}}) {
         auto* spalte = new QVBoxLayout;
         auto* l = new QLabel(titel, this);
         l->setAlignment(Qt::AlignCenter);
@@ -385,10 +402,9 @@ void TVerlauf_Form::Liste_laden()
     if (v.zustand() == Verlauf::Zustand::ersetzt)
         Ersetzt_melden(v);
     else if (!v.lesbar())
-        Fehler_ausgabe(QStringLiteral("Der Verlauf kann nicht gelesen werden, weil %1.").arg(v.grund()),
-                       QStringLiteral("Problem"));
+        Fehler_ausgabe(tr("Der Verlauf kann nicht gelesen werden, weil %1.").arg(v.grund()), tr("Problem"));
     else
-        Unlesbare_melden(v, QStringLiteral("angezeigt"));
+        Unlesbare_melden(v, false);
     modell_.setzen(std::move(eintraege));
     Knoepfe_einstellen();
 }
@@ -415,7 +431,7 @@ void TVerlauf_Form::Vergleich_leeren()
     Schaubild_rechts->setzen({});
     Differenzen->setRowCount(0);
     Hinweise->clear();
-    Legende->setText(QStringLiteral("Wählen Sie zwei Tests in der Liste und dann \"Vergleichen\"."));
+    Legende->setText(tr("Wählen Sie zwei Tests in der Liste und dann \"Vergleichen\"."));
 }
 
 void TVerlauf_Form::VergleichenClick()
@@ -430,8 +446,7 @@ void TVerlauf_Form::VergleichenClick()
         b = v.laden(ids[1]);
     }
     if (!a || !b) {
-        Fehler_ausgabe(QStringLiteral("Die gewählten Tests können nicht aus dem Verlauf gelesen werden."),
-                       QStringLiteral("Problem"));
+        Fehler_ausgabe(tr("Die gewählten Tests können nicht aus dem Verlauf gelesen werden."), tr("Problem"));
         Liste_laden();
         return;
     }
@@ -463,8 +478,9 @@ void TVerlauf_Form::VergleichenClick()
             s += QStringLiteral(", ") + t.name.toHtmlEscaped();
         return s;
     };
-    Legende->setText(QStringLiteral("<span style=\"color:%1\">&#10005; Test 1: %2</span>&nbsp;&nbsp;&nbsp; "
-                                    "<span style=\"color:%3\">&#9632; Test 2: %4</span>")
+    //: %1, %3: colours; %2, %4: date, ear, tone, calibration and name of the older and the newer test
+    Legende->setText(tr("<span style=\"color:%1\">&#10005; Test 1: %2</span>&nbsp;&nbsp;&nbsp; "
+                        "<span style=\"color:%3\">&#9632; Test 2: %4</span>")
                          .arg(Farbe_in_QColor(Farbe_Test_1).name(), beschreibung(*a),
                               Farbe_in_QColor(Farbe_Test_2).name(), beschreibung(*b)));
 
@@ -484,7 +500,7 @@ void TVerlauf_Form::VergleichenClick()
     for (const QString& h : vergleich.hinweise)
         hinweise << h;
     if (vergleich.differenzen.empty())
-        hinweise << QStringLiteral("Die beiden Tests haben keine gemeinsam gemessene Frequenz.");
+        hinweise << tr("Die beiden Tests haben keine gemeinsam gemessene Frequenz.");
     Hinweise->setText(hinweise.join(QLatin1Char('\n')));
 }
 
@@ -494,11 +510,10 @@ void TVerlauf_Form::LoeschenClick()
     if (ids.empty())
         return;
     const QString frage =
-        ids.size() == 1 ? QStringLiteral("Soll der ausgewählte Test aus dem Verlauf gelöscht werden?")
-                        : QStringLiteral("Sollen die %1 ausgewählten Tests aus dem Verlauf gelöscht werden?")
-                              .arg(ids.size());
-    if (dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, QStringLiteral("Frage"), Antwort::Nein) !=
-        Antwort::Ja)
+        ids.size() == 1
+            ? tr("Soll der ausgewählte Test aus dem Verlauf gelöscht werden?")
+            : tr("Sollen die %1 ausgewählten Tests aus dem Verlauf gelöscht werden?").arg(ids.size());
+    if (dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, tr("Frage"), Antwort::Nein) != Antwort::Ja)
         return;
     bool ok = true;
     QString grund;
@@ -509,8 +524,7 @@ void TVerlauf_Form::LoeschenClick()
         grund = v.grund();
     }
     if (!ok)
-        Fehler_ausgabe(QStringLiteral("Der Verlauf kann nicht geändert werden, weil %1.").arg(grund),
-                       QStringLiteral("Problem"));
+        Fehler_ausgabe(tr("Der Verlauf kann nicht geändert werden, weil %1.").arg(grund), tr("Problem"));
     Vergleich_leeren();
     Liste_laden();
 }
@@ -518,7 +532,8 @@ void TVerlauf_Form::LoeschenClick()
 void TVerlauf_Form::ExportierenClick()
 {
     Dateidialog d;
-    d.filter = QStringLiteral("CSV-Datei (*.csv)|*.csv");
+    //: Save-dialog filter: name (pattern)|pattern
+    d.filter = tr("CSV-Datei (*.csv)|*.csv");
     d.standard_endung = QStringLiteral("csv");
     d.verzeichnis = Dokumente_pfad.trimmed();
     d.dateiname = QStringLiteral("Verlauf.csv");
@@ -533,11 +548,10 @@ void TVerlauf_Form::ExportierenClick()
         inhalt = v.csv();
         grund = v.grund();
         if (inhalt)
-            Unlesbare_melden(v, QStringLiteral("exportiert"));
+            Unlesbare_melden(v, true);
     }
     if (!inhalt) {
-        Fehler_ausgabe(QStringLiteral("Der Verlauf kann nicht gelesen werden, weil %1.").arg(grund),
-                       QStringLiteral("Problem"));
+        Fehler_ausgabe(tr("Der Verlauf kann nicht gelesen werden, weil %1.").arg(grund), tr("Problem"));
         return;
     }
     if (!Datei_sicher_schreiben(pfad, *inhalt))

@@ -26,7 +26,8 @@ TForm5::TForm5(QWidget* parent)
 {
     Form5 = this;
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Vazozez Vorbereitung"));
+    //: Title of the notice shown while the tone files are written
+    setWindowTitle(tr("Vazozez Vorbereitung"));
     setModal(false);
     Geometrie_Einstellungen();
 }
@@ -91,10 +92,15 @@ void Meldung_dauert_etwas()
 {
     if (!Form5)
         return;
-    Form5->StaticText1->setText(QStringLiteral("Die für den Vazozez benötigten Wave-Dateien"));
-    Form5->StaticText2->setText(QStringLiteral("werden erzeugt und abgespeichert."));
-    Form5->StaticText3->setText(QStringLiteral("Dieser Vorgang kann einige Sekunden dauern."));
-    Form5->StaticText4->setText(QStringLiteral("Bitte haben Sie etwas Geduld."));
+    //: First of two lines forming one sentence
+    Form5->StaticText1->setText(
+        QCoreApplication::translate("alle_wave", "Die für den Vazozez benötigten Wave-Dateien"));
+    //: Second of two lines forming one sentence
+    Form5->StaticText2->setText(
+        QCoreApplication::translate("alle_wave", "werden erzeugt und abgespeichert."));
+    Form5->StaticText3->setText(
+        QCoreApplication::translate("alle_wave", "Dieser Vorgang kann einige Sekunden dauern."));
+    Form5->StaticText4->setText(QCoreApplication::translate("alle_wave", "Bitte haben Sie etwas Geduld."));
     Form5->ProgressBar1->setValue(0);
     if (const QScreen* s = Form5->screen()) {
         const QRect frei = s->availableGeometry();
@@ -261,16 +267,16 @@ void TWave_erzeugen::Erfolgsmeldung()
     if (abbrechen_)
         return;
     Informations_ausgabe(
-        QStringLiteral("Die Wave-Dateien für den Vazozez \rwurden erfolgreich erzeugt\rund abgespeichert."),
-        QStringLiteral("Erfolgsmeldung"));
+        tr("Die Wave-Dateien für den Vazozez \rwurden erfolgreich erzeugt\rund abgespeichert."),
+        tr("Erfolgsmeldung"));
 }
 
 void TWave_erzeugen::Fehlermeldung()
 {
     if (abbrechen_)
         return;
-    Fehler_ausgabe(QStringLiteral("Die Wave-Dateien für den Vazozez \rkonnten nicht abgespeichert\rwerden."),
-                   QStringLiteral("Fehlermeldung"));
+    Fehler_ausgabe(tr("Die Wave-Dateien für den Vazozez \rkonnten nicht abgespeichert\rwerden."),
+                   tr("Fehlermeldung"));
 }
 
 void TWave_erzeugen::Form1_enabled()
