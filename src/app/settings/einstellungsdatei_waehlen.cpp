@@ -5,14 +5,18 @@
 #include "core/shell/dialoge.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 bool Ueberschreiben_fragen(const QString& pfad)
 {
-    return dialoge().meldung(Symbol::Information, Knoepfe::JaNein,
-                             QStringLiteral("Datei existiert bereits. Möchten Sie \r") + pfad +
-                                 QStringLiteral("\r") + QStringLiteral("überschreiben?"),
-                             QStringLiteral("Information"), Antwort::Ja) == Antwort::Ja;
+    return dialoge().meldung(
+               Symbol::Information, Knoepfe::JaNein,
+               QCoreApplication::translate("einstellungsdatei_waehlen",
+                                           "Datei existiert bereits. Möchten Sie \r%1\rüberschreiben?")
+                   .arg(pfad),
+               QCoreApplication::translate("einstellungsdatei_waehlen", "Information"),
+               Antwort::Ja) == Antwort::Ja;
 }
 
 std::optional<QString> Einstellungsdatei_waehlen(Endungsregel regel)

@@ -33,7 +33,7 @@ TForm6::TForm6(QWidget* parent) : QMainWindow(parent)
     Form6 = this;
     Fenster.Form6 = this;
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Frequenzgang Mikrofon"));
+    setWindowTitle(tr("Frequenzgang Mikrofon"));
     Geometrie_Einstellungen();
     wechsel_ = new Fensterwechsel(this, [this] { FormDeactivate(); });
 }
@@ -50,9 +50,9 @@ void TForm6::Geometrie_Einstellungen()
 {
     QMenuBar* menue = menuBar();
     menue->setNativeMenuBar(false);
-    EinstellungenSpeichern1 = Menuepunkt(menue, QStringLiteral("Speichern"), "EinstellungenSpeichern1", this,
+    EinstellungenSpeichern1 = Menuepunkt(menue, tr("Speichern"), "EinstellungenSpeichern1", this,
                                          &TForm6::EinstellungenSpeichern1Click);
-    Abbrechen1 = Menuepunkt(menue, QStringLiteral("Abbrechen"), "Abbrechen1", this, &TForm6::Abbrechen1Click);
+    Abbrechen1 = Menuepunkt(menue, tr("Abbrechen"), "Abbrechen1", this, &TForm6::Abbrechen1Click);
 
     auto* mitte = new QWidget(this);
     mitte->setFont(QFont(QStringLiteral("Arial"), 10));
@@ -71,8 +71,8 @@ void TForm6::Geometrie_Einstellungen()
     for (int band = 0; band < 3; ++band) {
         auto* gitter = new QGridLayout;
         gitter->setColumnMinimumWidth(0, 90);
-        gitter->addWidget(beschriftung(28 + band, QStringLiteral("Frequenz")), 0, 0);
-        gitter->addWidget(beschriftung(24 + band, QStringLiteral("G(f) in dB")), 1, 0);
+        gitter->addWidget(beschriftung(28 + band, tr("Frequenz")), 0, 0);
+        gitter->addWidget(beschriftung(24 + band, tr("G(f) in dB")), 1, 0);
         for (int s = 1; s <= 7; ++s) {
             const int i = band * 7 + s;
             QLabel* f = beschriftung(i, QString());
@@ -103,14 +103,14 @@ void TForm6::Form6GeomEinstellungen()
     setMaximumSize(Breite_max, Hoehe_max);
     resize(Breite_max - 10, Hoehe_max - 80);
     for (int n : {28, 29, 30})
-        StaticText[size_t(n)]->setText(QStringLiteral("Frequenz"));
+        StaticText[size_t(n)]->setText(tr("Frequenz"));
     for (int n : {24, 25, 26})
-        StaticText[size_t(n)]->setText(QStringLiteral("G(f) in dB"));
+        StaticText[size_t(n)]->setText(tr("G(f) in dB"));
 }
 
 void TForm6::Einstellungen_in_Form6_schreiben()
 {
-    StatusBar1Panel0->setText(QStringLiteral("Geben Sie den Frequenzgang des verwendeten Mikrofons ein"));
+    StatusBar1Panel0->setText(tr("Geben Sie den Frequenzgang des verwendeten Mikrofons ein"));
     for (int i = 1; i <= Zeilen; ++i) {
         Edit[size_t(i)]->setText(Einstellungen.Frequenzgang_string[size_t(i - 1)].text());
         StaticText[size_t(i)]->setText(Einstellungen.Frequenzen_string[size_t(i - 1)].text() +
@@ -134,8 +134,8 @@ bool TForm6::FalscheZahleneingabe(QLineEdit* edit)
     falsch_ = !Zahleingabe_richtig(edit->text());
     if (falsch_) {
         frage_offen_ = true;
-        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler,
-                          QStringLiteral("Eingabefehler"), Antwort::Ok);
+        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler, tr("Eingabefehler"),
+                          Antwort::Ok);
         frage_offen_ = false;
         edit->setFocus();
         letztes_ = edit;
@@ -180,10 +180,9 @@ void TForm6::FormDeactivate()
     if (schliesst_ || frage_offen_ || !isVisible())
         return;
     frage_offen_ = true;
-    const Antwort a =
-        dialoge().meldung(Symbol::Frage, Knoepfe::JaNein,
-                          QStringLiteral("Soll die Frequenzgangeinstellung abgebrochen werden?"),
-                          QStringLiteral("Frage"), Antwort::Nein);
+    const Antwort a = dialoge().meldung(Symbol::Frage, Knoepfe::JaNein,
+                                        tr("Soll die Frequenzgangeinstellung abgebrochen werden?"),
+                                        tr("Frage"), Antwort::Nein);
     frage_offen_ = false;
     if (a == Antwort::Ja) {
         schliesst_ = true;

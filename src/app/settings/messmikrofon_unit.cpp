@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -31,9 +32,6 @@ namespace
 QPointer<QLabel> anzeige;
 QPointer<QAction> auto_links, auto_rechts;
 QPointer<TMessmikrofon_Form> fenster;
-
-const QString Titel = QStringLiteral("Messmikrofon einrichten");
-const QString Standardgeraet = QStringLiteral("Standardgerät");
 
 QString Zahl(double x, int stellen)
 {
@@ -74,7 +72,10 @@ void Messmikrofon_im_Hauptfenster(QMainWindow* f, QAction* links, QAction* recht
     Aktive_Mikrofon_Kalibrierung.reset();
     QString fehler;
     if (!Mikrofon_Kalibrierung_laden(fehler))
-        Fehler_ausgabe(fehler + QStringLiteral("\rSie wird nicht verwendet."), QStringLiteral("Problem"));
+        //: %1 says why the stored microphone calibration was refused
+        Fehler_ausgabe(
+            QCoreApplication::translate("messmikrofon_unit", "%1\rSie wird nicht verwendet.").arg(fehler),
+            QCoreApplication::translate("messmikrofon_unit", "Problem"));
     Messmikrofon_Anzeige_aktualisieren();
 }
 
@@ -90,35 +91,35 @@ void Messmikrofon_einrichten(QWidget* hauptfenster)
 TMessmikrofon_Form::TMessmikrofon_Form(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Messmikrofon_Form"));
-    setWindowTitle(Titel);
+    setWindowTitle(tr("Messmikrofon einrichten"));
     setModal(true);
     auto* form = new QFormLayout;
     Geraet = new QComboBox(this);
     Eingang = new QComboBox(this);
-    form->addRow(QStringLiteral("Aufnahmegerät:"), Geraet);
-    form->addRow(QStringLiteral("Eingang:"), Eingang);
-    Datei_laden = new QPushButton(QStringLiteral("Kalibrierdatei laden …"), this);
-    Datei_Info = new QLabel(QStringLiteral("Keine Kalibrierdatei: Frequenzgang linear"), this);
+    form->addRow(tr("Aufnahmegerät:"), Geraet);
+    form->addRow(tr("Eingang:"), Eingang);
+    Datei_laden = new QPushButton(tr("Kalibrierdatei laden …"), this);
+    Datei_Info = new QLabel(tr("Keine Kalibrierdatei: Frequenzgang linear"), this);
     Datei_Info->setWordWrap(true);
     form->addRow(Datei_laden, Datei_Info);
     Empfindlichkeit = new QLineEdit(this);
     Empfindlichkeit->setObjectName(QStringLiteral("Empfindlichkeit"));
     auto* zeile = new QHBoxLayout;
     zeile->addWidget(Empfindlichkeit);
-    zeile->addWidget(new QLabel(QStringLiteral("dBFS bei 94 dB SPL"), this));
-    form->addRow(QStringLiteral("Empfindlichkeit:"), zeile);
+    zeile->addWidget(new QLabel(tr("dBFS bei 94 dB SPL"), this));
+    form->addRow(tr("Empfindlichkeit:"), zeile);
     Kalibrator = new QComboBox(this);
     Kalibrator->addItems({QStringLiteral("94 dB"), QStringLiteral("114 dB")});
-    Kalibrator_messen = new QPushButton(QStringLiteral("Mit Kalibrator messen"), this);
+    Kalibrator_messen = new QPushButton(tr("Mit Kalibrator messen"), this);
     auto* kal = new QHBoxLayout;
     kal->addWidget(Kalibrator);
     kal->addWidget(Kalibrator_messen);
-    form->addRow(QStringLiteral("Kalibrator (1 kHz):"), kal);
+    form->addRow(tr("Kalibrator (1 kHz):"), kal);
     Kalibrator_Info = new QLabel(this);
     Kalibrator_Info->setWordWrap(true);
     form->addRow(QString(), Kalibrator_Info);
-    Uebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
-    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Uebernehmen = new QPushButton(tr("Übernehmen"), this);
+    Abbrechen = new QPushButton(tr("Abbrechen"), this);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
     knoepfe->addWidget(Uebernehmen);
@@ -134,9 +135,9 @@ TMessmikrofon_Form::TMessmikrofon_Form(QWidget* parent) : QDialog(parent)
         if (!misst_)
             return;
         Messung_beenden();
-        Kalibrator_Info->setText(QStringLiteral("Die Aufnahme liefert keine Daten."));
-        Fehler_ausgabe(QStringLiteral("Die Aufnahme liefert keine Daten. Bitte prüfen Sie das Aufnahmegerät."),
-                       QStringLiteral("Audiofehler"));
+        Kalibrator_Info->setText(tr("Die Aufnahme liefert keine Daten."));
+        Fehler_ausgabe(tr("Die Aufnahme liefert keine Daten. Bitte prüfen Sie das Aufnahmegerät."),
+                       tr("Audiofehler"));
     });
     connect(Datei_laden, &QPushButton::clicked, this, &TMessmikrofon_Form::Datei_ladenClick);
     connect(Kalibrator_messen, &QPushButton::clicked, this, &TMessmikrofon_Form::Kalibrator_messenClick);
@@ -154,7 +155,7 @@ void TMessmikrofon_Form::FormShow()
 {
     gang_ = {};
     datei_.clear();
-    Datei_Info->setText(QStringLiteral("Keine Kalibrierdatei: Frequenzgang linear"));
+    Datei_Info->setText(tr("Keine Kalibrierdatei: Frequenzgang linear"));
     Kalibrator_Info->clear();
     QString geraet, eingang;
     if (const auto& k = Aktive_Mikrofon_Kalibrierung) {
@@ -164,13 +165,15 @@ void TMessmikrofon_Form::FormShow()
         eingang = k->Eingang;
         Empfindlichkeit->setText(Zahl(k->Empfindlichkeit_dBFS, 2));
         if (!datei_.isEmpty())
-            Datei_Info->setText(QFileInfo(datei_).fileName() + QStringLiteral(": ") +
-                                QString::number(gang_.Frequenz.size()) + QStringLiteral(" Punkte"));
+            //: %1 is the calibration file's name, %2 the number of points it holds
+            Datei_Info->setText(
+                tr("%1: %2 Punkte")
+                    .arg(QFileInfo(datei_).fileName(), QString::number(gang_.Frequenz.size())));
     } else {
         Empfindlichkeit->clear();
     }
     Geraet->clear();
-    Geraet->addItem(Standardgeraet);
+    Geraet->addItem(tr("Standardgerät"));
     if (Aufnehmer* a = Aufnehmer_eingesetzt())
         for (const Aufnehmer::Geraet& g : a->geraete())
             if (g.waehlbar)
@@ -198,8 +201,9 @@ void TMessmikrofon_Form::Geraet_gewaehlt()
 void TMessmikrofon_Form::Datei_ladenClick()
 {
     Dateidialog d;
-    d.titel = QStringLiteral("Kalibrierdatei des Mikrofons");
-    d.filter = QStringLiteral("Kalibrierdateien (*.txt, *.cal, *.frd)|*.txt;*.cal;*.frd|Alle Dateien|*");
+    d.titel = tr("Kalibrierdatei des Mikrofons");
+    d.filter = tr("Kalibrierdateien") + QStringLiteral(" (*.txt, *.cal, *.frd)|*.txt;*.cal;*.frd|") +
+               tr("Alle Dateien") + QStringLiteral("|*");
     d.verzeichnis = Dokumente_pfad;
     const auto wahl = dialoge().datei_oeffnen(d);
     if (!wahl || wahl->pfad.isEmpty())
@@ -207,22 +211,25 @@ void TMessmikrofon_Form::Datei_ladenClick()
     Mikrofon_Frequenzgang g;
     QString fehler;
     if (!Kalibrierdatei_laden(wahl->pfad, g, fehler)) {
-        Fehler_ausgabe(QStringLiteral("Die Datei\r") + wahl->pfad + QStringLiteral("\rwird nicht verwendet. ") +
-                           fehler,
-                       QStringLiteral("Eingabefehler"));
+        //: %2 says what is wrong with the file
+        Fehler_ausgabe(tr("Die Datei\r%1\rwird nicht verwendet. %2").arg(wahl->pfad, fehler),
+                       tr("Eingabefehler"));
         return;
     }
     gang_ = std::move(g);
     datei_ = wahl->pfad;
-    QString info = QFileInfo(datei_).fileName() + QStringLiteral(": ") + QString::number(gang_.Frequenz.size()) +
-                   QStringLiteral(" Punkte, ") + Zahl(gang_.Frequenz.front(), 0) + QStringLiteral(" bis ") +
-                   Zahl(gang_.Frequenz.back(), 0) + QStringLiteral(" Hz");
+    //: %1 is the file's name, %2 the number of points, %3 to %4 their frequency range
+    QString info = tr("%1: %2 Punkte, %3 bis %4 Hz")
+                       .arg(QFileInfo(datei_).fileName(), QString::number(gang_.Frequenz.size()),
+                            Zahl(gang_.Frequenz.front(), 0), Zahl(gang_.Frequenz.back(), 0));
     if (gang_.Empfindlichkeit_dBFS) {
         Empfindlichkeit->setText(Zahl(*gang_.Empfindlichkeit_dBFS, 2));
-        info += QStringLiteral("; Empfindlichkeit aus der Datei übernommen");
+        info += tr("; Empfindlichkeit aus der Datei übernommen");
     } else if (gang_.Empfindlichkeit_dBV) {
-        info += QStringLiteral("; Empfindlichkeit laut Datei ") + Zahl(*gang_.Empfindlichkeit_dBV, 1) +
-                QStringLiteral(" dBV bei 94 dB SPL: bitte dBFS eingeben oder mit Kalibrator messen");
+        info +=
+            tr("; Empfindlichkeit laut Datei %1 dBV bei 94 dB SPL: bitte dBFS eingeben oder mit Kalibrator "
+               "messen")
+                .arg(Zahl(*gang_.Empfindlichkeit_dBV, 1));
     }
     Datei_Info->setText(info);
 }
@@ -236,8 +243,7 @@ void TMessmikrofon_Form::Kalibrator_messenClick()
         return;
     const QString name = Geraet->currentIndex() > 0 ? Geraet->currentText() : QString();
     if (!Geraet_Kanal_einstellen(*a, name, Eingang->currentText(), 1.0f)) {
-        Fehler_ausgabe(QStringLiteral("Das Aufnahmegerät kann nicht eingerichtet werden."),
-                       QStringLiteral("Audiofehler"));
+        Fehler_ausgabe(tr("Das Aufnahmegerät kann nicht eingerichtet werden."), tr("Audiofehler"));
         return;
     }
     sammler_.neu_beginnen();
@@ -246,15 +252,15 @@ void TMessmikrofon_Form::Kalibrator_messenClick()
     if (!a->starten()) {
         a->uebergabe().anhalten();
         disconnect(verbindung_);
-        Audio_Fehler(QStringLiteral("Die Audioaufnahme kann nicht gestartet werden. Vermutlich greift ein "
-                                    "anderes Programm ebenfalls auf die Audioaufnahme zu."));
+        Audio_Fehler(tr("Die Audioaufnahme kann nicht gestartet werden. Vermutlich greift ein "
+                        "anderes Programm ebenfalls auf die Audioaufnahme zu."));
         return;
     }
     misst_ = true;
     zeitgrenze_->start(10000);
     Kalibrator_messen->setEnabled(false);
     Uebernehmen->setEnabled(false);
-    Kalibrator_Info->setText(QStringLiteral("Messung läuft: 3 Sekunden …"));
+    Kalibrator_Info->setText(tr("Messung läuft: 3 Sekunden …"));
 }
 
 void TMessmikrofon_Form::Puffer()
@@ -284,7 +290,7 @@ void TMessmikrofon_Form::Messung_beenden()
     if (Aufnehmer* a = Aufnehmer_eingesetzt()) {
         a->uebergabe().anhalten();
         if (!a->stoppen())
-            Audio_Fehler(QStringLiteral("Aufnahmefehler!"));
+            Audio_Fehler(tr("Aufnahmefehler!"));
     }
     Kalibrator_messen->setEnabled(true);
     Uebernehmen->setEnabled(true);
@@ -294,10 +300,10 @@ void TMessmikrofon_Form::Kalibrator_auswerten()
 {
     const double kalibrator = Kalibrator->currentIndex() == 1 ? 114.0 : 94.0;
     if (sammler_.uebersteuert()) {
-        Kalibrator_Info->setText(QStringLiteral("Übersteuert: kein Ergebnis."));
-        Fehler_ausgabe(QStringLiteral("Die Aufnahme ist übersteuert. Bitte verringern Sie die "
-                                      "Eingangsempfindlichkeit des Aufnahmegeräts und messen Sie erneut."),
-                       QStringLiteral("Problem"));
+        Kalibrator_Info->setText(tr("Übersteuert: kein Ergebnis."));
+        Fehler_ausgabe(tr("Die Aufnahme ist übersteuert. Bitte verringern Sie die "
+                          "Eingangsempfindlichkeit des Aufnahmegeräts und messen Sie erneut."),
+                       tr("Problem"));
         return;
     }
     // The tone's band: the 1-kHz bin +/- 4, as for the clean-tone check of the
@@ -308,21 +314,20 @@ void TMessmikrofon_Form::Kalibrator_auswerten()
     const double s = Empfindlichkeit_aus_Kalibrator(band, kalibrator);
     QString fehler;
     if (gesamt - band > 1.0 || band < -120.0) {
-        Kalibrator_Info->setText(QStringLiteral("Kein sauberer 1-kHz-Ton: kein Ergebnis."));
-        Fehler_ausgabe(QStringLiteral("Es wurde kein sauberer Ton von 1 kHz aufgenommen. Bitte setzen Sie den "
-                                      "Kalibrator dicht auf das Mikrofon, schalten Sie ihn ein und messen Sie "
-                                      "erneut."),
-                       QStringLiteral("Problem"));
+        Kalibrator_Info->setText(tr("Kein sauberer 1-kHz-Ton: kein Ergebnis."));
+        Fehler_ausgabe(tr("Es wurde kein sauberer Ton von 1 kHz aufgenommen. Bitte setzen Sie den "
+                          "Kalibrator dicht auf das Mikrofon, schalten Sie ihn ein und messen Sie "
+                          "erneut."),
+                       tr("Problem"));
         return;
     }
     if (!Empfindlichkeit_pruefen(s, fehler)) {
-        Kalibrator_Info->setText(QStringLiteral("Kein brauchbares Ergebnis."));
-        Fehler_ausgabe(fehler, QStringLiteral("Problem"));
+        Kalibrator_Info->setText(tr("Kein brauchbares Ergebnis."));
+        Fehler_ausgabe(fehler, tr("Problem"));
         return;
     }
     Empfindlichkeit->setText(Zahl(s, 2));
-    Kalibrator_Info->setText(QStringLiteral("Gemessen: ") + Zahl(band, 2) + QStringLiteral(" dBFS bei ") +
-                             Zahl(kalibrator, 0) + QStringLiteral(" dB SPL"));
+    Kalibrator_Info->setText(tr("Gemessen: %1 dBFS bei %2 dB SPL").arg(Zahl(band, 2), Zahl(kalibrator, 0)));
 }
 
 bool TMessmikrofon_Form::Empfindlichkeit_lesen(double& s)
@@ -332,9 +337,9 @@ bool TMessmikrofon_Form::Empfindlichkeit_lesen(double& s)
     QString fehler;
     if (ok && Empfindlichkeit_pruefen(s, fehler))
         return true;
-    Fehler_ausgabe(QStringLiteral("Bitte geben Sie die Empfindlichkeit des Mikrofons in dBFS bei 94 dB SPL "
-                                  "ein (zwischen -100 und 0), oder messen Sie sie mit einem Kalibrator."),
-                   QStringLiteral("Eingabefehler"));
+    Fehler_ausgabe(tr("Bitte geben Sie die Empfindlichkeit des Mikrofons in dBFS bei 94 dB SPL "
+                      "ein (zwischen -100 und 0), oder messen Sie sie mit einem Kalibrator."),
+                   tr("Eingabefehler"));
     Empfindlichkeit->setFocus();
     return false;
 }

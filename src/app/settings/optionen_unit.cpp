@@ -35,7 +35,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     Form4 = this;
     Fenster.Form4 = this;
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Optionen"));
+    setWindowTitle(tr("Optionen"));
     Geometrie_Einstellungen();
     wechsel_ = new Fensterwechsel(this, [this] { FormDeactivate(); });
 }
@@ -52,9 +52,9 @@ void TForm4::Geometrie_Einstellungen()
 {
     QMenuBar* menue = menuBar();
     menue->setNativeMenuBar(false);
-    EinstellungenSpeichern1 = Menuepunkt(menue, QStringLiteral("Speichern"), "EinstellungenSpeichern1", this,
+    EinstellungenSpeichern1 = Menuepunkt(menue, tr("Speichern"), "EinstellungenSpeichern1", this,
                                          &TForm4::EinstellungenSpeichern1Click);
-    Abbrechen1 = Menuepunkt(menue, QStringLiteral("Abbrechen"), "Abbrechen1", this, &TForm4::Abbrechen1Click);
+    Abbrechen1 = Menuepunkt(menue, tr("Abbrechen"), "Abbrechen1", this, &TForm4::Abbrechen1Click);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -102,10 +102,10 @@ void TForm4::Geometrie_Einstellungen()
     seite(TabSheet1, "TabSheet1", 5, 6);
     seite(PulsTonSheet, "PulsTonSheet", 3, 4);
     seite(TabSheet2, "TabSheet2", 1, 2);
-    PageControl1->addTab(FreqTabSheet, QStringLiteral("Frequenzen"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Lautstärke wachsend/fallend"));
-    PageControl1->addTab(PulsTonSheet, QStringLiteral("Pulsierender Ton"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Geschwindigkeit"));
+    PageControl1->addTab(FreqTabSheet, tr("Frequenzen"));
+    PageControl1->addTab(TabSheet1, tr("Lautstärke wachsend/fallend"));
+    PageControl1->addTab(PulsTonSheet, tr("Pulsierender Ton"));
+    PageControl1->addTab(TabSheet2, tr("Geschwindigkeit"));
     CheckBox[1]->setChecked(true);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int) {
         if (PageControl1->currentWidget() == FreqTabSheet && isVisible())
@@ -126,46 +126,41 @@ void TForm4::Geometrie_Einstellungen()
 void TForm4::GeoEinstellungen_Form4()
 {
     Speicherbedarf_zeigen();
-    Memo[3]->setPlainText(QStringLiteral("Beim Vazozez werden \"pulsierende Töne\" (schwach gedämpfte "
-                                         "Amplitudenmodulation mit ") +
-                          Modulation + QStringLiteral(" Hz) verwendet, ") +
-                          QStringLiteral("da sich diese von Hintergrundgeräuschen ") +
-                          QStringLiteral("besser abgrenzen lassen als reine Töne. ") +
-                          QStringLiteral("Besitzt der reine Ton die Frequenz f, dann ") +
-                          QStringLiteral("besteht der \"pulsierende Ton\" aus der Überlagerung ") +
-                          QStringLiteral("drei reiner Töne mit den Frequenzen              ") +
-                          QStringLiteral("f - ") + Modulation + QStringLiteral(" Hz, f bzw. f + ") +
-                          Modulation + QStringLiteral(" Hz"));
-    Memo[4]->setPlainText(
-        QStringLiteral("Beim Vazozez werden keine \"pulsierenden Töne\", sondern beinahe reine "
-                       "Töne (schwach gedämpfte Kosinusschwingung) verwendet."));
-    Memo[5]->setPlainText(
-        QStringLiteral("Ausgehend von der eingestellten Anfangslautstärke  (siehe \"Einstellungen\" "
-                       "-> \"Anfangs bzw. Endlautstärke\") nimmt beim Vazozez die Amplitude "
-                       "exponentiell ab. "));
-    Memo[6]->setPlainText(
-        QStringLiteral("Ausgehend von Null nimmt die Amplitude beim Vazozez exponentiell zu. Die "
-                       "maximal mögliche Lautstärke ist die eingestellte Endlautstärke (siehe "
-                       "\"Einstellungen\" -> \"Anfangs bzw. Endlautstärke\")."));
+    //: %1 is the modulation frequency in Hz
+    Memo[3]->setPlainText(
+        tr("Beim Vazozez werden \"pulsierende Töne\" (schwach gedämpfte Amplitudenmodulation "
+           "mit %1 Hz) verwendet, da sich diese von Hintergrundgeräuschen besser abgrenzen "
+           "lassen als reine Töne. Besitzt der reine Ton die Frequenz f, dann besteht der "
+           "\"pulsierende Ton\" aus der Überlagerung drei reiner Töne mit den Frequenzen "
+           "             f - %1 Hz, f bzw. f + %1 Hz")
+            .arg(Modulation));
+    Memo[4]->setPlainText(tr("Beim Vazozez werden keine \"pulsierenden Töne\", sondern beinahe reine "
+                             "Töne (schwach gedämpfte Kosinusschwingung) verwendet."));
+    Memo[5]->setPlainText(tr("Ausgehend von der eingestellten Anfangslautstärke  (siehe \"Einstellungen\" "
+                             "-> \"Anfangs bzw. Endlautstärke\") nimmt beim Vazozez die Amplitude "
+                             "exponentiell ab. "));
+    Memo[6]->setPlainText(tr("Ausgehend von Null nimmt die Amplitude beim Vazozez exponentiell zu. Die "
+                             "maximal mögliche Lautstärke ist die eingestellte Endlautstärke (siehe "
+                             "\"Einstellungen\" -> \"Anfangs bzw. Endlautstärke\")."));
 }
 
 void TForm4::Speicherbedarf_zeigen()
 {
     // Falling tones last 30 s, rising ones 15 s: the stored set's size follows the tick.
     const bool zunehmend = !CheckBox[5]->isChecked();
+    //: %1 is a size such as "ca. 233 MB"
     Memo[1]->setPlainText(
-        QStringLiteral(
-            "Keine zeitliche Verzögerung bei der Durchführung des Hörtests, da die benötigten Wave-Dateien "
-            "beim ersten Aufruf von \"Vazozez\" erzeugt und abgespeichert werden. Bei der weiteren Nutzung "
-            "dieses Programms wird nur noch auf die abgespeicherten Dateien zurückgegriffen.") +
-        QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: ") +
-        Speicherbedarf_text(Speicherbedarf_Tondateien(true, zunehmend)) + QLatin1Char('.'));
+        tr("Keine zeitliche Verzögerung bei der Durchführung des Hörtests, da die benötigten Wave-Dateien "
+           "beim ersten Aufruf von \"Vazozez\" erzeugt und abgespeichert werden. Bei der weiteren Nutzung "
+           "dieses Programms wird nur noch auf die abgespeicherten Dateien zurückgegriffen.\n"
+           "Gesamter Speicherplatzbedarf auf Festplatte: %1.")
+            .arg(Speicherbedarf_text(Speicherbedarf_Tondateien(true, zunehmend))));
+    //: %1 is a size such as "ca. 10,6 MB"
     Memo[2]->setPlainText(
-        QStringLiteral(
-            "Zeitliche Verzögerungen bei der Durchführung des Hörtests sind je nach Computerleistung "
-            "möglich, da die benötigten Wave-Dateien jedesmal neu erzeugt werden.") +
-        QLatin1Char('\n') + QStringLiteral("Gesamter Speicherplatzbedarf auf Festplatte: ") +
-        Speicherbedarf_text(Speicherbedarf_Tondateien(false, zunehmend)) + QLatin1Char('.'));
+        tr("Zeitliche Verzögerungen bei der Durchführung des Hörtests sind je nach Computerleistung "
+           "möglich, da die benötigten Wave-Dateien jedesmal neu erzeugt werden.\n"
+           "Gesamter Speicherplatzbedarf auf Festplatte: %1.")
+            .arg(Speicherbedarf_text(Speicherbedarf_Tondateien(false, zunehmend))));
 }
 
 void TForm4::Einstellungen_in_Form4_schreiben()
@@ -201,8 +196,8 @@ bool TForm4::FalscheZahleneingabe2(QLineEdit* edit)
     falsch_ = !Frequenzeingabe_richtig(edit->text());
     if (falsch_) {
         meldung_offen_ = true;
-        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Frequenz_Eingabefehler,
-                          QStringLiteral("Eingabefehler"), Antwort::Ok);
+        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Frequenz_Eingabefehler, tr("Eingabefehler"),
+                          Antwort::Ok);
         meldung_offen_ = false;
         PageControl1->setCurrentWidget(FreqTabSheet);
         edit->setFocus();
@@ -221,8 +216,8 @@ void TForm4::EinstellungenSpeichern1Click()
     for (int i = 1; i <= Zeilen; ++i)
         texte[size_t(i - 1)] = Edit[size_t(i)]->text();
     if (const QString warnung = Text_doppelte_Frequenzen(Doppelte_Frequenzen(texte)); !warnung.isEmpty())
-        if (dialoge().meldung(Symbol::Warnung, Knoepfe::JaNein, warnung, QStringLiteral("Warnung"),
-                              Antwort::Nein) != Antwort::Ja)
+        if (dialoge().meldung(Symbol::Warnung, Knoepfe::JaNein, warnung, tr("Warnung"), Antwort::Nein) !=
+            Antwort::Ja)
             return;
     const auto pfad = Einstellungsdatei_waehlen(Endungsregel::erzwingen);
     if (!pfad)

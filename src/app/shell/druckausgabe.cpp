@@ -2,6 +2,7 @@
 
 #include "core/shell/meldungen.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -18,9 +19,13 @@ Druckerwahl* aktuelle = nullptr;
 // plans give font heights as cell heights, as a printer canvas does.
 constexpr double Zellenhoehe_pro_Geviert = (1854.0 + 434.0) / 2048.0;
 
-const QString Text_kein_Drucker =
-    QStringLiteral("Drucken ist nicht möglich: Es ist kein Drucker verfügbar oder der Drucker kann nicht "
-                   "verwendet werden.");
+void Kein_Drucker_melden()
+{
+    Fehler_ausgabe(QCoreApplication::translate(
+                       "druckausgabe", "Drucken ist nicht möglich: Es ist kein Drucker verfügbar oder der "
+                                       "Drucker kann nicht verwendet werden."),
+                   QCoreApplication::translate("druckausgabe", "Problem"));
+}
 } // namespace
 
 bool Qt_Druckerwahl::waehlen(QPrinter& drucker, QWidget* eltern)
@@ -61,14 +66,14 @@ bool Druckauftrag_drucken(QPrinter& drucker, const QString& titel, bool hochform
     const int W = Druck_Seitenmass(voll.width(), dpi);
     const int H = Druck_Seitenmass(voll.height(), dpi);
     if (!drucker.isValid() || dpi <= 0 || W <= 0 || H <= 0) {
-        Fehler_ausgabe(Text_kein_Drucker, QStringLiteral("Problem"));
+        Kein_Drucker_melden();
         return false;
     }
     const Druckauftrag auftrag = plan(W, H);
 
     QPainter p;
     if (!p.begin(&drucker)) {
-        Fehler_ausgabe(Text_kein_Drucker, QStringLiteral("Problem"));
+        Kein_Drucker_melden();
         return false;
     }
     const auto einrichten = [&] {

@@ -8,15 +8,15 @@ TErste_Schritte_Form::TErste_Schritte_Form(std::function<void(Kalibrierweg)> gew
     : QDialog(parent), gewaehlt_(std::move(gewaehlt))
 {
     setObjectName(QStringLiteral("Erste_Schritte_Form"));
-    setWindowTitle(QStringLiteral("Erste Schritte"));
+    setWindowTitle(tr("Erste Schritte"));
     setModal(false);
     auto* spalte = new QVBoxLayout(this);
-    auto* frage = new QLabel(QStringLiteral("<b>Womit möchten Sie kalibrieren?</b>"), this);
+    auto* frage = new QLabel(tr("<b>Womit möchten Sie kalibrieren?</b>"), this);
     frage->setObjectName(QStringLiteral("Frage"));
     spalte->addWidget(frage);
     auto* text = new QLabel(
-        QStringLiteral("Noch ist kein Ohr kalibriert: Die Hörschwellen beruhen auf Grundwerten und sagen nichts "
-                       "über Ihr Gehör. Wählen Sie, womit Sie den Kopfhörer kalibrieren."),
+        tr("Noch ist kein Ohr kalibriert: Die Hörschwellen beruhen auf Grundwerten und sagen nichts "
+           "über Ihr Gehör. Wählen Sie, womit Sie den Kopfhörer kalibrieren."),
         this);
     text->setWordWrap(true);
     spalte->addWidget(text);
@@ -28,12 +28,12 @@ TErste_Schritte_Form::TErste_Schritte_Form(std::function<void(Kalibrierweg)> gew
     };
     const Weg wege[] = {
         {&Button_Schallpegelmesser, "Button_Schallpegelmesser",
-         QStringLiteral("Schallpegelmesser – manuelle Kalibrierung"), Kalibrierweg::Schallpegelmesser},
-        {&Button_Messmikrofon, "Button_Messmikrofon", QStringLiteral("Messmikrofon – automatische Kalibrierung"),
+         tr("Schallpegelmesser – manuelle Kalibrierung"), Kalibrierweg::Schallpegelmesser},
+        {&Button_Messmikrofon, "Button_Messmikrofon", tr("Messmikrofon – automatische Kalibrierung"),
          Kalibrierweg::Messmikrofon},
-        {&Button_Bezugshoerer, "Button_Bezugshoerer",
-         QStringLiteral("Bezugshörer – ein Mensch mit normalem Gehör"), Kalibrierweg::Bezugshoerer},
-        {&Button_ohne, "Button_ohne", QStringLiteral("Ohne Kalibrierung fortfahren"), Kalibrierweg::ohne},
+        {&Button_Bezugshoerer, "Button_Bezugshoerer", tr("Bezugshörer – ein Mensch mit normalem Gehör"),
+         Kalibrierweg::Bezugshoerer},
+        {&Button_ohne, "Button_ohne", tr("Ohne Kalibrierung fortfahren"), Kalibrierweg::ohne},
     };
     for (const Weg& w : wege) {
         auto* b = new QPushButton(w.text, this);
@@ -47,8 +47,8 @@ TErste_Schritte_Form::TErste_Schritte_Form(std::function<void(Kalibrierweg)> gew
                 gewaehlt_(weg);
         });
     }
-    auto* hinweis = new QLabel(QStringLiteral("Ohne Kalibrierung wird jedes Ergebnis als „nicht kalibriert "
-                                              "(Grundwerte)“ gekennzeichnet."),
+    auto* hinweis = new QLabel(tr("Ohne Kalibrierung wird jedes Ergebnis als „nicht kalibriert "
+                                  "(Grundwerte)“ gekennzeichnet."),
                                this);
     hinweis->setWordWrap(true);
     spalte->addWidget(hinweis);

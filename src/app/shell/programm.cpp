@@ -25,6 +25,7 @@
 #include "platform/mixer/alsa_mischpult.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -148,11 +149,14 @@ void Programm::beenden()
     // whole copy of the history once the program has ended.
     if (!Einstellungsordner.isEmpty())
         if (const QString grund = Verlauf_Journal_einarbeiten(Verlaufsdatei()); !grund.isEmpty())
-            Fehler_ausgabe(QStringLiteral("Der Verlauf konnte nicht vollständig in die Datei Verlauf.sqlite "
-                                          "übernommen werden, weil %1.\rDie Datei Verlauf.sqlite-wal daneben "
-                                          "gehört dazu: kopieren Sie beide Dateien zusammen.")
+            //: %1 is the reason, a clause such as "der Datenträger voll ist"
+            Fehler_ausgabe(QCoreApplication::translate(
+                               "programm",
+                               "Der Verlauf konnte nicht vollständig in die Datei Verlauf.sqlite "
+                               "übernommen werden, weil %1.\rDie Datei Verlauf.sqlite-wal daneben "
+                               "gehört dazu: kopieren Sie beide Dateien zusammen.")
                                .arg(grund),
-                           QStringLiteral("Problem"));
+                           QCoreApplication::translate("programm", "Problem"));
     if (abspieler_) {
         abspieler_->stoppen();
         abspieler_->schliessen();

@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLinearGradient>
@@ -71,7 +72,8 @@ QPixmap Titelbild()
     schrift.setPointSize(16);
     schrift.setBold(false);
     p.setFont(schrift);
-    p.drawText(QRect(0, 95, bild.width(), 40), Qt::AlignCenter, QStringLiteral("Hörtest"));
+    p.drawText(QRect(0, 95, bild.width(), 40), Qt::AlignCenter,
+               QCoreApplication::translate("unit1", "Hörtest"));
     return bild;
 }
 
@@ -140,87 +142,82 @@ void TForm1::Menue_anlegen()
     Hrtest1 = leiste->addMenu(QStringLiteral("Vazozez"));
     Hrtest1->setObjectName(QStringLiteral("Hrtest1"));
     connect(Hrtest1, &QMenu::aboutToShow, this, &TForm1::Hrtest1Click);
-    eintrag(Hrtest1, QStringLiteral("Linkes Ohr"), "HoertestLinkesOhr1", &TForm1::HoertestLinkesOhr1Click);
-    eintrag(Hrtest1, QStringLiteral("Rechtes Ohr"), "HoertestRechtesOhr1", &TForm1::HoertestRechtesOhr1Click);
+    eintrag(Hrtest1, tr("Linkes Ohr"), "HoertestLinkesOhr1", &TForm1::HoertestLinkesOhr1Click);
+    eintrag(Hrtest1, tr("Rechtes Ohr"), "HoertestRechtesOhr1", &TForm1::HoertestRechtesOhr1Click);
 
-    Testergebnisse1 = leiste->addMenu(QStringLiteral("Testergebnisse"));
+    Testergebnisse1 = leiste->addMenu(tr("Testergebnisse"));
     Testergebnisse1->setObjectName(QStringLiteral("Testergebnisse1"));
-    eintrag(Testergebnisse1, QStringLiteral("Schaubilder"), "Schaubild1", &TForm1::Schaubild1Click);
-    eintrag(Testergebnisse1, QStringLiteral("Tabelle Ergebnisse"), "abelle1", &TForm1::abelle1Click);
-    eintrag(Testergebnisse1, QStringLiteral("Tabelle Normhörschwelle"), "abelleNormhrschwelle1",
+    eintrag(Testergebnisse1, tr("Schaubilder"), "Schaubild1", &TForm1::Schaubild1Click);
+    eintrag(Testergebnisse1, tr("Tabelle Ergebnisse"), "abelle1", &TForm1::abelle1Click);
+    eintrag(Testergebnisse1, tr("Tabelle Normhörschwelle"), "abelleNormhrschwelle1",
             &TForm1::abelleNormhrschwelle1Click);
-    eintrag(Testergebnisse1, QStringLiteral("Tabelle 0-dB(A)-Werte"), "abelle0dBAKurve1",
-            &TForm1::abelle0dBAKurve1Click);
-    eintrag(Testergebnisse1, QStringLiteral("Audiogramm"), "Audiogramm1", &TForm1::Audiogramm1Click);
-    eintrag(Testergebnisse1, QStringLiteral("Verlauf"), "Verlauf1", &TForm1::Verlauf1Click);
+    eintrag(Testergebnisse1, tr("Tabelle 0-dB(A)-Werte"), "abelle0dBAKurve1", &TForm1::abelle0dBAKurve1Click);
+    eintrag(Testergebnisse1, tr("Audiogramm"), "Audiogramm1", &TForm1::Audiogramm1Click);
+    eintrag(Testergebnisse1, tr("Verlauf"), "Verlauf1", &TForm1::Verlauf1Click);
 
-    Einstellungen1 = leiste->addMenu(QStringLiteral("Einstellungen"));
+    Einstellungen1 = leiste->addMenu(tr("Einstellungen"));
     Einstellungen1->setObjectName(QStringLiteral("Einstellungen1"));
     connect(Einstellungen1, &QMenu::aboutToShow, this, &TForm1::Einstellungen1Click);
-    eintrag(Einstellungen1, QStringLiteral("Vermeidung von Rückkopplungen bei Mikrofonaufnahme (nur XP)"),
+    eintrag(Einstellungen1, tr("Vermeidung von Rückkopplungen bei Mikrofonaufnahme (nur XP)"),
             "VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1",
             &TForm1::VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1Click, false);
-    eintrag(Einstellungen1, QStringLiteral("Maximale Gesamtlautstärke (nur XP)"), "MaximaleGesamtlautstrke1",
+    eintrag(Einstellungen1, tr("Maximale Gesamtlautstärke (nur XP)"), "MaximaleGesamtlautstrke1",
             &TForm1::MaximaleGesamtlautstrke1Click, false);
-    eintrag(Einstellungen1, QStringLiteral("Optionen"), "Optionen1", &TForm1::Optionen1Click);
+    eintrag(Einstellungen1, tr("Optionen"), "Optionen1", &TForm1::Optionen1Click);
 
-    QMenu* lautstaerke = Einstellungen1->addMenu(QStringLiteral("Anfangs- bzw. Endlautstärke "));
+    QMenu* lautstaerke = Einstellungen1->addMenu(tr("Anfangs- bzw. Endlautstärke "));
     lautstaerke->setObjectName(QStringLiteral("Lautstaerke1"));
-    eintrag(lautstaerke, QStringLiteral("links"), "Lautstaerkelinks1", &TForm1::Lautstaerkelinks1Click);
-    eintrag(lautstaerke, QStringLiteral("rechts"), "Lautstaerkerechts1", &TForm1::Lautstaerkerechts1Click);
+    eintrag(lautstaerke, tr("links"), "Lautstaerkelinks1", &TForm1::Lautstaerkelinks1Click);
+    eintrag(lautstaerke, tr("rechts"), "Lautstaerkerechts1", &TForm1::Lautstaerkerechts1Click);
 
     QMenu* automatisch =
-        Einstellungen1->addMenu(QStringLiteral("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"));
+        Einstellungen1->addMenu(tr("Automatische Kalibrierung (über Quarvel Vidizedazevadadev)"));
     automatisch->setObjectName(QStringLiteral("AutomatischeKalibrierung1"));
-    eintrag(automatisch, QStringLiteral("Einstellungen \"Quarvel Vidizedazevadadev\" laden"),
+    eintrag(automatisch, tr("Einstellungen \"Quarvel Vidizedazevadadev\" laden"),
             "EinstellungenQuarvelSchallpegelmesserladen1",
             &TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click);
-    Autolinks1 = eintrag(automatisch, QStringLiteral("links"), "Autolinks1", &TForm1::Autolinks1Click);
-    Autorechts1 = eintrag(automatisch, QStringLiteral("rechts"), "Autorechts1", &TForm1::Autorechts1Click);
-    QAction* mikrofon = automatisch->addAction(QStringLiteral("Messmikrofon einrichten …"));
+    Autolinks1 = eintrag(automatisch, tr("links"), "Autolinks1", &TForm1::Autolinks1Click);
+    Autorechts1 = eintrag(automatisch, tr("rechts"), "Autorechts1", &TForm1::Autorechts1Click);
+    QAction* mikrofon = automatisch->addAction(tr("Messmikrofon einrichten …"));
     mikrofon->setObjectName(QStringLiteral("Messmikrofoneinrichten1"));
     connect(mikrofon, &QAction::triggered, this, [this] { Messmikrofon_einrichten(this); });
-    QAction* pegel = automatisch->addAction(QStringLiteral("Schallpegel"));
+    QAction* pegel = automatisch->addAction(tr("Schallpegel"));
     pegel->setObjectName(QStringLiteral("Schallpegel1"));
     connect(pegel, &QAction::triggered, this, [this] { Schallpegel_zeigen(this); });
 
-    QMenu* guter_kopfhoerer =
-        Einstellungen1->addMenu(QStringLiteral("Automatische Kalibrierung (guter Kopfhörer)"));
+    QMenu* guter_kopfhoerer = Einstellungen1->addMenu(tr("Automatische Kalibrierung (guter Kopfhörer)"));
     guter_kopfhoerer->setObjectName(QStringLiteral("AutomatischeKalibrierungguterKopfhoerer1"));
     guter_kopfhoerer->menuAction()->setVisible(false);
-    eintrag(guter_kopfhoerer, QStringLiteral("links"), "guterKopfhoererlinks1", nullptr);
-    eintrag(guter_kopfhoerer, QStringLiteral("rechts"), "guterKopfhoererrechts1", nullptr);
+    eintrag(guter_kopfhoerer, tr("links"), "guterKopfhoererlinks1", nullptr);
+    eintrag(guter_kopfhoerer, tr("rechts"), "guterKopfhoererrechts1", nullptr);
 
-    QMenu* manuell = Einstellungen1->addMenu(QStringLiteral("Manuelle Kalibrierung "));
+    QMenu* manuell = Einstellungen1->addMenu(tr("Manuelle Kalibrierung "));
     manuell->setObjectName(QStringLiteral("Schalldruckpegel1"));
     Schalldruckpegel1 = manuell->menuAction();
-    eintrag(manuell, QStringLiteral("links"), "Schalldruckpegellinks1", &TForm1::Schalldruckpegellinks1Click);
-    eintrag(manuell, QStringLiteral("rechts"), "Schalldruckpegelrechts1",
-            &TForm1::Schalldruckpegelrechts1Click);
+    eintrag(manuell, tr("links"), "Schalldruckpegellinks1", &TForm1::Schalldruckpegellinks1Click);
+    eintrag(manuell, tr("rechts"), "Schalldruckpegelrechts1", &TForm1::Schalldruckpegelrechts1Click);
 
-    QMenu* spannung = Einstellungen1->addMenu(QStringLiteral("Kalibrierung über Mikrofonspannung"));
+    QMenu* spannung = Einstellungen1->addMenu(tr("Kalibrierung über Mikrofonspannung"));
     spannung->setObjectName(QStringLiteral("Mikrofonspannung1"));
     Mikrofonspannung1 = spannung->menuAction();
     Mikrofonspannung1->setVisible(false);
-    eintrag(spannung, QStringLiteral("links"), "Mikrofonspannunglinks1",
-            &TForm1::Mikrofonspannunglinks1Click);
-    eintrag(spannung, QStringLiteral("rechts"), "Mikrofonspannungrechts1",
-            &TForm1::Mikrofonspannungrechts1Click);
-    eintrag(spannung, QStringLiteral("Frequenzgang Mikrofon"), "FrequenzgangMikrofon1",
+    eintrag(spannung, tr("links"), "Mikrofonspannunglinks1", &TForm1::Mikrofonspannunglinks1Click);
+    eintrag(spannung, tr("rechts"), "Mikrofonspannungrechts1", &TForm1::Mikrofonspannungrechts1Click);
+    eintrag(spannung, tr("Frequenzgang Mikrofon"), "FrequenzgangMikrofon1",
             &TForm1::FrequenzgangMikrofon1Click);
 
-    eintrag(Einstellungen1, QStringLiteral("Einstellungen laden"), "Einstellungenladen1",
+    eintrag(Einstellungen1, tr("Einstellungen laden"), "Einstellungenladen1",
             &TForm1::Einstellungenladen1Click);
-    eintrag(Einstellungen1, QStringLiteral("Kalibrierung mit Bezugshörer …"), "Bezugshoerer1",
+    eintrag(Einstellungen1, tr("Kalibrierung mit Bezugshörer …"), "Bezugshoerer1",
             &TForm1::Bezugshoerer1Click);
 
-    QMenu* info = leiste->addMenu(QStringLiteral("Info"));
+    QMenu* info = leiste->addMenu(tr("Info"));
     Info1 = info->menuAction();
     Info1->setObjectName(QStringLiteral("Info1"));
-    eintrag(info, QStringLiteral("Über Quarvel Vazozez"), "Ueber1", &TForm1::Info1Click);
-    eintrag(info, QStringLiteral("Erste Schritte …"), "ErsteSchritte1", &TForm1::ErsteSchritte1Click);
+    eintrag(info, tr("Über Quarvel Vazozez"), "Ueber1", &TForm1::Info1Click);
+    eintrag(info, tr("Erste Schritte …"), "ErsteSchritte1", &TForm1::ErsteSchritte1Click);
 
-    QAction* beenden = leiste->addAction(QStringLiteral("Beenden"));
+    QAction* beenden = leiste->addAction(tr("Beenden"));
     beenden->setObjectName(QStringLiteral("Beenden1"));
     beenden->setVisible(false);
     connect(beenden, &QAction::triggered, this, &TForm1::Beenden1Click);
@@ -387,7 +384,7 @@ void TForm1::abelle1Click()
     auto* tabelle = qobject_cast<TForm3*>(Fenster.Form3);
     if (!tabelle)
         return;
-    tabelle->setWindowTitle(QStringLiteral("Ergebnisse des Hörtests"));
+    tabelle->setWindowTitle(tr("Ergebnisse des Hörtests"));
     Einstellungen_von_Festplatte_holen();
     tabelle->Ergebnisse_Bildschirm();
     tabelle->show();
@@ -434,9 +431,8 @@ void TForm1::VermeidungvonRckkopplungenbeiMikrofonaufnahmenurXP1Click()
     SetMicrophoneVolumeMute(true);
     dialoge().meldung(
         Symbol::Information, Knoepfe::Ok,
-        QStringLiteral("Rückkopplung (direkte Mikrofonwiedergabe über Lautsprecher) erfolgreich "
-                       "deaktiviert."),
-        QString(), Antwort::Ok);
+        tr("Rückkopplung (direkte Mikrofonwiedergabe über Lautsprecher) erfolgreich deaktiviert."), QString(),
+        Antwort::Ok);
 }
 
 void TForm1::MaximaleGesamtlautstrke1Click()
@@ -445,8 +441,8 @@ void TForm1::MaximaleGesamtlautstrke1Click()
     SetMasterMute(false);
     SetMasterVolume(0xFFFF);
     dialoge().meldung(Symbol::Information, Knoepfe::Ok,
-                      QStringLiteral("Lautsprecher (Gesamtlautstärke) aktiviert.\rGesamtregler auf maximale "
-                                     "Lautstärke eingestellt."),
+                      tr("Lautsprecher (Gesamtlautstärke) aktiviert.\rGesamtregler auf maximale "
+                         "Lautstärke eingestellt."),
                       QString(), Antwort::Ok);
 }
 
@@ -480,10 +476,9 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
         // user has been told, the automatic calibration stays unavailable.
         if (!Aufnahme_bereit)
             return;
-        Informations_ausgabe(
-            QStringLiteral("Die Einstellungsdatei des Schallpegelmessers\rwurde erfolgreich "
-                           "eingelesen.\rSie können nun die automatische Kalibrierung durchführen."),
-            QStringLiteral("Erfolgsmeldung"));
+        Informations_ausgabe(tr("Die Einstellungsdatei des Schallpegelmessers\rwurde erfolgreich "
+                                "eingelesen.\rSie können nun die automatische Kalibrierung durchführen."),
+                             tr("Erfolgsmeldung"));
         Autolinks1->setEnabled(true);
         Autorechts1->setEnabled(true);
         return;
@@ -491,21 +486,21 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     // The stored meter files hold values no meter writes: say which, then
     // let the user choose another file.
     if (!Schallpegel_Ablehnung().isEmpty())
-        Fehler_ausgabe(Schallpegel_Ablehnung(), QStringLiteral("Fehler"));
+        Fehler_ausgabe(Schallpegel_Ablehnung(), tr("Fehler"));
     Dateidialog d;
-    d.filter = QStringLiteral("Vidizedazevadadev Einstellungen|*.mes");
+    d.filter = tr("Vidizedazevadadev Einstellungen") + QStringLiteral("|*.mes");
     d.standard_endung = QStringLiteral("mes");
     d.verzeichnis = Dokumente_pfad;
     const auto wahl = dialoge().datei_oeffnen(d);
     if (!wahl || !Datei_existiert(wahl->pfad))
         return;
     const QString name = wahl->pfad;
-    const QString kopf = QStringLiteral("Datei \r") + name + QStringLiteral("\r") +
-                         QStringLiteral("kann nicht geöffnet werden.");
     if (QFileInfo(name).suffix().toLower() != QLatin1String("mes")) {
-        Informations_ausgabe(kopf + QStringLiteral(" Dies ist keine Einstellungsdatei des") +
-                                 QStringLiteral(" \"Quarvel Schallpegelmessers\""),
-                             QStringLiteral("Information"));
+        Informations_ausgabe(
+            tr("Datei \r%1\rkann nicht geöffnet werden. Dies ist keine Einstellungsdatei des "
+               "\"Quarvel Schallpegelmessers\"")
+                .arg(name),
+            tr("Information"));
         return;
     }
     Autolinks1->setEnabled(true);
@@ -520,18 +515,18 @@ void TForm1::EinstellungenQuarvelSchallpegelmesserladen1Click()
     if (!gelesen && !Schallpegel_Ablehnung().isEmpty()) {
         Autolinks1->setEnabled(false);
         Autorechts1->setEnabled(false);
-        Fehler_ausgabe(Schallpegel_Ablehnung(), QStringLiteral("Fehler"));
+        Fehler_ausgabe(Schallpegel_Ablehnung(), tr("Fehler"));
         Messmikrofon_Anzeige_aktualisieren(); // a microphone's calibration stays usable
         return;
     }
     if (!gelesen) {
         Autolinks1->setEnabled(false);
         Autorechts1->setEnabled(false);
-        Informations_ausgabe(
-            kopf + QStringLiteral(" Falls Sie das Programm") +
-                QStringLiteral(" \"Quarvel Vidizedazevadadev\" geöffnet haben, schließen Sie es") +
-                QStringLiteral(" und versuchen anschließend die Einstellungsdatei nochmals zu öffnen"),
-            QStringLiteral("Information"));
+        Informations_ausgabe(tr("Datei \r%1\rkann nicht geöffnet werden. Falls Sie das Programm \"Quarvel "
+                                "Vidizedazevadadev\" geöffnet haben, schließen Sie es und versuchen "
+                                "anschließend die Einstellungsdatei nochmals zu öffnen")
+                                 .arg(name),
+                             tr("Information"));
         Messmikrofon_Anzeige_aktualisieren(); // a microphone's calibration stays usable
     }
 }
@@ -593,10 +588,9 @@ void TForm1::Einstellungenladen1Click()
     if (!wahl || !Datei_existiert(wahl->pfad))
         return;
     const QString name = wahl->pfad;
-    const QString meldung = QStringLiteral("Datei \r") + name + QStringLiteral("\r") +
-                            QStringLiteral("kann nicht geöffnet werden!!!");
+    const QString meldung = tr("Datei \r%1\rkann nicht geöffnet werden!!!").arg(name);
     if (QFileInfo(name).suffix().toLower() != QLatin1String("qvl")) {
-        Informations_ausgabe(meldung, QStringLiteral("Information"));
+        Informations_ausgabe(meldung, tr("Information"));
         return;
     }
     // A file that cannot be read does not become the current settings file,
@@ -619,7 +613,7 @@ void TForm1::Einstellungenladen1Click()
         Vergleich_Grundeinstellungen_Einstellungen();
     } else {
         string_zu_Dateiname1_6(vorher);
-        Informations_ausgabe(meldung, QStringLiteral("Information"));
+        Informations_ausgabe(meldung, tr("Information"));
     }
     Eichzustand_anzeigen();
     alle_wave_Dat_erz();
@@ -627,9 +621,9 @@ void TForm1::Einstellungenladen1Click()
 
 void TForm1::Info1Click()
 {
-    Informations_ausgabe(QStringLiteral("Quarvel Vazozez 2.2\r\rHörtest für beide Ohren mit Kalibrierung\r"
-                                        "über Schallpegelmesser oder Mikrofon."),
-                         QStringLiteral("Info"));
+    Informations_ausgabe(tr("Quarvel Vazozez 2.2\r\rHörtest für beide Ohren mit Kalibrierung\r"
+                            "über Schallpegelmesser oder Mikrofon."),
+                         tr("Info"));
 }
 
 void TForm1::Beenden1Click()
