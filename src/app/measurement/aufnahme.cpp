@@ -11,6 +11,7 @@
 #include "platform/audio/aufnehmer.h"
 #include "platform/audio/pegelmesser.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -37,9 +38,6 @@ void verbinden()
         puffer_verbindung =
             QObject::connect(aufnehmer, &Aufnehmer::Puffer_da, timer_puffer, qOverload<>(&QTimer::start));
 }
-
-const QString Text_kein_Mikrofon = QStringLiteral(
-    "Bitte verbinden Sie ein Mikrofon mit dem PC. Starten Sie anschließend die Vazozez-Software erneut.");
 
 } // namespace
 
@@ -138,11 +136,16 @@ bool Bass_Aufnahme_Initialisierung()
         break;
     case Aufnahme_Einrichtung::falsche_version:
         dialoge().meldung(Symbol::Fehler, Knoepfe::Ok,
-                          QStringLiteral("Falsche Version der BASS.dll geladen!"), QString(), Antwort::Ok);
+                          QCoreApplication::translate("aufnahme", "Falsche Version der BASS.dll geladen!"),
+                          QString(), Antwort::Ok);
         break;
     case Aufnahme_Einrichtung::kein_geraet:
-        dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen, Text_kein_Mikrofon,
-                          QStringLiteral("Hinweis"), Antwort::Ok);
+        dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen,
+                          QCoreApplication::translate("aufnahme",
+                                                      "Bitte verbinden Sie ein Mikrofon mit dem PC. "
+                                                      "Starten Sie anschließend die Vazozez-Software "
+                                                      "erneut."),
+                          QCoreApplication::translate("aufnahme", "Hinweis"), Antwort::Ok);
         break;
     }
     return Aufnahme_bereit;
@@ -160,8 +163,8 @@ void Bass_Geraet_Kanal_einstellen_Aufnahme()
     }
     Aufnahme_bereit = false;
     dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen,
-                      QStringLiteral("Bitte schließen Sie ein Mikrofon an."), QStringLiteral("Hinweis"),
-                      Antwort::Ok);
+                      QCoreApplication::translate("aufnahme", "Bitte schließen Sie ein Mikrofon an."),
+                      QCoreApplication::translate("aufnahme", "Hinweis"), Antwort::Ok);
 }
 
 namespace
@@ -173,11 +176,12 @@ bool audio_aufnahme_start(const Messvorgaben& v)
 {
     if (messung && messung->starten(v))
         return true;
-    Fehler_ausgabe(
-        QStringLiteral("Die Audioaufnahme kann nicht gestartet werden. Vermutlich greift ein anderes "
+    Fehler_ausgabe(QCoreApplication::translate(
+                       "aufnahme",
+                       "Die Audioaufnahme kann nicht gestartet werden. Vermutlich greift ein anderes "
                        "Programm ebenfalls auf die Audioaufnahme zu. Schließen Sie alle anderen "
                        "Programme und versuchen es dann erneut."),
-        QStringLiteral("Audiofehler"));
+                   QCoreApplication::translate("aufnahme", "Audiofehler"));
     Automatik.abbrechen();
     Prozessprioritaet_normal();
     if (Form2)
@@ -207,7 +211,7 @@ void Audio_Aufnahme_beenden()
     if (timer_ende)
         timer_ende->stop();
     if (s == Pegelmesser::Stopp::fehler)
-        Audio_Fehler(QStringLiteral("Aufnahmefehler!"));
+        Audio_Fehler(QCoreApplication::translate("aufnahme", "Aufnahmefehler!"));
 }
 
 void Stop_Taste_druecken()
@@ -227,5 +231,5 @@ void kvTimer_Aufnahme_ende()
 
 void Audio_Fehler(const QString& text)
 {
-    Fehler_ausgabe(text, QStringLiteral("Audiofehler"));
+    Fehler_ausgabe(text, QCoreApplication::translate("aufnahme", "Audiofehler"));
 }

@@ -35,15 +35,15 @@ TBezugshoerer_Form::TBezugshoerer_Form(std::function<void(uint8_t, bool)> oeffne
     : QWidget(parent, Qt::Window), oeffnen_(std::move(oeffnen)), gespeichert_(std::move(gespeichert))
 {
     setObjectName(QStringLiteral("Bezugshoerer_Form"));
-    setWindowTitle(QStringLiteral("Kalibrierung mit Bezugshörer"));
+    setWindowTitle(tr("Kalibrierung mit Bezugshörer"));
     resize(760, 820);
     auto* spalte = new QVBoxLayout(this);
-    Erklaerung = Text(
-        QStringLiteral("Der Bezugshörer ist ein Mensch mit normalem Gehör: 18 bis 25 Jahre alt, ohne bekannte "
-                       "Hörprobleme und ohne lauten Lärm in den letzten 24 Stunden. Er macht mit diesem "
-                       "Kopfhörer den gewöhnlichen Hörtest, und jede Frequenz wird so kalibriert, dass seine "
-                       "Hörschwelle der Normhörschwelle nach ISO 226:2003 entspricht."),
-        this);
+    Erklaerung =
+        Text(tr("Der Bezugshörer ist ein Mensch mit normalem Gehör: 18 bis 25 Jahre alt, ohne bekannte "
+                "Hörprobleme und ohne lauten Lärm in den letzten 24 Stunden. Er macht mit diesem "
+                "Kopfhörer den gewöhnlichen Hörtest, und jede Frequenz wird so kalibriert, dass seine "
+                "Hörschwelle der Normhörschwelle nach ISO 226:2003 entspricht."),
+             this);
     Erklaerung->setObjectName(QStringLiteral("Erklaerung"));
     spalte->addWidget(Erklaerung);
 
@@ -53,26 +53,26 @@ TBezugshoerer_Form::TBezugshoerer_Form(std::function<void(uint8_t, bool)> oeffne
         b->setObjectName(QString::fromLatin1(name));
         return b;
     };
-    raster->addWidget(Text(QStringLiteral("<b>1. Anfangslautstärke</b>: Drücken Sie bei 1000 Hz „Start“, stellen "
-                                          "Sie den Ton angenehm laut ein, dann „Stopp“ und „Speichern“. "
-                                          "Danach erhält jede Frequenz diese Lautstärke, damit der "
-                                          "abnehmende Ton die Normhörschwelle überstreicht."),
+    raster->addWidget(Text(tr("<b>1. Anfangslautstärke</b>: Drücken Sie bei 1000 Hz „Start“, stellen "
+                              "Sie den Ton angenehm laut ein, dann „Stopp“ und „Speichern“. "
+                              "Danach erhält jede Frequenz diese Lautstärke, damit der "
+                              "abnehmende Ton die Normhörschwelle überstreicht."),
                            this),
                       0, 0, 1, 3);
-    Button_Lautstaerke_links = knopf(QStringLiteral("Anfangslautstärke links …"), "Button_Lautstaerke_links");
-    Button_Lautstaerke_rechts = knopf(QStringLiteral("Anfangslautstärke rechts …"), "Button_Lautstaerke_rechts");
-    Button_Alle_Frequenzen = knopf(QStringLiteral("Für alle Frequenzen übernehmen"), "Button_Alle_Frequenzen");
+    Button_Lautstaerke_links = knopf(tr("Anfangslautstärke links …"), "Button_Lautstaerke_links");
+    Button_Lautstaerke_rechts = knopf(tr("Anfangslautstärke rechts …"), "Button_Lautstaerke_rechts");
+    Button_Alle_Frequenzen = knopf(tr("Für alle Frequenzen übernehmen"), "Button_Alle_Frequenzen");
     raster->addWidget(Button_Lautstaerke_links, 1, 0);
     raster->addWidget(Button_Lautstaerke_rechts, 1, 1);
     raster->addWidget(Button_Alle_Frequenzen, 1, 2);
-    raster->addWidget(Text(QStringLiteral("<b>2. Hörtest</b> des Bezugshörers für beide Ohren, jeweils mit "
-                                          "„Übernehmen“ beenden; dann „Hörer übernehmen“. Bis zu drei Hörer "
-                                          "(oder Wiederholungen) werden gemittelt."),
+    raster->addWidget(Text(tr("<b>2. Hörtest</b> des Bezugshörers für beide Ohren, jeweils mit "
+                              "„Übernehmen“ beenden; dann „Hörer übernehmen“. Bis zu drei Hörer "
+                              "(oder Wiederholungen) werden gemittelt."),
                            this),
                       2, 0, 1, 3);
-    Button_Hoertest_links = knopf(QStringLiteral("Hörtest linkes Ohr …"), "Button_Hoertest_links");
-    Button_Hoertest_rechts = knopf(QStringLiteral("Hörtest rechtes Ohr …"), "Button_Hoertest_rechts");
-    Button_Hoerer = knopf(QStringLiteral("Hörer übernehmen"), "Button_Hoerer");
+    Button_Hoertest_links = knopf(tr("Hörtest linkes Ohr …"), "Button_Hoertest_links");
+    Button_Hoertest_rechts = knopf(tr("Hörtest rechtes Ohr …"), "Button_Hoertest_rechts");
+    Button_Hoerer = knopf(tr("Hörer übernehmen"), "Button_Hoerer");
     raster->addWidget(Button_Hoertest_links, 3, 0);
     raster->addWidget(Button_Hoertest_rechts, 3, 1);
     raster->addWidget(Button_Hoerer, 3, 2);
@@ -83,20 +83,20 @@ TBezugshoerer_Form::TBezugshoerer_Form(std::function<void(uint8_t, bool)> oeffne
     spalte->addWidget(Stand_Label);
     Tabelle = new QTableWidget(Zeilen, 3, this);
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
-    Tabelle->setHorizontalHeaderLabels({QStringLiteral("Frequenz"), QStringLiteral("Linkes Ohr"),
-                                        QStringLiteral("Rechtes Ohr")});
+    Tabelle->setHorizontalHeaderLabels({tr("Frequenz"), tr("Linkes Ohr"), tr("Rechtes Ohr")});
     Tabelle->verticalHeader()->setVisible(false);
     Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     spalte->addWidget(Tabelle, 1);
-    spalte->addWidget(Text(QStringLiteral("Der Wert einer Zeile ist der Schalldruckpegel bei ihrer "
-                                          "Anfangslautstärke. Gelb: die Hörer weichen um mehr als 10 dB "
-                                          "voneinander ab. ") +
-                               Bezugshoerer_Hinweis,
+    //: %1 the note on the calibration with a reference listener
+    spalte->addWidget(Text(tr("Der Wert einer Zeile ist der Schalldruckpegel bei ihrer "
+                              "Anfangslautstärke. Gelb: die Hörer weichen um mehr als 10 dB "
+                              "voneinander ab. %1")
+                               .arg(Bezugshoerer_Hinweis),
                            this));
     auto* unten = new QHBoxLayout;
-    Button_Neu = knopf(QStringLiteral("Neu beginnen"), "Button_Neu");
-    Button_Speichern = knopf(QStringLiteral("Speichern"), "Button_Speichern");
+    Button_Neu = knopf(tr("Neu beginnen"), "Button_Neu");
+    Button_Speichern = knopf(tr("Speichern"), "Button_Speichern");
     unten->addWidget(Button_Neu);
     unten->addStretch();
     unten->addWidget(Button_Speichern);
@@ -127,17 +127,16 @@ void TBezugshoerer_Form::Alle_Frequenzen_Click()
         }
     }
     if (Einstellungen_speichern_Festplatte())
-        Informations_ausgabe(QStringLiteral("Alle Frequenzen beider Ohren beginnen nun mit der Lautstärke von "
-                                            "1000 Hz."),
-                             QStringLiteral("Information"));
+        Informations_ausgabe(tr("Alle Frequenzen beider Ohren beginnen nun mit der Lautstärke von 1000 Hz."),
+                             tr("Information"));
 }
 
 void TBezugshoerer_Form::Hoerer_Click()
 {
     if (int(laeufe_.size()) >= Hoechstens_Bezugshoerer) {
-        Informations_ausgabe(QStringLiteral("Es werden höchstens drei Bezugshörer gemittelt. Mit „Neu "
-                                            "beginnen“ fangen Sie von vorn an."),
-                             QStringLiteral("Information"));
+        Informations_ausgabe(tr("Es werden höchstens drei Bezugshörer gemittelt. Mit „Neu "
+                                "beginnen“ fangen Sie von vorn an."),
+                             tr("Information"));
         return;
     }
     const Bezugshoerer_Lauf lauf = Bezugshoerer_auswerten(Hoertest_Druck, Hoertest_nach_Tonende, Einstellungen);
@@ -146,10 +145,10 @@ void TBezugshoerer_Form::Hoerer_Click()
         for (const auto& k : ohr)
             etwas = etwas || k.has_value();
     if (!etwas) {
-        Informations_ausgabe(QStringLiteral("Es liegt kein Hörtest vor, der ausgewertet werden kann. Führen Sie "
-                                            "zuerst den Hörtest des Bezugshörers durch und beenden Sie ihn mit "
-                                            "„Übernehmen“."),
-                             QStringLiteral("Information"));
+        Informations_ausgabe(tr("Es liegt kein Hörtest vor, der ausgewertet werden kann. Führen Sie "
+                                "zuerst den Hörtest des Bezugshörers durch und beenden Sie ihn mit "
+                                "„Übernehmen“."),
+                             tr("Information"));
         return;
     }
     laeufe_.push_back(lauf);
@@ -170,8 +169,8 @@ void TBezugshoerer_Form::Neu_Click()
 void TBezugshoerer_Form::Tabelle_fuellen()
 {
     const Bezugshoerer_Ergebnis r = Bezugshoerer_mitteln(laeufe_);
-    Stand_Label->setText(QStringLiteral("Bezugshörer: ") + QString::number(laeufe_.size()) +
-                         QStringLiteral(" von ") + QString::number(Hoechstens_Bezugshoerer));
+    Stand_Label->setText(tr("Bezugshörer: %1 von %2")
+                             .arg(QString::number(laeufe_.size()), QString::number(Hoechstens_Bezugshoerer)));
     for (int zeile = 1; zeile <= Zeilen; ++zeile) {
         const double f = Einstellungen.Frequenzen[size_t(zeile - 1)];
         Tabelle->setItem(zeile - 1, 0, new QTableWidgetItem(QString::number(f) + QStringLiteral(" Hz")));
@@ -181,13 +180,14 @@ void TBezugshoerer_Form::Tabelle_fuellen()
             QString text;
             const auto L = Bezugshoerer_Pegel(w, V3);
             if (f > Bezugshoerer_hoechste_Frequenz)
-                text = QStringLiteral("keine Normhörschwelle (bleibt)");
+                text = tr("keine Normhörschwelle (bleibt)");
             else if (!L)
                 text = QStringLiteral("–");
             else {
-                text = Zahl(*L) + QStringLiteral(" dB (") + QString::number(w.anzahl) + QStringLiteral(" Hörer)");
+                //: %1 the level in dB, %2 the number of listeners it is averaged from
+                text = tr("%1 dB (%2 Hörer)").arg(Zahl(*L), QString::number(w.anzahl));
                 if (w.uneinig)
-                    text += QStringLiteral(" – Hörer weichen um ") + Zahl(w.streuung_dB) + QStringLiteral(" dB ab");
+                    text += tr(" – Hörer weichen um %1 dB ab").arg(Zahl(w.streuung_dB));
             }
             auto* item = new QTableWidgetItem(text);
             if (w.uneinig)
@@ -214,8 +214,9 @@ void TBezugshoerer_Form::Speichern_Click()
             Eichzustand_merken(Einstellungen, links, Eichart::Bezugshoerer, QDate::currentDate());
     if (gespeichert_)
         gespeichert_();
-    Informations_ausgabe(QStringLiteral("Die Kalibrierung mit Bezugshörer wurde in der Einstellungsdatei "
-                                        "gespeichert.\r") +
-                             Bezugshoerer_Hinweis,
-                         QStringLiteral("Erfolgsmeldung"));
+    //: %1 the note on the calibration with a reference listener
+    Informations_ausgabe(
+        tr("Die Kalibrierung mit Bezugshörer wurde in der Einstellungsdatei gespeichert.\r%1")
+            .arg(Bezugshoerer_Hinweis),
+        tr("Erfolgsmeldung"));
 }

@@ -37,7 +37,7 @@ TForm2::TForm2(QWidget* parent) : QMainWindow(parent)
     Form2 = this;
     Fenster.Form2 = this;
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Einstellungen Links: Anfangslautstärke übernehmen"));
+    setWindowTitle(tr("Einstellungen Links: Anfangslautstärke übernehmen"));
     Geometrie_Einstellungen();
     for (int i = 1; i <= 22; ++i)
         Edit[size_t(i)]->installEventFilter(this);
@@ -104,13 +104,12 @@ void TForm2::Einstellungen_in_Form2_schreiben()
 
 void TForm2::StatusBar_Text()
 {
-    const QString P = Einstellungen.pulsierend
-                          ? QStringLiteral("Pulsierender Ton (Amplitudenmodulation mit ") +
-                                QStringLiteral("4") + QStringLiteral(" Hz), ")
-                          : QStringLiteral("Nicht pulsierend, ");
-    const QString A = Einstellungen.zunehmend ? QStringLiteral("Amplitude exponentiell zunehmend")
-                                              : QStringLiteral("Amplitude exponentiell abnehmend");
-    Panel1(QStringLiteral("Einstellungen: ") + P + A);
+    const QString P = Einstellungen.pulsierend ? tr("Pulsierender Ton (Amplitudenmodulation mit 4 Hz), ")
+                                               : tr("Nicht pulsierend, ");
+    const QString A = Einstellungen.zunehmend ? tr("Amplitude exponentiell zunehmend")
+                                              : tr("Amplitude exponentiell abnehmend");
+    //: %1 the kind of tone ("Pulsierender Ton …, " or "Nicht pulsierend, "), %2 its amplitude course
+    Panel1(tr("Einstellungen: %1%2").arg(P, A));
 }
 
 void TForm2::Form2_Messung_neu()
@@ -133,29 +132,29 @@ void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
     Rechtsuebernehmen1->setVisible(!auto_modus);
     StartKalibrierung1->setEnabled(auto_modus);
     StartKalibrierung1->setVisible(auto_modus);
-    Panel0(QStringLiteral("Bereit"));
+    Panel0(tr("Bereit"));
     Panel1(QStringLiteral(" "));
     Form2Alle_Buttons_sichtbar();
     if (Form2_Modus != 2)
-        EinstellungenSpeichern1->setText(QStringLiteral("Speichern"));
-    const QString kanal = l ? QStringLiteral("Linker Kanal: ") : QStringLiteral("Rechter Kanal: ");
+        EinstellungenSpeichern1->setText(tr("Speichern"));
+    //: Window title: %1 is what the window sets for this channel
+    const QString kanal = l ? tr("Linker Kanal: %1") : tr("Rechter Kanal: %1");
     switch (Form2_Modus) {
     case 1:
-        setWindowTitle(kanal + QStringLiteral("Anfangs- bzw. Endlautstärke"));
+        setWindowTitle(kanal.arg(tr("Anfangs- bzw. Endlautstärke")));
         break;
     case 2:
-        setWindowTitle(kanal + QStringLiteral("Kalibrierung über Mikrofonspannung"));
+        setWindowTitle(kanal.arg(tr("Kalibrierung über Mikrofonspannung")));
         break;
     case 3:
-        setWindowTitle(kanal + QStringLiteral("Manuelle Kalibrierung"));
+        setWindowTitle(kanal.arg(tr("Manuelle Kalibrierung")));
         break;
     default:
-        setWindowTitle(kanal + QStringLiteral("Automatische Kalibrierung"));
+        setWindowTitle(kanal.arg(tr("Automatische Kalibrierung")));
         break;
     }
     if (!auto_modus)
-        Rechtsuebernehmen1->setText(l ? QStringLiteral("Von rechts übernehmen")
-                                      : QStringLiteral("Von links übernehmen"));
+        Rechtsuebernehmen1->setText(l ? tr("Von rechts übernehmen") : tr("Von links übernehmen"));
     aktive_Zeile = 0;
     TrackBar1->setEnabled(!auto_modus);
     TrackBar2->setEnabled(!auto_modus);
@@ -180,8 +179,8 @@ void TForm2::Launcher_Modi_1_bis_4(uint8_t ohr)
     Form2GeomEinstellungen();
     Einstellungen_in_Form2_schreiben();
     Form2Alle_Edits_aus_grau();
-    StaticText23->setText(QStringLiteral("Lautstärke Grobeinstellung"));
-    Label1->setText(QStringLiteral("Lautstärke Feineinstellung"));
+    StaticText23->setText(tr("Lautstärke Grobeinstellung"));
+    Label1->setText(tr("Lautstärke Feineinstellung"));
     StaticText31->setVisible(Form2_Modus == 2);
     Edit[22]->setVisible(Form2_Modus == 2);
     if (auto_modus)
@@ -210,7 +209,7 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
 {
     Form2Alle_Edits_aus_grau();
     Form2Alle_Buttons_einschalten();
-    Panel0(QStringLiteral("Bereit"));
+    Panel0(tr("Bereit"));
     StatusBar_Text();
     if (Fenster.Form3)
         Fenster.Form3->hide();
@@ -220,9 +219,8 @@ void TForm2::Form2_erscheint_Messungen(uint8_t ohr)
     Rechtsuebernehmen1->setVisible(false);
     StartKalibrierung1->setEnabled(false);
     StartKalibrierung1->setVisible(false);
-    EinstellungenSpeichern1->setText(QStringLiteral("Übernehmen"));
-    setWindowTitle(ohr == 1 ? QStringLiteral("Hörschwelle: Linkes Ohr")
-                            : QStringLiteral("Hörschwelle: Rechtes Ohr"));
+    EinstellungenSpeichern1->setText(tr("Übernehmen"));
+    setWindowTitle(ohr == 1 ? tr("Hörschwelle: Linkes Ohr") : tr("Hörschwelle: Rechtes Ohr"));
     Einstellungen_von_Festplatte_holen();
     Eichzustand_zeigen();
     Form2GeomEinstellungen();
@@ -248,10 +246,9 @@ void TForm2::Neu1Click()
     // Results accepted with "Übernehmen" go only after a question.
     const auto& u = Hoertest_uebernommen[size_t(ohr_index())];
     if (u && !u->werte.leer() &&
-        !Verwerfen_bestaetigt(links() ? QStringLiteral("Sollen die übernommenen Ergebnisse des linken Ohrs "
-                                                       "verworfen werden?")
-                                      : QStringLiteral("Sollen die übernommenen Ergebnisse des rechten Ohrs "
-                                                       "verworfen werden?")))
+        !Verwerfen_bestaetigt(
+            links() ? tr("Sollen die übernommenen Ergebnisse des linken Ohrs verworfen werden?")
+                    : tr("Sollen die übernommenen Ergebnisse des rechten Ohrs verworfen werden?")))
         return;
     Form2_Messung_neu();
     Einstellungen_in_Form2_schreiben();
@@ -259,7 +256,7 @@ void TForm2::Neu1Click()
 
 bool TForm2::Verwerfen_bestaetigt(const QString& frage)
 {
-    return dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, QStringLiteral("Frage"), Antwort::Nein) ==
+    return dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, tr("Frage"), Antwort::Nein) ==
            Antwort::Ja;
 }
 
@@ -273,11 +270,11 @@ bool TForm2::Uebernommene_behalten()
     // Only looked at: nothing changes.
     if (Ohr_Ergebnisse_holen(links()) == u->werte)
         return true;
-    if (Verwerfen_bestaetigt(
-            links() ? QStringLiteral("Die neuen Messungen werden nicht übernommen. Sollen auch die zuvor "
-                                     "übernommenen Ergebnisse des linken Ohrs verworfen werden?")
-                    : QStringLiteral("Die neuen Messungen werden nicht übernommen. Sollen auch die zuvor "
-                                     "übernommenen Ergebnisse des rechten Ohrs verworfen werden?")))
+    if (Verwerfen_bestaetigt(links()
+                                 ? tr("Die neuen Messungen werden nicht übernommen. Sollen auch die zuvor "
+                                      "übernommenen Ergebnisse des linken Ohrs verworfen werden?")
+                                 : tr("Die neuen Messungen werden nicht übernommen. Sollen auch die zuvor "
+                                      "übernommenen Ergebnisse des rechten Ohrs verworfen werden?")))
         return false;
     Ohr_Ergebnisse_setzen(links(), u->werte);
     return true;
@@ -377,14 +374,13 @@ void TForm2::FormDeactivate()
         return;
     QString frage;
     if (Form2_Modus == 0)
-        frage = QStringLiteral("Soll der Vazozez abgebrochen werden?");
+        frage = tr("Soll der Vazozez abgebrochen werden?");
     else if (Form2_Modus == 1)
-        frage = QStringLiteral("Soll die Lautstärkeeinstellung abgebrochen werden?");
+        frage = tr("Soll die Lautstärkeeinstellung abgebrochen werden?");
     else
-        frage = QStringLiteral("Soll die Kalibrierung abgebrochen werden?");
+        frage = tr("Soll die Kalibrierung abgebrochen werden?");
     frage_offen_ = true;
-    const Antwort a =
-        dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, QStringLiteral("Frage"), Antwort::Nein);
+    const Antwort a = dialoge().meldung(Symbol::Frage, Knoepfe::JaNein, frage, tr("Frage"), Antwort::Nein);
     frage_offen_ = false;
     if (a == Antwort::Ja) {
         close();

@@ -11,6 +11,7 @@
 // and messfenster_auto.cpp (the automatic calibration).
 #include "core/calibration/auto_kalibrierung.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <array>
@@ -37,8 +38,12 @@ extern bool Ton_gestoppt;
 extern bool Ton_wiederholen;
 
 // Status line of a hearing-test row whose tone has played to its end.
-inline const QString Text_Ton_zu_Ende =
-    QStringLiteral("Der Ton ist zu Ende. Bitte \"Stopp\" drücken: der Wert gilt dann als Grenze.");
+inline QString Text_Ton_zu_Ende()
+{
+    return QCoreApplication::translate(
+        "einstellungen_messungen",
+        "Der Ton ist zu Ende. Bitte \"Stopp\" drücken: der Wert gilt dann als Grenze.");
+}
 
 class TForm2 : public QMainWindow
 {

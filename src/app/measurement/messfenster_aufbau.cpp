@@ -32,14 +32,14 @@ void TForm2::Geometrie_Einstellungen()
     auto aktion = [&](const QString& text, const char* name, void (TForm2::*handler)()) {
         return Menuepunkt(menue, text, name, this, handler);
     };
-    Neu1 = aktion(QStringLiteral("Neu"), "Neu1", &TForm2::Neu1Click);
-    Rechtsuebernehmen1 = aktion(QStringLiteral("Von rechts übertragen"), "Rechtsuebernehmen1",
-                                &TForm2::Rechtsuebernehmen1Click);
+    Neu1 = aktion(tr("Neu"), "Neu1", &TForm2::Neu1Click);
+    Rechtsuebernehmen1 =
+        aktion(tr("Von rechts übertragen"), "Rechtsuebernehmen1", &TForm2::Rechtsuebernehmen1Click);
     EinstellungenSpeichern1 =
-        aktion(QStringLiteral("Speichern"), "EinstellungenSpeichern1", &TForm2::EinstellungenSpeichern1Click);
-    Abbrechen2 = aktion(QStringLiteral("Abbrechen"), "Abbrechen2", &TForm2::Abbrechen2Click);
+        aktion(tr("Speichern"), "EinstellungenSpeichern1", &TForm2::EinstellungenSpeichern1Click);
+    Abbrechen2 = aktion(tr("Abbrechen"), "Abbrechen2", &TForm2::Abbrechen2Click);
     StartKalibrierung1 =
-        aktion(QStringLiteral("Start Kalibrierung"), "StartKalibrierung1", &TForm2::StartKalibrierung1Click);
+        aktion(tr("Start Kalibrierung"), "StartKalibrierung1", &TForm2::StartKalibrierung1Click);
 
     auto* mitte = new QWidget(this);
     auto* spalte = new QVBoxLayout(mitte);
@@ -53,11 +53,11 @@ void TForm2::Geometrie_Einstellungen()
         l->setObjectName(QString::fromLatin1(name));
         return l;
     };
-    StaticText31 = beschriftung(QStringLiteral("Schallpegel in dB(A)"), "StaticText31");
+    StaticText31 = beschriftung(tr("Schallpegel in dB(A)"), "StaticText31");
     StaticText31->setAlignment(Qt::AlignCenter);
-    StaticText28 = beschriftung(QStringLiteral("Frequenz"), "StaticText28");
-    StaticText29 = beschriftung(QStringLiteral("Frequenz"), "StaticText29");
-    StaticText30 = beschriftung(QStringLiteral("Frequenz"), "StaticText30");
+    StaticText28 = beschriftung(tr("Frequenz"), "StaticText28");
+    StaticText29 = beschriftung(tr("Frequenz"), "StaticText29");
+    StaticText30 = beschriftung(tr("Frequenz"), "StaticText30");
     StaticText24 = beschriftung(QString(), "StaticText24");
     StaticText25 = beschriftung(QString(), "StaticText25");
     StaticText26 = beschriftung(QString(), "StaticText26");
@@ -103,7 +103,7 @@ void TForm2::Geometrie_Einstellungen()
             zelle->addWidget(c);
             gitter->addLayout(zelle, erste + 1, s);
 
-            auto* b = new QPushButton(QStringLiteral("Start"), mitte);
+            auto* b = new QPushButton(tr("Start"), mitte);
             b->setObjectName(QStringLiteral("Button%1").arg(i));
             // Hidden buttons keep their place, so the rows do not jump.
             QSizePolicy platz = b->sizePolicy();
@@ -128,12 +128,12 @@ void TForm2::Geometrie_Einstellungen()
     balken(TrackBar2, "TrackBar2", 0, 5953, 300);
     balken(TrackBar1, "TrackBar1", 1, 6000, 3000);
     TrackBar1->setValue(1);
-    StaticText23 = beschriftung(QStringLiteral("Anfangslautstärke Grobeinstellung"), "StaticText23");
-    Label1 = beschriftung(QStringLiteral("Anfangslautstärke Feineinstellung"), "Label1");
-    StaticText22 = beschriftung(QStringLiteral("Minimum"), "StaticText22");
-    StaticText32 = beschriftung(QStringLiteral("Maximum"), "StaticText32");
-    Label2 = beschriftung(QStringLiteral("Minimum"), "Label2");
-    Label3 = beschriftung(QStringLiteral("Maximum"), "Label3");
+    StaticText23 = beschriftung(tr("Anfangslautstärke Grobeinstellung"), "StaticText23");
+    Label1 = beschriftung(tr("Anfangslautstärke Feineinstellung"), "Label1");
+    StaticText22 = beschriftung(tr("Minimum"), "StaticText22");
+    StaticText32 = beschriftung(tr("Maximum"), "StaticText32");
+    Label2 = beschriftung(tr("Minimum"), "Label2");
+    Label3 = beschriftung(tr("Maximum"), "Label3");
     auto* regler = new QGridLayout;
     regler->addWidget(StaticText23, 0, 0, 1, 3, Qt::AlignHCenter);
     regler->addWidget(StaticText22, 1, 0);
@@ -153,7 +153,7 @@ void TForm2::Geometrie_Einstellungen()
 
     setCentralWidget(mitte);
 
-    panel0_ = new QLabel(QStringLiteral("Bereit"), this);
+    panel0_ = new QLabel(tr("Bereit"), this);
     panel0_->setObjectName(QStringLiteral("StatusBar1Panel0"));
     panel0_->setMinimumWidth(100);
     panel1_ = new QLabel(QStringLiteral(" "), this);
@@ -320,14 +320,16 @@ void TForm2::Zeilenfarbe_zuweisen(int ohr, int zeile)
 void TForm2::Form2GeomEinstellungen()
 {
     for (int i = 1; i <= Zeilen; ++i)
-        Button[size_t(i)]->setText(QStringLiteral("Start"));
+        Button[size_t(i)]->setText(tr("Start"));
     if (Form2_Modus == 3 || Form2_Modus == 4)
         Form2Alle_ComboBoxen_einschalten();
     else
         Form2Alle_ComboBoxen_ausschalten();
-    static const char* ueberschrift[5] = {"Schallpegel in dB", "Schallpegel in dB(A)", "Spannung in mV",
-                                          "Schallpegel", "Schallpegel"};
-    const QString wert = QString::fromUtf8(ueberschrift[std::min<int>(Form2_Modus, 4)]);
+    static const char* const ueberschrift[5] = {
+        QT_TRANSLATE_NOOP("TForm2", "Schallpegel in dB"), QT_TRANSLATE_NOOP("TForm2", "Schallpegel in dB(A)"),
+        QT_TRANSLATE_NOOP("TForm2", "Spannung in mV"), QT_TRANSLATE_NOOP("TForm2", "Schallpegel"),
+        QT_TRANSLATE_NOOP("TForm2", "Schallpegel")};
+    const QString wert = tr(ueberschrift[std::min<int>(Form2_Modus, 4)]);
     for (QLabel* l : {StaticText24, StaticText25, StaticText26})
         l->setText(wert);
     const QColor frequenzfarbe = Form2_Modus == 0 ? Farbe_blau : Farbe_gruen;

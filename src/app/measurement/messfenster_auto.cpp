@@ -35,9 +35,9 @@ void TForm2::Auto1_start()
     Edit[5]->setFocus();
     Form2Alle_ComboBoxen_dBA();
     const Auto_Aktionen a = Automatik.Auto1_start(Einstellungen.Frequenzen, FFT_Tabellen.Frequenzachse);
-    Panel0(QStringLiteral("Aktiv"));
-    Panel1(QStringLiteral("Automatische Kalibrierung: ") +
-           QString::number(Automatik.Frequenz(Auto_erste_Zeile), 'f', 0) + QStringLiteral(" Hz"));
+    Panel0(tr("Aktiv"));
+    Panel1(tr("Automatische Kalibrierung: %1 Hz")
+               .arg(QString::number(Automatik.Frequenz(Auto_erste_Zeile), 'f', 0)));
     aktive_Zeile = Auto_erste_Zeile;
     Auto_Aktionen_ausfuehren(a);
 }
@@ -93,9 +93,9 @@ void TForm2::Auto_Aktionen_ausfuehren(const Auto_Aktionen& aktionen)
             break;
         case Art::Neue_Zeile:
             aktive_Zeile = x.wert;
-            Panel0(QStringLiteral("Aktiv"));
-            Panel1(QStringLiteral("Automatische Kalibrierung: ") +
-                   QString::number(Automatik.Frequenz(x.wert), 'f', 0) + QStringLiteral(" Hz"));
+            Panel0(tr("Aktiv"));
+            Panel1(tr("Automatische Kalibrierung: %1 Hz")
+                       .arg(QString::number(Automatik.Frequenz(x.wert), 'f', 0)));
             Lautstaerke_in_Trackbar(uint32_t(Auto_Startlautstaerke));
             Farbe_und_Fokus_start(x.wert);
             break;
@@ -110,8 +110,8 @@ void TForm2::Auto_Aktionen_ausfuehren(const Auto_Aktionen& aktionen)
             Informations_ausgabe(m.text, m.titel);
             EinstellungenSpeichern1->setEnabled(true);
             StartKalibrierung1->setEnabled(true);
-            Panel0(QStringLiteral("Bereit"));
-            Panel1(QStringLiteral("Die Ergebnisse der Kalibrierung können nun abgespeichert werden."));
+            Panel0(tr("Bereit"));
+            Panel1(tr("Die Ergebnisse der Kalibrierung können nun abgespeichert werden."));
             return;
         }
         case Art::Fehlgeschlagen: {
@@ -136,8 +136,7 @@ void TForm2::Auto1_abbrechen(bool ton_fehlt)
     Prozessprioritaet_normal();
     if (ton_fehlt)
         dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen,
-                          QStringLiteral("Bitte schließen Sie einen Kopfhörer an."),
-                          QStringLiteral("Hinweis"), Antwort::Ok);
+                          tr("Bitte schließen Sie einen Kopfhörer an."), tr("Hinweis"), Antwort::Ok);
     Auto1_Leerlauf();
 }
 
@@ -145,7 +144,7 @@ void TForm2::Auto1_Leerlauf()
 {
     EinstellungenSpeichern1->setEnabled(false);
     StartKalibrierung1->setEnabled(true);
-    Panel0(QStringLiteral("Bereit"));
+    Panel0(tr("Bereit"));
     Panel1(QStringLiteral(" "));
     Einstellungen_in_Form2_schreiben();
     Form2Alle_Edits_aus_grau();

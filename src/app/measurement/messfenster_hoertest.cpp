@@ -53,11 +53,11 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
                 // Nothing measured: the row shows its stored result's colour again.
                 Zeilenfarbe_zuweisen(l ? 1 : 2, zeile);
             }
-            Panel0(QStringLiteral("Bereit"));
+            Panel0(tr("Bereit"));
             StatusBar_Text();
             Ruhepegel_Zeile_endet(this, l, zeile, ton_lief);
         }
-        Button[size_t(zeile)]->setText(QStringLiteral("Start"));
+        Button[size_t(zeile)]->setText(tr("Start"));
         aktive_Zeile = 0;
         ton_lief = false;
         sound_beenden();
@@ -67,7 +67,7 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
             if (Form2_Modus == 1)
                 Eine_Spannung_ausgeben(l, zeile);
             Form2Alle_Edits_aus_grau();
-            Panel0(QStringLiteral("Bereit"));
+            Panel0(tr("Bereit"));
             Panel1(QStringLiteral(" "));
         }
         return;
@@ -82,7 +82,7 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
                                             : (l ? Lautstaerke_links : Lautstaerke_rechts)[v][zeile];
     if (Form2_Modus <= 3 && !Lauter_Ton_erlaubt(0, start, l, zeile))
         return;
-    Button[size_t(zeile)]->setText(QStringLiteral("Stopp"));
+    Button[size_t(zeile)]->setText(tr("Stopp"));
     aktive_Zeile = zeile;
     ton_lief = false;
     Form2Andere_Buttons_abschalten(zeile);
@@ -96,8 +96,8 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
             SetWaveVolume(uint16_t(ton_volumen), 0);
         else
             SetWaveVolume(0, uint16_t(ton_volumen));
-        Panel1(QStringLiteral("Ton wird erzeugt. Bitte warten."));
-        Panel0(QStringLiteral("Aktiv"));
+        Panel1(tr("Ton wird erzeugt. Bitte warten."));
+        Panel0(tr("Aktiv"));
         Ton_abnehmend(l, zeile, f);
         if (aktive_Zeile == zeile)
             StatusBar_Text();
@@ -106,23 +106,22 @@ void TForm2::DrueckeButton_Einstellungen(int zeile)
     }
     Trackbars_zeigen(true);
     Form2aktiver_Edit_einschalten(zeile);
-    Panel1(QStringLiteral("Ton wird erzeugt. Bitte warten."));
+    Panel1(tr("Ton wird erzeugt. Bitte warten."));
     Lautstaerke_in_Trackbar(l ? Lautstaerke_links[v][zeile] : Lautstaerke_rechts[v][zeile]);
-    Panel0(QStringLiteral("Aktiv"));
+    Panel0(tr("Aktiv"));
     Ton_konstant(l, 3000, f);
     if (aktive_Zeile != zeile)
         return;
     switch (Form2_Modus) {
     case 1:
-        Panel1(QStringLiteral("Lautstärke einstellen"));
+        Panel1(tr("Lautstärke einstellen"));
         break;
     case 2:
-        Panel1(zeile == 5 ? QStringLiteral(
-                                "Lautstärke einstellen, Mikrofonspannung und Schallpegel messen und eingeben")
-                          : QStringLiteral("Lautstärke einstellen, Mikrofonspannung messen und eingeben"));
+        Panel1(zeile == 5 ? tr("Lautstärke einstellen, Mikrofonspannung und Schallpegel messen und eingeben")
+                          : tr("Lautstärke einstellen, Mikrofonspannung messen und eingeben"));
         break;
     default:
-        Panel1(QStringLiteral("Lautstärke einstellen, Schalldruckpegel messen und eingeben"));
+        Panel1(tr("Lautstärke einstellen, Schalldruckpegel messen und eingeben"));
         break;
     }
     if (Form2_Modus >= 2)
@@ -197,7 +196,7 @@ void TForm2::Konstanten_Ton_spielen(bool l, uint32_t N, bool neu, float frequenz
 void TForm2::abspielen(const QString& datei)
 {
     if (!Datei_existiert(datei)) {
-        Fehler_ausgabe(QStringLiteral("Datei nicht vorhanden"), QStringLiteral("Problem"));
+        Fehler_ausgabe(tr("Datei nicht vorhanden"), tr("Problem"));
         return;
     }
     // The end of play is reported in every mode: the constant tones start
@@ -216,13 +215,12 @@ void TForm2::abspielen(const QString& datei)
     if (player_)
         player_->schliessen();
     dialoge().meldung(Symbol::Information, Knoepfe::OkAbbrechen,
-                      QStringLiteral("Bitte schließen Sie einen Kopfhörer an."), QStringLiteral("Hinweis"),
-                      Antwort::Ok);
+                      tr("Bitte schließen Sie einen Kopfhörer an."), tr("Hinweis"), Antwort::Ok);
     if (Form2_Modus == 4)
         return; // the automatic calibration ends its run itself
     const int zeile = aktive_Zeile;
     if (zeile >= 1 && zeile <= Zeilen) {
-        Button[size_t(zeile)]->setText(QStringLiteral("Start"));
+        Button[size_t(zeile)]->setText(tr("Start"));
         aktive_Zeile = 0;
         ton_lief = false;
         Form2Alle_Buttons_einschalten();
@@ -234,7 +232,7 @@ void TForm2::abspielen(const QString& datei)
             Zeilenfarbe_zuweisen(links() ? 1 : 2, zeile);
             StatusBar_Text();
         }
-        Panel0(QStringLiteral("Bereit"));
+        Panel0(tr("Bereit"));
     }
 }
 
@@ -273,7 +271,7 @@ void TForm2::MediaPlayer1Notify()
     }
     // The hearing-test tone has played to its end while its row waits for "Stopp".
     if (!Ton_gestoppt && Form2_Modus == 0 && aktive_Zeile != 0 && ton_lief)
-        Panel1(Text_Ton_zu_Ende);
+        Panel1(Text_Ton_zu_Ende());
 }
 
 void TForm2::Druck_ausgeben(bool l, int zeile)

@@ -40,7 +40,7 @@ bool TForm2::FalscheZahleneingabe(QLineEdit* edit)
     if (fehler.isEmpty())
         return false;
     eingabemeldung_offen_ = true;
-    dialoge().meldung(Symbol::Information, Knoepfe::Ok, fehler, QStringLiteral("Eingabefehler"), Antwort::Ok);
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, fehler, tr("Eingabefehler"), Antwort::Ok);
     eingabemeldung_offen_ = false;
     edit->setFocus();
     return true;
@@ -51,8 +51,8 @@ bool TForm2::FalscheDezibeleingabe(QLineEdit* edit)
     if (!edit || Dezibeleingabe_richtig(edit->text()))
         return false;
     eingabemeldung_offen_ = true;
-    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Dezibel_Eingabefehler,
-                      QStringLiteral("Eingabefehler"), Antwort::Ok);
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Dezibel_Eingabefehler, tr("Eingabefehler"),
+                      Antwort::Ok);
     eingabemeldung_offen_ = false;
     edit->setFocus();
     return true;
@@ -188,10 +188,12 @@ bool TForm2::Lauter_Ton_erlaubt(uint32_t alt, uint32_t neu, bool l, int zeile)
 
 void TForm2::Eichzustand_zeigen()
 {
-    QString text = QStringLiteral("Kalibrierung ") + (links() ? QStringLiteral("links: ") : QStringLiteral("rechts: ")) +
-                   Eichzustand_text(Eichzustand_holen(Einstellungen, links()));
+    //: %1 the state of the ear's calibration (kind and date)
+    QString text = (links() ? tr("Kalibrierung links: %1") : tr("Kalibrierung rechts: %1"))
+                       .arg(Eichzustand_text(Eichzustand_holen(Einstellungen, links())));
     if (Form2_Modus == 4)
-        text = QStringLiteral("Setzen Sie den Kopfhörer nicht auf: er liegt am Mikrofon, die Töne sind laut. ") + text;
+        text =
+            tr("Setzen Sie den Kopfhörer nicht auf: er liegt am Mikrofon, die Töne sind laut. %1").arg(text);
     Eichzustand_Label->setText(text);
 }
 

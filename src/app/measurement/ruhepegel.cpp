@@ -14,6 +14,7 @@
 #include "platform/audio/abspieler.h"
 #include "platform/audio/aufnehmer.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
@@ -127,9 +128,10 @@ bool Aufnahme_starten(TForm2* w)
     if (!a->starten()) {
         a->uebergabe().anhalten();
         QObject::disconnect(s.verbindung);
-        Audio_Fehler(QStringLiteral("Die Audioaufnahme kann nicht gestartet werden, der Ruhepegel wird "
-                                    "nicht geprüft. Vermutlich greift ein anderes Programm ebenfalls auf "
-                                    "die Audioaufnahme zu."));
+        Audio_Fehler(QCoreApplication::translate(
+            "ruhepegel", "Die Audioaufnahme kann nicht gestartet werden, der Ruhepegel "
+                         "wird nicht geprüft. Vermutlich greift ein anderes Programm "
+                         "ebenfalls auf die Audioaufnahme zu."));
         return false;
     }
     s.laeuft = true;
@@ -186,10 +188,12 @@ QString Ruhepegel_Text(const Ruhepegel_Befund& b)
 {
     if (!b.ueberschritten || b.Band < 0)
         return QString();
-    return QStringLiteral("Ruhepegel während des Tons zu hoch: im Oktavband ") + Band_text(b.Band) +
-           QStringLiteral(" um ") + zahl(b.um_dB) + QStringLiteral(" dB über der Grenze von ") +
-           zahl(Ruhepegel_Grenzen_dB[size_t(b.Band)]) +
-           QStringLiteral(" dB. Die Hörschwelle kann zu hoch gemessen sein.");
+    //: %1 the octave band (e.g. "1 kHz"), %2 by how many dB it lay above its limit, %3 the limit in dB
+    return QCoreApplication::translate("ruhepegel",
+                                       "Ruhepegel während des Tons zu hoch: im Oktavband %1 um %2 dB "
+                                       "über der Grenze von %3 dB. Die Hörschwelle kann zu hoch "
+                                       "gemessen sein.")
+        .arg(Band_text(b.Band), zahl(b.um_dB), zahl(Ruhepegel_Grenzen_dB[size_t(b.Band)]));
 }
 
 void Ruhepegel_Sitzung_beginnt(TForm2* w, bool links)
@@ -217,8 +221,9 @@ bool Ruhepegel_vor_Zeile(TForm2* w, bool links)
     s.pruefung_laeuft = true;
     s.phase = Phase::vorher;
     s.sammler.neu_beginnen();
-    w->Panel0(QStringLiteral("Aktiv"));
-    w->Panel1(QStringLiteral("Der Ruhepegel des Raums wird gemessen. Bitte 3 Sekunden Ruhe."));
+    w->Panel0(QCoreApplication::translate("ruhepegel", "Aktiv"));
+    w->Panel1(QCoreApplication::translate("ruhepegel",
+                                          "Der Ruhepegel des Raums wird gemessen. Bitte 3 Sekunden Ruhe."));
     const double anfang = uhr().jetzt_ms();
     while (s.laeuft && s.sammler.Bloecke() < Bloecke_vorher && uhr().jetzt_ms() - anfang < Hoechstdauer_ms)
         uhr().pause(20);
@@ -226,14 +231,16 @@ bool Ruhepegel_vor_Zeile(TForm2* w, bool links)
     s.pruefung_laeuft = false;
     if (!s.laeuft || !w->isVisible())
         return false; // the window was closed meanwhile
-    w->Panel0(QStringLiteral("Bereit"));
+    w->Panel0(QCoreApplication::translate("ruhepegel", "Bereit"));
     w->StatusBar_Text();
     geprueft = true;
     if (s.sammler.Bloecke() < Bloecke_vorher) {
         dialoge().meldung(Symbol::Warnung, Knoepfe::Ok,
-                          QStringLiteral("Der Ruhepegel konnte nicht gemessen werden: Die Audioaufnahme liefert "
-                                         "keine Daten. Der Hörtest wird ohne diese Prüfung fortgesetzt."),
-                          QStringLiteral("Ruhepegel"), Antwort::Ok);
+                          QCoreApplication::translate("ruhepegel",
+                                                      "Der Ruhepegel konnte nicht gemessen werden: Die "
+                                                      "Audioaufnahme liefert keine Daten. Der Hörtest wird "
+                                                      "ohne diese Prüfung fortgesetzt."),
+                          QCoreApplication::translate("ruhepegel", "Ruhepegel"), Antwort::Ok);
         return true;
     }
     const Pegelwerte werte = s.sammler.auswerten(FFT_Tabellen);
@@ -248,16 +255,21 @@ bool Ruhepegel_vor_Zeile(TForm2* w, bool links)
     if (zu_laut.empty())
         return true;
     QString baender;
+    //: One band of a list: %1 the octave band (e.g. "1 kHz"), %2 by how many dB it lies above its limit
     for (const auto& u : zu_laut)
-        baender += (baender.isEmpty() ? QString() : QStringLiteral(", ")) + Band_text(u.Band) +
-                   QStringLiteral(" um ") + zahl(u.um_dB) + QStringLiteral(" dB");
+        baender +=
+            (baender.isEmpty() ? QString() : QStringLiteral(", ")) +
+            QCoreApplication::translate("ruhepegel", "%1 um %2 dB").arg(Band_text(u.Band), zahl(u.um_dB));
     const Antwort a = dialoge().meldung(
         Symbol::Warnung, Knoepfe::OkAbbrechen,
-        QStringLiteral("Der Raum ist für den Hörtest zu laut. Der Ruhepegel liegt über der zulässigen Grenze: ") +
-            baender +
-            QStringLiteral(".\nHörschwellen in diesen Bereichen können zu hoch gemessen werden. Mit „OK“ geht der "
-                           "Hörtest trotzdem weiter, mit „Abbrechen“ wird vor dem nächsten Start erneut gemessen."),
-        QStringLiteral("Ruhepegel"), Antwort::Ok);
+        //: %1 the list of octave bands that are too loud
+        QCoreApplication::translate(
+            "ruhepegel", "Der Raum ist für den Hörtest zu laut. Der Ruhepegel liegt über der zulässigen "
+                         "Grenze: %1.\nHörschwellen in diesen Bereichen können zu hoch gemessen "
+                         "werden. Mit „OK“ geht der Hörtest trotzdem weiter, mit „Abbrechen“ wird vor "
+                         "dem nächsten Start erneut gemessen.")
+            .arg(baender),
+        QCoreApplication::translate("ruhepegel", "Ruhepegel"), Antwort::Ok);
     if (a != Antwort::Ok) {
         geprueft = false;
         return false;
@@ -318,15 +330,14 @@ void Ruhepegel_beenden(TForm2* /*w*/, bool /*links*/, bool /*verworfen*/)
 TRuhepegel_Form::TRuhepegel_Form(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Ruhepegel_Form"));
-    setWindowTitle(QStringLiteral("Ruhepegel"));
+    setWindowTitle(tr("Ruhepegel"));
     auto* g = new QGridLayout(this);
     Ueberschrift = new QLabel(this);
     QFont fett = Ueberschrift->font();
     fett.setBold(true);
     Ueberschrift->setFont(fett);
     g->addWidget(Ueberschrift, 0, 0, 1, 4);
-    const QString kopf[] = {QStringLiteral("Oktavband"), QStringLiteral("Ruhepegel"),
-                            QStringLiteral("Zulässig"), QString()};
+    const QString kopf[] = {tr("Oktavband"), tr("Ruhepegel"), tr("Zulässig"), QString()};
     for (int c = 0; c < 4; ++c) {
         auto* l = new QLabel(kopf[c], this);
         l->setFont(fett);
@@ -352,8 +363,8 @@ TRuhepegel_Form::TRuhepegel_Form(QWidget* parent) : QDialog(parent)
 
 void TRuhepegel_Form::zeigen(const Pegelwerte& w, bool links)
 {
-    Ueberschrift->setText(links ? QStringLiteral("Ruhepegel vor dem Hörtest des linken Ohrs (3 s, dB SPL)")
-                                : QStringLiteral("Ruhepegel vor dem Hörtest des rechten Ohrs (3 s, dB SPL)"));
+    Ueberschrift->setText(links ? tr("Ruhepegel vor dem Hörtest des linken Ohrs (3 s, dB SPL)")
+                                : tr("Ruhepegel vor dem Hörtest des rechten Ohrs (3 s, dB SPL)"));
     const auto zu_laut = Ruhepegel_vergleichen(w.Oktaven);
     for (size_t b = 0; b < Pegel.size(); ++b) {
         const double L = w.Oktaven[b];
@@ -361,18 +372,21 @@ void TRuhepegel_Form::zeigen(const Pegelwerte& w, bool links)
         const auto u = std::find_if(zu_laut.begin(), zu_laut.end(),
                                     [&](const Ruhepegel_Ueberschreitung& x) { return x.Band == int(b); });
         if (u != zu_laut.end()) {
-            Bewertung[b]->setText(QStringLiteral("⚠ ") + zahl(u->um_dB) + QStringLiteral(" dB zu laut"));
+            Bewertung[b]->setText(tr("⚠ %1 dB zu laut").arg(zahl(u->um_dB)));
             Bewertung[b]->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
         } else {
-            Bewertung[b]->setText(QStringLiteral("in Ordnung"));
+            Bewertung[b]->setText(tr("in Ordnung"));
             Bewertung[b]->setStyleSheet(QStringLiteral("color: #007000;"));
         }
     }
-    const QString wo = zu_laut.size() == 1 ? QStringLiteral("einem Oktavband")
-                                           : QStringLiteral("%1 Oktavbändern").arg(zu_laut.size());
-    Ergebnis->setText(zu_laut.empty() ? QStringLiteral("Der Raum ist ruhig genug für den Hörtest.")
-                                      : QStringLiteral("Der Raum ist in ") + wo +
-                                            QStringLiteral(" zu laut; dort gemessene Hörschwellen können zu "
-                                                           "hoch sein."));
+    if (zu_laut.empty())
+        Ergebnis->setText(tr("Der Raum ist ruhig genug für den Hörtest."));
+    else if (zu_laut.size() == 1)
+        Ergebnis->setText(tr("Der Raum ist in einem Oktavband zu laut; dort gemessene Hörschwellen können zu "
+                             "hoch sein."));
+    else
+        Ergebnis->setText(tr("Der Raum ist in %1 Oktavbändern zu laut; dort gemessene Hörschwellen können zu "
+                             "hoch sein.")
+                              .arg(zu_laut.size()));
     Ergebnis->setStyleSheet(zu_laut.empty() ? QString() : QStringLiteral("color: #c00000;"));
 }

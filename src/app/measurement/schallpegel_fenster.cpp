@@ -7,6 +7,7 @@
 #include "platform/audio/aufnehmer.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -73,10 +74,12 @@ bool Kalibrierung_vorhanden()
 void Schallpegel_zeigen(QWidget* hauptfenster)
 {
     if (!Kalibrierung_vorhanden()) {
-        Informations_ausgabe(QStringLiteral("Es ist keine Kalibrierung des Mikrofons aktiv. Bitte richten Sie "
-                                            "zuerst ein Messmikrofon ein oder laden Sie die Einstellungen des "
-                                            "Schallpegelmessers."),
-                             QStringLiteral("Information"));
+        Informations_ausgabe(
+            QCoreApplication::translate(
+                "schallpegel_fenster",
+                "Es ist keine Kalibrierung des Mikrofons aktiv. Bitte richten Sie zuerst ein "
+                "Messmikrofon ein oder laden Sie die Einstellungen des Schallpegelmessers."),
+            QCoreApplication::translate("schallpegel_fenster", "Information"));
         return;
     }
     if (!fenster)
@@ -90,7 +93,7 @@ void Schallpegel_zeigen(QWidget* hauptfenster)
 TSchallpegel_Form::TSchallpegel_Form(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Schallpegel_Form"));
-    setWindowTitle(QStringLiteral("Schallpegel"));
+    setWindowTitle(tr("Schallpegel"));
     setModal(true);
     auto* g = new QGridLayout(this);
     auto gross = [this](const QString& name) {
@@ -112,7 +115,7 @@ TSchallpegel_Form::TSchallpegel_Form(QWidget* parent) : QDialog(parent)
     g->addWidget(Balken, 1, 0, 1, 3);
     Spitze = new QLabel(this);
     Frequenz = new QLabel(this);
-    Uebersteuert = new QLabel(QStringLiteral("übersteuert"), this);
+    Uebersteuert = new QLabel(tr("übersteuert"), this);
     Uebersteuert->setStyleSheet(QStringLiteral("color: white; background: #c00000; padding: 2px;"));
     Uebersteuert->setVisible(false);
     g->addWidget(Spitze, 2, 0);
@@ -144,8 +147,8 @@ bool TSchallpegel_Form::starten()
     if (!a->starten()) {
         a->uebergabe().anhalten();
         disconnect(verbindung_);
-        Audio_Fehler(QStringLiteral("Die Audioaufnahme kann nicht gestartet werden. Vermutlich greift ein "
-                                    "anderes Programm ebenfalls auf die Audioaufnahme zu."));
+        Audio_Fehler(tr("Die Audioaufnahme kann nicht gestartet werden. Vermutlich greift ein "
+                        "anderes Programm ebenfalls auf die Audioaufnahme zu."));
         return false;
     }
     laeuft_ = true;
@@ -189,11 +192,11 @@ void TSchallpegel_Form::Anzeige_erneuern()
     Pegel_dB->setText(Pegeltext(werte_.dB, "dB"));
     Pegel_dBA->setText(Pegeltext(werte_.dBA, "dB(A)"));
     Pegel_dBC->setText(Pegeltext(werte_.dBC, "dB(C)"));
-    Spitze->setText(QStringLiteral("Höchstwert: ") + Pegeltext(hoechster_, "dB(A)"));
-    Frequenz->setText(werte_.Frequenz > 0 ? QStringLiteral("Frequenz: ") +
-                                                extendedzustring(1, 0, werte_.Frequenz).trimmed() +
-                                                QStringLiteral(" Hz")
-                                          : QStringLiteral("Frequenz: –"));
+    //: %1 the highest level since the window opened, with its unit
+    Spitze->setText(tr("Höchstwert: %1").arg(Pegeltext(hoechster_, "dB(A)")));
+    Frequenz->setText(werte_.Frequenz > 0
+                          ? tr("Frequenz: %1 Hz").arg(extendedzustring(1, 0, werte_.Frequenz).trimmed())
+                          : tr("Frequenz: –"));
     Uebersteuert->setVisible(werte_.uebersteuert);
     Balken->setzen(werte_.dBA, hoechster_);
 }

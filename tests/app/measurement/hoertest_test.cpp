@@ -435,7 +435,7 @@ void Hoertest_Test::schwellenWieDieWahrheit()
         player_.vorruecken(zunehmend ? 14500.0 : 29500.0);
         QCOMPARE(f2()->panel1(), einstellungen_zeile);
         player_.vorruecken(zunehmend ? 2000.0 : 1500.0); // 16.5 s, 31 s
-        QCOMPARE(f2()->panel1(), Text_Ton_zu_Ende);
+        QCOMPARE(f2()->panel1(), Text_Ton_zu_Ende());
         QCOMPARE(f2()->panel0(), QStringLiteral("Aktiv"));
         stoppen(zeile);
         QCOMPARE(f2()->panel1(), einstellungen_zeile);
