@@ -307,7 +307,7 @@ private slots:
 
         // A file that cannot be written: the program's save warning.
         speichern(form()->Button2, Ausgabe + QStringLiteral("/fehlt/Audiogramm.csv"));
-        QCOMPARE(dlg_.letzter_text(), Text_Fehler_bei_abspeichern);
+        QCOMPARE(dlg_.letzter_text(), Text_Fehler_bei_abspeichern());
     }
 };
 
