@@ -9,6 +9,7 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -212,7 +213,9 @@ QString Eichung_text(const Einstellungstyp& e, bool links)
         if (!benutzt.contains(n))
             benutzt << n;
     }
-    return Eichzustand_text(z) + QStringLiteral(", Einheiten ") + benutzt.join(QStringLiteral(", "));
+    //: %1 = kind of calibration, %2 = the level units used, e.g. "dB(A), dB(C)"
+    return QCoreApplication::translate("audiogramm", "%1, Einheiten %2")
+        .arg(Eichzustand_text(z), benutzt.join(QStringLiteral(", ")));
 }
 
 Audiogramm_Daten Audiogramm_Daten_holen(const QString& name)
@@ -235,14 +238,20 @@ Audiogramm_Daten Audiogramm_Daten_holen(const QString& name)
 
 // ---- Grades ----------------------------------------------------------------
 
-const std::array<QString, 7>& Grad_Namen()
+std::array<QString, 7> Grad_Namen()
 {
-    static const std::array<QString, 7> namen{
-        QStringLiteral("Normal"),       QStringLiteral("Geringgradig"),
-        QStringLiteral("Mittelgradig"), QStringLiteral("Mittel- bis hochgradig"),
-        QStringLiteral("Hochgradig"),   QStringLiteral("An Taubheit grenzend"),
-        QStringLiteral("Vollständig")};
-    return namen;
+    // Grades of hearing loss (WHO 2021).
+    static const char* const namen[] = {QT_TRANSLATE_NOOP("audiogramm", "Normal"),
+                                        QT_TRANSLATE_NOOP("audiogramm", "Geringgradig"),
+                                        QT_TRANSLATE_NOOP("audiogramm", "Mittelgradig"),
+                                        QT_TRANSLATE_NOOP("audiogramm", "Mittel- bis hochgradig"),
+                                        QT_TRANSLATE_NOOP("audiogramm", "Hochgradig"),
+                                        QT_TRANSLATE_NOOP("audiogramm", "An Taubheit grenzend"),
+                                        QT_TRANSLATE_NOOP("audiogramm", "Vollständig")};
+    std::array<QString, 7> n;
+    for (size_t i = 0; i < n.size(); ++i)
+        n[i] = QCoreApplication::translate("audiogramm", namen[i]);
+    return n;
 }
 
 int Grad_von(double mittelwert_dB)
@@ -262,30 +271,67 @@ QString Grad_Name(double mittelwert_dB)
 QString Mittelwert_text(const Audiogramm_Ohr& ohr)
 {
     if (ohr.grenzen_gemischt)
-        return QStringLiteral("nicht berechnet (unter 500, 1000, 2000 und 4000 Hz liegen Grenzwerte "
-                              "nach oben und nach unten)");
+        return QCoreApplication::translate("audiogramm",
+                                           "nicht berechnet (unter 500, 1000, 2000 und 4000 Hz liegen "
+                                           "Grenzwerte nach oben und nach unten)");
     if (!ohr.mittelwert)
-        return QStringLiteral("nicht berechnet (500, 1000, 2000 und 4000 Hz nicht alle gemessen)");
+        return QCoreApplication::translate(
+            "audiogramm", "nicht berechnet (500, 1000, 2000 und 4000 Hz nicht alle gemessen)");
     const int grad = Grad_von(*ohr.mittelwert);
-    QString grad_text = Grad_Namen()[size_t(grad)];
+    const auto namen = Grad_Namen();
+    QString grad_text = namen[size_t(grad)];
     // A bound leaves the grade open toward the side the bound points to.
-    if (ohr.mittelwert_grenze == QStringLiteral("≥") && grad + 1 < int(Grad_Namen().size()))
-        grad_text = QStringLiteral("mindestens ") + grad_text;
+    //: %1 = a grade of hearing loss, e.g. "Geringgradig"
+    if (ohr.mittelwert_grenze == QStringLiteral("≥") && grad + 1 < int(namen.size()))
+        grad_text = QCoreApplication::translate("audiogramm", "mindestens %1").arg(grad_text);
+    //: %1 = a grade of hearing loss, e.g. "Geringgradig"
     else if (ohr.mittelwert_grenze == QStringLiteral("≤") && grad > 0)
-        grad_text = QStringLiteral("höchstens ") + grad_text;
+        grad_text = QCoreApplication::translate("audiogramm", "höchstens %1").arg(grad_text);
     return (ohr.mittelwert_grenze.isEmpty() ? QString() : ohr.mittelwert_grenze + u' ') +
            Zahl(*ohr.mittelwert, 1) + QStringLiteral(" dB – ") + grad_text;
 }
 
 // ---- Texts --------------------------------------------------------------------
 
+QString Audiogramm_Titel_y()
+{
+    return QCoreApplication::translate("audiogramm", "Abweichung von der Normhörschwelle (dB)");
+}
+
+QString Audiogramm_Hinweis_klinisch()
+{
+    return QCoreApplication::translate("audiogramm",
+                                       "Kein klinisches Audiogramm: Bezug ist die Normhörschwelle im freien "
+                                       "Schallfeld (ISO 226:2003), nicht der Bezugspegel eines "
+                                       "Audiometer-Kopfhörers.");
+}
+
+QString Audiogramm_Legende_Pfeil()
+{
+    return QCoreApplication::translate("audiogramm", "Pfeil: Grenzwert oder außerhalb der Skala, Schwelle "
+                                                     "liegt in Pfeilrichtung");
+}
+
+QString Audiogramm_Grenzen_Hinweis()
+{
+    return QCoreApplication::translate(
+        "audiogramm", "≤: der Ton war schon zu Ende und noch hörbar, die Schwelle liegt darunter; "
+                      "≥: der ansteigende Ton war zu Ende oder der fallende Ton schon unter die kleinste "
+                      "Stufe der Ausgabe gefallen, die Schwelle liegt darüber. Ein Mittelwert mit "
+                      "Grenzwerten ist selbst ein Grenzwert. Werte jenseits von −10 und 120 dB stehen "
+                      "mit einem Pfeil am Rand.");
+}
+
 QString Eichung_Warnung(const Audiogramm_Ohr& ohr, bool links)
 {
     if (!ohr.ohne_Eichung)
         return {};
-    return (links ? QStringLiteral("Linkes Ohr") : QStringLiteral("Rechtes Ohr")) +
-           QStringLiteral(": keine eigene Kalibrierung – die Werte beruhen auf den Grundwerten und sind "
-                          "keine Hörverluste.");
+    //: %1 = "Linkes Ohr" or "Rechtes Ohr"
+    return QCoreApplication::translate(
+               "audiogramm", "%1: keine eigene Kalibrierung – die Werte beruhen auf den Grundwerten "
+                             "und sind keine Hörverluste.")
+        .arg(links ? QCoreApplication::translate("audiogramm", "Linkes Ohr")
+                   : QCoreApplication::translate("audiogramm", "Rechtes Ohr"));
 }
 
 QString Wert_text(const Audiogramm_Wert& w, int dB)
@@ -303,8 +349,11 @@ QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d)
                 f << QString::number(w.frequenz);
     if (f.isEmpty())
         return {};
-    return QStringLiteral("Unter 125 Hz (") + f.join(QStringLiteral(", ")) +
-           QStringLiteral(" Hz) zeigt das Audiogramm nichts: diese Werte stehen nur in der Tabelle.");
+    //: %1 = the frequencies below 125 Hz, e.g. "20, 50"
+    return QCoreApplication::translate("audiogramm",
+                                       "Unter 125 Hz (%1 Hz) zeigt das Audiogramm nichts: diese "
+                                       "Werte stehen nur in der Tabelle.")
+        .arg(f.join(QStringLiteral(", ")));
 }
 
 QString Ruhepegel_Hinweis(const Audiogramm_Daten& d)
@@ -326,12 +375,14 @@ QString Ruhepegel_Hinweis(const Audiogramm_Daten& d)
     QStringList teile;
     for (const auto& [frequenz, ohren] : f)
         teile << QString::number(frequenz) + QStringLiteral(" Hz (") +
-                     (ohren == 3   ? QStringLiteral("beide Ohren")
-                      : ohren == 1 ? QStringLiteral("links")
-                                   : QStringLiteral("rechts")) +
+                     (ohren == 3   ? QCoreApplication::translate("audiogramm", "beide Ohren")
+                      : ohren == 1 ? QCoreApplication::translate("audiogramm", "links")
+                                   : QCoreApplication::translate("audiogramm", "rechts")) +
                      u')';
-    return QStringLiteral("⚠ Ruhepegel zu hoch bei ") + teile.join(QStringLiteral(", ")) +
-           QStringLiteral(": Hörschwelle möglicherweise zu hoch gemessen");
+    //: %1 = frequencies with the ears, e.g. "500 Hz (links), 1000 Hz (beide Ohren)"
+    return QCoreApplication::translate(
+               "audiogramm", "⚠ Ruhepegel zu hoch bei %1: Hörschwelle möglicherweise zu hoch gemessen")
+        .arg(teile.join(QStringLiteral(", ")));
 }
 
 QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)
@@ -350,25 +401,29 @@ QStringList Hohe_Frequenzen_Zeilen(const Audiogramm_Daten& d)
         for (const bool links : {true, false})
             for (const auto& w : (links ? d.links : d.rechts).werte)
                 if (w.frequenz == f && !w.hat_Norm) {
-                    ohren << (links ? QStringLiteral("links ") : QStringLiteral("rechts ")) +
-                                 Wert_text(w, w.abweichung_dB) + QStringLiteral(" dB");
+                    //: %1 = threshold level, e.g. "105" or "≥ 105"
+                    ohren << (links ? QCoreApplication::translate("audiogramm", "links %1 dB")
+                                    : QCoreApplication::translate("audiogramm", "rechts %1 dB"))
+                                 .arg(Wert_text(w, w.abweichung_dB));
                     break;
                 }
         z << QString::number(f) + QStringLiteral(" Hz: ") + ohren.join(QStringLiteral(", "));
     }
     if (z.isEmpty())
         return z;
-    z.prepend(QStringLiteral("Über 12500 Hz gibt es keine Normhörschwelle; "
-                             "dort die absolute Hörschwelle (Schalldruckpegel):"));
+    z.prepend(QCoreApplication::translate("audiogramm", "Über 12500 Hz gibt es keine Normhörschwelle; "
+                                                        "dort die absolute Hörschwelle (Schalldruckpegel):"));
     return z;
 }
 
 std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d)
 {
     std::vector<QStringList> t;
-    t.push_back({QStringLiteral("Frequenz (Hz)"), QStringLiteral("Links: Hörschwelle (dB)"),
-                 QStringLiteral("Abweichung (dB)"), QStringLiteral("Rechts: Hörschwelle (dB)"),
-                 QStringLiteral("Abweichung (dB)")});
+    t.push_back({QCoreApplication::translate("audiogramm", "Frequenz (Hz)"),
+                 QCoreApplication::translate("audiogramm", "Links: Hörschwelle (dB)"),
+                 QCoreApplication::translate("audiogramm", "Abweichung (dB)"),
+                 QCoreApplication::translate("audiogramm", "Rechts: Hörschwelle (dB)"),
+                 QCoreApplication::translate("audiogramm", "Abweichung (dB)")});
     std::vector<std::pair<double, int>> zeilen; // frequency, row
     for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte)
@@ -416,15 +471,28 @@ QString CSV_Feld(const QString& text)
 
 QByteArray Audiogramm_CSV(const Audiogramm_Daten& d)
 {
-    QString s = QStringLiteral("Ohr;Frequenz (Hz);Hörschwelle (dB);Normhörschwelle (dB);Abweichung (dB);Grenze;"
-                               "Name;Datum;Uhrzeit\r\n");
+    // The header's names are each one field, whatever the language.
+    const QStringList kopf{QCoreApplication::translate("audiogramm", "Ohr"),
+                           QCoreApplication::translate("audiogramm", "Frequenz (Hz)"),
+                           QCoreApplication::translate("audiogramm", "Hörschwelle (dB)"),
+                           QCoreApplication::translate("audiogramm", "Normhörschwelle (dB)"),
+                           QCoreApplication::translate("audiogramm", "Abweichung (dB)"),
+                           QCoreApplication::translate("audiogramm", "Grenze"),
+                           QCoreApplication::translate("audiogramm", "Name"),
+                           QCoreApplication::translate("audiogramm", "Datum"),
+                           QCoreApplication::translate("audiogramm", "Uhrzeit")};
+    QStringList felder;
+    for (const QString& k : kopf)
+        felder << CSV_Feld(k);
+    QString s = felder.join(u';') + QStringLiteral("\r\n");
+    const QString ohr_links = CSV_Feld(QCoreApplication::translate("audiogramm", "links"));
+    const QString ohr_rechts = CSV_Feld(QCoreApplication::translate("audiogramm", "rechts"));
     const QString person = u';' + CSV_Feld(d.name.trimmed()) + u';' + d.datum + u';' + d.uhrzeit;
     for (const bool links : {true, false})
         for (const auto& w : (links ? d.links : d.rechts).werte) {
             const QString grenze = Grenzzeichen(w.tonende);
-            s += (links ? QStringLiteral("links") : QStringLiteral("rechts")) + u';' +
-                 QString::number(w.frequenz) + u';' + Zahl(w.schwelle_dB, 1) + u';' +
-                 (w.hat_Norm ? Zahl(w.norm_dB, 1) : QString()) + u';' +
+            s += (links ? ohr_links : ohr_rechts) + u';' + QString::number(w.frequenz) + u';' +
+                 Zahl(w.schwelle_dB, 1) + u';' + (w.hat_Norm ? Zahl(w.norm_dB, 1) : QString()) + u';' +
                  (w.hat_Norm ? QString::number(w.abweichung_dB) : QString()) + u';' + grenze + person +
                  QStringLiteral("\r\n");
         }
@@ -489,7 +557,8 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
         Text(p, F.right() + 10 * m, (y1 + y2) / 2, namen[g], 0);
     }
     p.setPen(QColor(40, 110, 40));
-    Text(p, F.left() + 6 * m, a.y_von_Pegel(Audiogramm_dB_min) + 9 * m, QStringLiteral("normal"), 0);
+    Text(p, F.left() + 6 * m, a.y_von_Pegel(Audiogramm_dB_min) + 9 * m,
+         QCoreApplication::translate("audiogramm", "normal"), 0);
 
     // Grid: octaves and every 10 dB; the axes' labels.
     p.setPen(QPen(Farbe_in_QColor(RGB(192, 192, 192)), 1));
@@ -511,11 +580,12 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(F);
-    Text(p, (F.left() + F.right()) / 2.0, bereich.top() + 9 * m, QStringLiteral("Frequenz (Hz)"), 1);
+    Text(p, (F.left() + F.right()) / 2.0, bereich.top() + 9 * m,
+         QCoreApplication::translate("audiogramm", "Frequenz (Hz)"), 1);
     p.save();
     p.translate(bereich.left() + 16 * m, (F.top() + F.bottom()) / 2.0);
     p.rotate(-90);
-    Text(p, 0, 0, Audiogramm_Titel_y, 1);
+    Text(p, 0, 0, Audiogramm_Titel_y(), 1);
     p.restore();
 
     // Both ears, then the legend under the plot.
@@ -527,12 +597,14 @@ void Audiogramm_zeichnen(QPainter& p, const QRect& bereich, const Audiogramm_Dat
     p.setPen(Qt::black);
     Schrift(p, 11, m);
     const QFontMetricsF fm(p.font());
+    const QString rechtes = QCoreApplication::translate("audiogramm", "rechtes Ohr");
+    const QString linkes = QCoreApplication::translate("audiogramm", "linkes Ohr");
     Markierung(p, QPointF(x, y), false, r, 2 * m);
-    Text(p, x + r + 5 * m, y, QStringLiteral("rechtes Ohr"), 0);
-    x += r + 5 * m + fm.horizontalAdvance(QStringLiteral("rechtes Ohr")) + 20 * m + r;
+    Text(p, x + r + 5 * m, y, rechtes, 0);
+    x += r + 5 * m + fm.horizontalAdvance(rechtes) + 20 * m + r;
     Markierung(p, QPointF(x, y), true, r, 2 * m);
-    Text(p, x + r + 5 * m, y, QStringLiteral("linkes Ohr"), 0);
-    x += r + 5 * m + fm.horizontalAdvance(QStringLiteral("linkes Ohr")) + 20 * m;
-    Text(p, x, y, Audiogramm_Legende_Pfeil, 0);
+    Text(p, x + r + 5 * m, y, linkes, 0);
+    x += r + 5 * m + fm.horizontalAdvance(linkes) + 20 * m;
+    Text(p, x, y, Audiogramm_Legende_Pfeil(), 0);
     p.restore();
 }

@@ -86,8 +86,8 @@ QString Eichung_text(const Einstellungstyp& e, bool links);
 inline constexpr std::array<int, 4> Mittelwert_Frequenzen{500, 1000, 2000, 4000};
 // Lower bounds (dB) of the grades above "Normal", WHO 2021.
 inline constexpr std::array<int, 6> Grad_Grenzen{20, 35, 50, 65, 80, 95};
-// The seven grade names, "Normal" first.
-const std::array<QString, 7>& Grad_Namen();
+// The seven grade names, "Normal" first, in the user's language.
+std::array<QString, 7> Grad_Namen();
 // Grade of an average: index into Grad_Namen (a bound belongs to the grade above it).
 int Grad_von(double mittelwert_dB);
 QString Grad_Name(double mittelwert_dB);
@@ -97,21 +97,13 @@ QString Mittelwert_text(const Audiogramm_Ohr& ohr);
 
 // ---- Texts shared by window and report --------------------------------------
 
-inline const QString Audiogramm_Titel_y = QStringLiteral("Abweichung von der Normhörschwelle (dB)");
-inline const QString Audiogramm_Hinweis_klinisch =
-    QStringLiteral("Kein klinisches Audiogramm: Bezug ist die Normhörschwelle im freien Schallfeld "
-                   "(ISO 226:2003), nicht der Bezugspegel eines Audiometer-Kopfhörers.");
+QString Audiogramm_Titel_y();
+QString Audiogramm_Hinweis_klinisch();
 // The warning for an ear without calibration of its own; empty when it has one.
 QString Eichung_Warnung(const Audiogramm_Ohr& ohr, bool links);
 // The legend's line for the arrows, and the report's note on the bounds.
-inline const QString Audiogramm_Legende_Pfeil =
-    QStringLiteral("Pfeil: Grenzwert oder außerhalb der Skala, Schwelle liegt in Pfeilrichtung");
-inline const QString Audiogramm_Grenzen_Hinweis =
-    QStringLiteral("≤: der Ton war schon zu Ende und noch hörbar, die Schwelle liegt darunter; "
-                   "≥: der ansteigende Ton war zu Ende oder der fallende Ton schon unter die kleinste "
-                   "Stufe der Ausgabe gefallen, die Schwelle liegt darüber. Ein Mittelwert mit "
-                   "Grenzwerten ist selbst ein Grenzwert. Werte jenseits von −10 und 120 dB stehen "
-                   "mit einem Pfeil am Rand.");
+QString Audiogramm_Legende_Pfeil();
+QString Audiogramm_Grenzen_Hinweis();
 // Which measured frequencies lie below the frequency axis (125 Hz) and are
 // therefore only in the table; empty when there are none.
 QString Tiefe_Frequenzen_Hinweis(const Audiogramm_Daten& d);
@@ -135,7 +127,8 @@ std::vector<QStringList> Audiogramm_Tabelle(const Audiogramm_Daten& d);
 // ---- CSV ----------------------------------------------------------------------
 
 // UTF-8 with byte-order mark, ";" between fields, decimal comma, CR LF; a
-// header line, then one line per frequency and ear (left ear first, rows in
+// header line (its names and the ears' names in the user's language), then
+// one line per frequency and ear (left ear first, rows in
 // order): Ohr; Frequenz (Hz); Hörschwelle (dB); Normhörschwelle (dB);
 // Abweichung (dB); Grenze ("≤", "≥" or empty); Name; Datum; Uhrzeit (the
 // person tested and when the audiogram was made, on every line so that each

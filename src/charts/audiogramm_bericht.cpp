@@ -5,6 +5,7 @@
 #include "core/shell/meldungen.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -77,28 +78,36 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
         pdf.setResolution(Aufloesung);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter));
-        pdf.setTitle(QStringLiteral("Audiogramm"));
+        const QString titel = QCoreApplication::translate("audiogramm_bericht", "Audiogramm");
+        pdf.setTitle(titel);
         pdf.setCreator(QStringLiteral("Quarvel Vazozez 2.2"));
         QPainter p(&pdf);
         const QRect seite = p.viewport();
         Seite s(p, seite.width());
 
         s.schrift(18, true);
-        s.absatz(QStringLiteral("Audiogramm – Quarvel Vazozez 2.2"), Qt::black, 4);
+        s.absatz(titel + QStringLiteral(" – Quarvel Vazozez 2.2"), Qt::black, 4);
         s.schrift(11);
-        s.absatz(QStringLiteral("Name: ") + (d.name.trimmed().isEmpty()
-                                                 ? QStringLiteral("______________________________")
-                                                 : d.name.trimmed()),
+        //: %1 = the test person's name, or a line to write it on
+        s.absatz(QCoreApplication::translate("audiogramm_bericht", "Name: %1")
+                     .arg(d.name.trimmed().isEmpty() ? QStringLiteral("______________________________")
+                                                     : d.name.trimmed()),
                  Qt::black, 1);
-        s.absatz(QStringLiteral("Datum: ") + d.datum + QStringLiteral("   Uhrzeit: ") + d.uhrzeit, Qt::black,
-                 1);
-        s.absatz(QStringLiteral("Ton: ") + pulsierend_lang(d.pulsierend).mid(2) + QStringLiteral(", ") +
-                     amplitude_lang(d.zunehmend).mid(2),
+        s.absatz(QCoreApplication::translate("audiogramm_bericht", "Datum: %1   Uhrzeit: %2")
+                     .arg(d.datum, d.uhrzeit),
                  Qt::black, 1);
-        s.absatz(QStringLiteral("Kalibrierung linkes Ohr: ") + d.links.eichung_text, Qt::black, 1);
-        s.absatz(QStringLiteral("Kalibrierung rechtes Ohr: ") + d.rechts.eichung_text, Qt::black, 3);
+        //: %1 = constant or pulsed tone, %2 = rising or falling volume
+        s.absatz(QCoreApplication::translate("audiogramm_bericht", "Ton: %1, %2")
+                     .arg(pulsierend_lang(d.pulsierend).mid(2), amplitude_lang(d.zunehmend).mid(2)),
+                 Qt::black, 1);
+        s.absatz(QCoreApplication::translate("audiogramm_bericht", "Kalibrierung linkes Ohr: %1")
+                     .arg(d.links.eichung_text),
+                 Qt::black, 1);
+        s.absatz(QCoreApplication::translate("audiogramm_bericht", "Kalibrierung rechtes Ohr: %1")
+                     .arg(d.rechts.eichung_text),
+                 Qt::black, 3);
         s.schrift(11, true);
-        s.absatz(Audiogramm_Hinweis_klinisch, Qt::black, 2);
+        s.absatz(Audiogramm_Hinweis_klinisch(), Qt::black, 2);
         for (const bool links : {true, false})
             s.absatz(Eichung_Warnung(links ? d.links : d.rechts, links), QColor(180, 0, 0), 2);
 
@@ -108,11 +117,17 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
         s.y += hoehe + 3 * Massstab;
 
         s.schrift(11, true);
-        s.absatz(QStringLiteral("Mittelwert über 500, 1000, 2000 und 4000 Hz (Grad nach WHO 2021):"),
-                 Qt::black, 1);
+        s.absatz(
+            QCoreApplication::translate("audiogramm_bericht",
+                                        "Mittelwert über 500, 1000, 2000 und 4000 Hz (Grad nach WHO 2021):"),
+            Qt::black, 1);
         s.schrift(11);
-        s.absatz(QStringLiteral("Linkes Ohr: ") + Mittelwert_text(d.links), Qt::black, 1);
-        s.absatz(QStringLiteral("Rechtes Ohr: ") + Mittelwert_text(d.rechts), Qt::black, 3);
+        s.absatz(
+            QCoreApplication::translate("audiogramm_bericht", "Linkes Ohr: %1").arg(Mittelwert_text(d.links)),
+            Qt::black, 1);
+        s.absatz(QCoreApplication::translate("audiogramm_bericht", "Rechtes Ohr: %1")
+                     .arg(Mittelwert_text(d.rechts)),
+                 Qt::black, 3);
 
         const std::vector<double> spalten{0.0, 0.16, 0.38, 0.56, 0.78};
         const auto tabelle = Audiogramm_Tabelle(d);
@@ -124,11 +139,13 @@ QByteArray Audiogramm_Bericht_PDF(const Audiogramm_Daten& d)
             s.zeile(tabelle[i], spalten);
         s.strich();
         s.schrift(10);
-        s.absatz(QStringLiteral("Abweichung = Hörschwelle − Normhörschwelle, auf 1 dB gerundet; der "
-                                "Mittelwert aus den ungerundeten Abweichungen. Über 12500 Hz gibt es keine "
-                                "Normhörschwelle: dort nur die Hörschwelle. ") +
-                     Audiogramm_Grenzen_Hinweis,
-                 QColor(60, 60, 60), 1);
+        s.absatz(
+            QCoreApplication::translate("audiogramm_bericht",
+                                        "Abweichung = Hörschwelle − Normhörschwelle, auf 1 dB gerundet; der "
+                                        "Mittelwert aus den ungerundeten Abweichungen. Über 12500 Hz gibt es "
+                                        "keine Normhörschwelle: dort nur die Hörschwelle. ") +
+                Audiogramm_Grenzen_Hinweis(),
+            QColor(60, 60, 60), 1);
         s.absatz(Tiefe_Frequenzen_Hinweis(d), QColor(60, 60, 60), 0);
         s.absatz(Ruhepegel_Hinweis(d), QColor(160, 0, 0), 0);
     }

@@ -6,6 +6,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -80,8 +81,8 @@ void Ausgangs_werte1a(TkvSchaubild2c& s)
 {
     s.Strich_gross = 15;
     s.Strich_klein = 5;
-    s.xTitel = QStringLiteral("Frequenz f in Hz");
-    s.yTitel = QStringLiteral("Schallpegel (dB)");
+    s.xTitel = QCoreApplication::translate("hoerschwelle_schaubild", "Frequenz f in Hz");
+    s.yTitel = QCoreApplication::translate("hoerschwelle_schaubild", "Schallpegel (dB)");
     s.xEinheit = 2000;
     s.xTeilung = 100;
     s.xNachkomma = 0;

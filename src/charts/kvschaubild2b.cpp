@@ -2,6 +2,7 @@
 
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -152,7 +153,7 @@ void TkvSchaubild2b::Ausgangs_werte()
     Strich_gross = 15;
     Strich_klein = 5;
     Strich_halb = 10;
-    xTitel = QStringLiteral("Frequenz f in Hz");
+    xTitel = QCoreApplication::translate("kvschaubild2b", "Frequenz f in Hz");
     yTitel = QStringLiteral("po(f)²/pomax²");
     xTitel_Abstand = 20;
     yTitel_Abstand = 30;

@@ -575,7 +575,7 @@ TEST(Bilddatei, JPEG_und_BMP_mit_Groesse_und_Pixeln)
         }
         EXPECT_FALSE(name.endsWith(QStringLiteral(".bmp")) ? s.Schaubilder_speichern_bmp_ende(b, name)
                                                            : s.Schaubilder_speichern_jpg_ende(b, name));
-        EXPECT_EQ(dlg.letzter_text(), Text_Fehler_bei_abspeichern) << datei;
+        EXPECT_EQ(dlg.letzter_text(), Text_Fehler_bei_abspeichern()) << datei;
         EXPECT_EQ(dlg.meldungen.back().titel, QStringLiteral("Problem"));
     }
     EXPECT_EQ(dlg.meldungen.size(), size_t(3));

@@ -182,7 +182,7 @@ bool TForm2::Lauter_Ton_erlaubt(uint32_t alt, uint32_t neu, bool l, int zeile)
     const Laut_Entscheidung d = Lauter_Ton_pruefen(alt, neu, Eichpunkt_der_Zeile(Einstellungen, l, zeile));
     if (!d.fragen)
         return true;
-    return dialoge().meldung(Symbol::Warnung, Knoepfe::OkAbbrechen, Lauter_Ton_Frage(d), Lauter_Ton_Titel,
+    return dialoge().meldung(Symbol::Warnung, Knoepfe::OkAbbrechen, Lauter_Ton_Frage(d), Lauter_Ton_Titel(),
                              Antwort::Abbrechen) == Antwort::Ok;
 }
 

@@ -66,7 +66,7 @@ TAudiogramm_Form::TAudiogramm_Form(QWidget* parent) : QMainWindow(parent)
     rechts->addWidget(Werte_Tabelle, 1);
     Hohe_Frequenzen_Label = beschriftung("Hohe_Frequenzen_Label");
 
-    Hinweis_Label = new QLabel(Audiogramm_Hinweis_klinisch, mitte);
+    Hinweis_Label = new QLabel(Audiogramm_Hinweis_klinisch(), mitte);
     Hinweis_Label->setObjectName(QStringLiteral("Hinweis_Label"));
     Hinweis_Label->setWordWrap(true);
     senkrecht->addWidget(Hinweis_Label);

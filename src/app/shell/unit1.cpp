@@ -603,7 +603,7 @@ void TForm1::Einstellungenladen1Click()
         Laut_Entscheidung d;
         d.pegel_dBA = laut ? std::optional<double>(laut->pegel_dBA) : std::nullopt;
         if (laut && laut->pegel_dBA > Laut_Grenze_dBA &&
-            dialoge().meldung(Symbol::Warnung, Knoepfe::OkAbbrechen, Lauter_Ton_Frage(d), Lauter_Ton_Titel,
+            dialoge().meldung(Symbol::Warnung, Knoepfe::OkAbbrechen, Lauter_Ton_Frage(d), Lauter_Ton_Titel(),
                               Antwort::Abbrechen) != Antwort::Ok) {
             string_zu_Dateiname1_6(vorher);
             Einstellungen_von_Festplatte_holen();

@@ -4,6 +4,7 @@
 
 #include <fftw3.h>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -109,7 +110,8 @@ bool kvFFT_dyn_Arrays_erzeugen(int N)
         FFT_Daten = std::move(daten);
         Summe_Fschlange2 = std::move(summe);
     } catch (const std::bad_alloc&) {
-        Fehler_ausgabe(QStringLiteral("Freier Hauptspeicher zu klein"), QStringLiteral("Information"));
+        Fehler_ausgabe(QCoreApplication::translate("kv_fft", "Freier Hauptspeicher zu klein"),
+                       QCoreApplication::translate("kv_fft", "Information"));
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "core/acoustics/physik_hoertest.h"
 #include "core/settings/wertebereiche.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -29,47 +30,58 @@ Auto_Meldung Auto_Fehlermeldung(Auto_Fehler fehler)
 {
     switch (fehler) {
     case Auto_Fehler::Messung_ungueltig:
-        return {
-            QStringLiteral("Die Messung hat keinen gültigen Schallpegel ergeben. Bitte lesen Sie die "
-                           "Einstellungsdatei des Schallpegelmessers erneut ein und führen Sie danach die "
-                           "Kalibrierung erneut durch."),
-            QStringLiteral("Fehler")};
+        return {QCoreApplication::translate(
+                    "auto_kalibrierung",
+                    "Die Messung hat keinen gültigen Schallpegel ergeben. Bitte lesen Sie die "
+                    "Einstellungsdatei des Schallpegelmessers erneut ein und führen Sie danach die "
+                    "Kalibrierung erneut durch."),
+                QCoreApplication::translate("auto_kalibrierung", "Fehler")};
     case Auto_Fehler::keine_Aufnahme:
-        return {QStringLiteral("Von der Audioaufnahme kommen keine Daten mehr. Ist das Mikrofon noch "
-                               "angeschlossen? Bitte prüfen Sie das Mikrofon und führen Sie danach die "
-                               "Kalibrierung erneut durch."),
-                QStringLiteral("Audiofehler")};
+        return {QCoreApplication::translate(
+                    "auto_kalibrierung",
+                    "Von der Audioaufnahme kommen keine Daten mehr. Ist das Mikrofon noch "
+                    "angeschlossen? Bitte prüfen Sie das Mikrofon und führen Sie danach die "
+                    "Kalibrierung erneut durch."),
+                QCoreApplication::translate("auto_kalibrierung", "Audiofehler")};
     case Auto_Fehler::Mikrofon:
         break;
     }
-    return {QStringLiteral("Das Mikrofon oder der Kopfhörer sind nicht richtig eingesteckt oder der "
-                           "Lautstärke- oder Empfindlichkeitsregler ist nicht ganz aufgedreht. Bitte "
-                           "beheben Sie den Fehler und führen Sie danach die Kalibrierung erneut durch."),
-            QStringLiteral("Fehler")};
+    return {QCoreApplication::translate(
+                "auto_kalibrierung",
+                "Das Mikrofon oder der Kopfhörer sind nicht richtig eingesteckt oder der "
+                "Lautstärke- oder Empfindlichkeitsregler ist nicht ganz aufgedreht. Bitte "
+                "beheben Sie den Fehler und führen Sie danach die Kalibrierung erneut durch."),
+            QCoreApplication::translate("auto_kalibrierung", "Fehler")};
 }
 
 Auto_Meldung Auto_Kalibrierung::Schlussmeldung() const
 {
     if (!Auto_irgendwo_ungenau)
-        return {QStringLiteral("Die Kalibrierung wurde erfolgreich abgeschlolssen. Die Daten können nun "
-                               "gespeichert werden."),
-                QStringLiteral("Erfolgsmeldung")};
+        return {QCoreApplication::translate(
+                    "auto_kalibrierung",
+                    "Die Kalibrierung wurde erfolgreich abgeschlolssen. Die Daten können nun "
+                    "gespeichert werden."),
+                QCoreApplication::translate("auto_kalibrierung", "Erfolgsmeldung")};
     QStringList uebersteuert;
     for (int zeile = 1; zeile <= Zeilen; ++zeile)
         if (Auto_uebersteuert[size_t(zeile)])
             uebersteuert << QStringLiteral("%1 Hz").arg(Frequenz(zeile), 0, 'f', 0);
-    QString text = QStringLiteral("Die gelb unterlegten Frequenzen konnten nicht genau kalibriert werden. ");
+    QString text = QCoreApplication::translate(
+        "auto_kalibrierung", "Die gelb unterlegten Frequenzen konnten nicht genau kalibriert werden. ");
     if (!uebersteuert.isEmpty())
-        text += QStringLiteral("Bei %1 war die Aufnahme übersteuert: Drehen Sie den Aufnahme- oder "
-                               "Empfindlichkeitsregler des Mikrofons etwas zurück und wiederholen Sie die "
-                               "Kalibrierung. ")
+        text += QCoreApplication::translate(
+                    "auto_kalibrierung",
+                    "Bei %1 war die Aufnahme übersteuert: Drehen Sie den Aufnahme- oder "
+                    "Empfindlichkeitsregler des Mikrofons etwas zurück und wiederholen Sie die "
+                    "Kalibrierung. ")
                     .arg(uebersteuert.join(QStringLiteral(", ")));
-    text +=
-        QStringLiteral("Ist der Windows-Lautstärkeregler voll aufgedreht? Fall dies nicht der Fall ist, "
-                       "könnten Sie durch Aufdrehen des Lautstärkereglers und anschließender Wiederholung "
-                       "der Kalibrierung eventuell eine Verbesserung erreichen. Die Ergebnisse der "
-                       "Kalibrierung können nun gespeichert werden.");
-    return {text, QStringLiteral("Information")};
+    text += QCoreApplication::translate(
+        "auto_kalibrierung",
+        "Ist der Windows-Lautstärkeregler voll aufgedreht? Fall dies nicht der Fall ist, "
+        "könnten Sie durch Aufdrehen des Lautstärkereglers und anschließender Wiederholung "
+        "der Kalibrierung eventuell eine Verbesserung erreichen. Die Ergebnisse der "
+        "Kalibrierung können nun gespeichert werden.");
+    return {text, QCoreApplication::translate("auto_kalibrierung", "Information")};
 }
 
 Auto_Aktionen Auto_Kalibrierung::fehlgeschlagen(Auto_Fehler fehler)

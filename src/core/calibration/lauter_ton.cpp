@@ -3,6 +3,8 @@
 #include "core/acoustics/physik_hoertest.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 std::optional<double> Pegel_bei(const Eichpunkt& eich, uint32_t V)
@@ -85,6 +87,13 @@ QString Lauter_Ton_Frage(const Laut_Entscheidung& d)
     QString zahl = QString::number(d.pegel_dBA ? *d.pegel_dBA : d.anstieg_dB, 'f', 1);
     PunktzuKomma(zahl);
     const QString wert = d.pegel_dBA ? zahl + QStringLiteral(" dB(A)") : QStringLiteral("+") + zahl + QStringLiteral(" dB");
-    return QStringLiteral("Der Ton wird sehr laut (") + wert +
-           QStringLiteral("). Kopfhörer absetzen oder fortfahren?");
+    //: %1 = the level, e.g. "103,5 dB(A)", or the rise, e.g. "+46,0 dB"
+    return QCoreApplication::translate("lauter_ton",
+                                       "Der Ton wird sehr laut (%1). Kopfhörer absetzen oder fortfahren?")
+        .arg(wert);
+}
+
+QString Lauter_Ton_Titel()
+{
+    return QCoreApplication::translate("lauter_ton", "Warnung");
 }

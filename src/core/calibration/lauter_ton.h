@@ -52,4 +52,4 @@ std::optional<Lautester_Start> Lautester_Anfangspegel(const Einstellungstyp& e);
 // "Der Ton wird sehr laut (103,5 dB(A)). Kopfhörer absetzen oder fortfahren?";
 // without a known level the rise stands in the brackets ("+46,0 dB").
 QString Lauter_Ton_Frage(const Laut_Entscheidung& d);
-inline const QString Lauter_Ton_Titel = QStringLiteral("Warnung");
+QString Lauter_Ton_Titel();

@@ -7,6 +7,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QList>
@@ -30,7 +31,8 @@ constexpr const char* Kennung = "Vazozez Messmikrofon 1";
 
 QString Zeile_Text(int n)
 {
-    return QStringLiteral("Zeile ") + QString::number(n) + QStringLiteral(": ");
+    //: Put before a message about one line of a calibration file
+    return QCoreApplication::translate("messmikrofon", "Zeile %1: ").arg(n);
 }
 
 // A number with a decimal point, finite.
@@ -44,17 +46,19 @@ bool Zahl(const QString& s, double& x)
 bool Text_pruefen(const QByteArray& text, QString& fehler)
 {
     if (text.size() > Kalibrierdatei_hoechstens) {
-        fehler = QStringLiteral("Die Datei ist zu groß für eine Kalibrierdatei (höchstens 1 MB).");
+        fehler = QCoreApplication::translate(
+            "messmikrofon", "Die Datei ist zu groß für eine Kalibrierdatei (höchstens 1 MB).");
         return false;
     }
     if (text.trimmed().isEmpty()) {
-        fehler = QStringLiteral("Die Kalibrierdatei ist leer.");
+        fehler = QCoreApplication::translate("messmikrofon", "Die Kalibrierdatei ist leer.");
         return false;
     }
     for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') {
-            fehler = QStringLiteral("Die Datei ist keine Kalibrierdatei: sie enthält keinen Text.");
+            fehler = QCoreApplication::translate(
+                "messmikrofon", "Die Datei ist keine Kalibrierdatei: sie enthält keinen Text.");
             return false;
         }
     }
@@ -84,11 +88,12 @@ void Empfindlichkeit_suchen(const QString& zeile, Mikrofon_Frequenzgang& gang)
 bool Punkte_pruefen(const Mikrofon_Frequenzgang& gang, const std::vector<int>& zeilen, QString& fehler)
 {
     if (gang.leer()) {
-        fehler = QStringLiteral("Die Kalibrierdatei enthält keine Messpunkte.");
+        fehler = QCoreApplication::translate("messmikrofon", "Die Kalibrierdatei enthält keine Messpunkte.");
         return false;
     }
     if (gang.Frequenz.size() > size_t(Kalibrierdatei_hoechste_Punkte)) {
-        fehler = QStringLiteral("Die Kalibrierdatei enthält zu viele Messpunkte.");
+        fehler =
+            QCoreApplication::translate("messmikrofon", "Die Kalibrierdatei enthält zu viele Messpunkte.");
         return false;
     }
     for (size_t i = 0; i < gang.Frequenz.size(); ++i) {
@@ -96,28 +101,32 @@ bool Punkte_pruefen(const Mikrofon_Frequenzgang& gang, const std::vector<int>& z
         const double f = gang.Frequenz[i], d = gang.Abweichung_dB[i];
         if (!std::isfinite(f) || !std::isfinite(d) || f <= 0 || f > Hoechste_Frequenz ||
             std::fabs(d) > Hoechste_Abweichung) {
-            fehler = z + QStringLiteral("Der Messpunkt liegt außerhalb dessen, was ein Mikrofon haben kann "
+            fehler =
+                z + QCoreApplication::translate(
+                        "messmikrofon", "Der Messpunkt liegt außerhalb dessen, was ein Mikrofon haben kann "
                                         "(0 bis 100000 Hz, höchstens ±60 dB).");
             return false;
         }
         if (i > 0 && f <= gang.Frequenz[i - 1]) {
-            fehler = z + QStringLiteral("Die Frequenzen müssen aufsteigen; ") + QString::number(f) +
-                     QStringLiteral(" Hz folgt auf ") + QString::number(gang.Frequenz[i - 1]) +
-                     QStringLiteral(" Hz.");
+            fehler = z + QCoreApplication::translate(
+                             "messmikrofon", "Die Frequenzen müssen aufsteigen; %1 Hz folgt auf %2 Hz.")
+                             .arg(QString::number(f), QString::number(gang.Frequenz[i - 1]));
             return false;
         }
     }
     const bool bezug = std::any_of(gang.Frequenz.begin(), gang.Frequenz.end(),
                                    [](double f) { return f >= Bezug_unten_Hz && f <= Bezug_oben_Hz; });
     if (!bezug) {
-        fehler = QStringLiteral("Die Kalibrierdatei hat keinen Messpunkt in der Nähe von 1000 Hz, "
-                                "auf die sich die Empfindlichkeit bezieht.");
+        fehler = QCoreApplication::translate(
+            "messmikrofon", "Die Kalibrierdatei hat keinen Messpunkt in der Nähe von 1000 Hz, "
+                            "auf die sich die Empfindlichkeit bezieht.");
         return false;
     }
     if (gang.Empfindlichkeit_dBFS && !Empfindlichkeit_pruefen(*gang.Empfindlichkeit_dBFS, fehler))
         return false;
     if (gang.Empfindlichkeit_dBV && (*gang.Empfindlichkeit_dBV < -100.0 || *gang.Empfindlichkeit_dBV > 20.0)) {
-        fehler = QStringLiteral("Die Empfindlichkeit in dBV der Kalibrierdatei ist unmöglich.");
+        fehler = QCoreApplication::translate("messmikrofon",
+                                             "Die Empfindlichkeit in dBV der Kalibrierdatei ist unmöglich.");
         return false;
     }
     return true;
@@ -129,7 +138,8 @@ bool Empfindlichkeit_pruefen(double dBFS, QString& fehler)
 {
     if (std::isfinite(dBFS) && dBFS >= Empfindlichkeit_unten && dBFS <= Empfindlichkeit_oben)
         return true;
-    fehler = QStringLiteral("Die Empfindlichkeit muss zwischen -100 und 0 dBFS bei 94 dB SPL liegen.");
+    fehler = QCoreApplication::translate(
+        "messmikrofon", "Die Empfindlichkeit muss zwischen -100 und 0 dBFS bei 94 dB SPL liegen.");
     return false;
 }
 
@@ -159,10 +169,12 @@ bool Kalibrierdatei_lesen(const QByteArray& text, Mikrofon_Frequenzgang& gang, Q
         double f = 0, d = 0, phase = 0;
         if ((felder.size() != 2 && felder.size() != 3) || !Zahl(felder[0], f) || !Zahl(felder[1], d) ||
             (felder.size() == 3 && !Zahl(felder[2], phase))) {
+            //: %1 = the start of the line as it stands in the file
             fehler = Zeile_Text(int(n) + 1) +
-                     QStringLiteral("Erwartet werden Frequenz und dB (und die Phase), getrennt durch "
-                                    "Leerzeichen, mit Dezimalpunkt; gefunden: \"") +
-                     zeile.left(60) + QStringLiteral("\".");
+                     QCoreApplication::translate(
+                         "messmikrofon", "Erwartet werden Frequenz und dB (und die Phase), getrennt durch "
+                                         "Leerzeichen, mit Dezimalpunkt; gefunden: \"%1\".")
+                         .arg(zeile.left(60));
             return false;
         }
         neu.Frequenz.push_back(f);
@@ -185,11 +197,13 @@ bool Kalibrierdatei_laden(const QString& pfad, Mikrofon_Frequenzgang& gang, QStr
     if (fd >= 0)
         ::close(fd);
     if (fd >= 0 && groesse > Kalibrierdatei_hoechstens) {
-        fehler = QStringLiteral("Die Datei ist zu groß für eine Kalibrierdatei (höchstens 1 MB).");
+        fehler = QCoreApplication::translate(
+            "messmikrofon", "Die Datei ist zu groß für eine Kalibrierdatei (höchstens 1 MB).");
         return false;
     }
     if (!Datei_lesen(pfad, Kalibrierdatei_hoechstens, daten, Kalibrierdatei_hoechstens)) {
-        fehler = QStringLiteral("Die Datei ") + pfad + QStringLiteral(" kann nicht gelesen werden.");
+        fehler =
+            QCoreApplication::translate("messmikrofon", "Die Datei %1 kann nicht gelesen werden.").arg(pfad);
         return false;
     }
     return Kalibrierdatei_lesen(daten, gang, fehler);
@@ -281,10 +295,10 @@ QByteArray Mikrofon_Kalibrierung_Text(const Mikrofon_Kalibrierung& k)
 
 bool Mikrofon_Kalibrierung_aus_Text(const QByteArray& text, Mikrofon_Kalibrierung& k, QString& fehler)
 {
-    const QString unbrauchbar = QStringLiteral("Die Datei der Mikrofonkalibrierung ist unbrauchbar: ");
     QList<QByteArray> zeilen = text.split('\n');
     if (zeilen.isEmpty() || zeilen[0].trimmed() != Kennung) {
-        fehler = unbrauchbar + QStringLiteral("unbekanntes Format.");
+        fehler = QCoreApplication::translate(
+            "messmikrofon", "Die Datei der Mikrofonkalibrierung ist unbrauchbar: unbekanntes Format.");
         return false;
     }
     Mikrofon_Kalibrierung neu;
@@ -311,15 +325,21 @@ bool Mikrofon_Kalibrierung_aus_Text(const QByteArray& text, Mikrofon_Kalibrierun
             neu.Eingang = wert;
     }
     if (!empfindlichkeit || !Empfindlichkeit_pruefen(neu.Empfindlichkeit_dBFS, fehler)) {
-        fehler = unbrauchbar + QStringLiteral("die Empfindlichkeit fehlt oder ist unmöglich.");
+        fehler =
+            QCoreApplication::translate("messmikrofon", "Die Datei der Mikrofonkalibrierung ist unbrauchbar: "
+                                                        "die Empfindlichkeit fehlt oder ist unmöglich.");
         return false;
     }
     if (!QDate::fromString(neu.Datum, Qt::ISODate).isValid()) {
-        fehler = unbrauchbar + QStringLiteral("das Datum fehlt.");
+        fehler = QCoreApplication::translate(
+            "messmikrofon", "Die Datei der Mikrofonkalibrierung ist unbrauchbar: das Datum fehlt.");
         return false;
     }
     if (!punkte.trimmed().isEmpty() && !Kalibrierdatei_lesen(punkte, neu.Gang, fehler)) {
-        fehler = unbrauchbar + fehler;
+        //: %1 = why the list of measuring points cannot be read
+        fehler = QCoreApplication::translate("messmikrofon",
+                                             "Die Datei der Mikrofonkalibrierung ist unbrauchbar: %1")
+                     .arg(fehler);
         return false;
     }
     k = std::move(neu);
@@ -343,8 +363,9 @@ bool Mikrofon_Kalibrierung_laden(QString& fehler)
         return true;
     QByteArray daten;
     if (!Datei_lesen(pfad, Kalibrierdatei_hoechstens * 2, daten, Kalibrierdatei_hoechstens * 2)) {
-        fehler = QStringLiteral("Die Datei der Mikrofonkalibrierung\r") + pfad +
-                 QStringLiteral("\rkann nicht gelesen werden.");
+        fehler = QCoreApplication::translate(
+                     "messmikrofon", "Die Datei der Mikrofonkalibrierung\r%1\rkann nicht gelesen werden.")
+                     .arg(pfad);
         return false;
     }
     Mikrofon_Kalibrierung k;
@@ -356,10 +377,12 @@ bool Mikrofon_Kalibrierung_laden(QString& fehler)
 
 QString Mikrofon_Kalibrierung_Beschreibung(const Mikrofon_Kalibrierung& k)
 {
-    const QString datei = k.Kalibrierdatei.isEmpty() ? QStringLiteral("ohne Kalibrierdatei")
-                                                     : QFileInfo(k.Kalibrierdatei).fileName();
+    const QString datei = k.Kalibrierdatei.isEmpty()
+                              ? QCoreApplication::translate("messmikrofon", "ohne Kalibrierdatei")
+                              : QFileInfo(k.Kalibrierdatei).fileName();
     const QDate d = QDate::fromString(k.Datum, Qt::ISODate);
-    return QStringLiteral("Messmikrofon: ") + datei + QStringLiteral(", ") +
-           extendedzustring(1, 1, k.Empfindlichkeit_dBFS).trimmed() +
-           QStringLiteral(" dBFS bei 94 dB SPL, vom ") + d.toString(QStringLiteral("dd.MM.yyyy"));
+    //: %1 = calibration file name (or "ohne Kalibrierdatei"), %2 = sensitivity, %3 = date of the calibration
+    return QCoreApplication::translate("messmikrofon", "Messmikrofon: %1, %2 dBFS bei 94 dB SPL, vom %3")
+        .arg(datei, extendedzustring(1, 1, k.Empfindlichkeit_dBFS).trimmed(),
+             d.toString(QStringLiteral("dd.MM.yyyy")));
 }

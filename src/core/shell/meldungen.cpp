@@ -2,6 +2,8 @@
 
 #include "core/shell/dialoge.h"
 
+#include <QCoreApplication>
+
 void Fehler_ausgabe(const QString& meldung, const QString& titel)
 {
     dialoge().meldung(Symbol::Warnung, Knoepfe::Ok, meldung, titel, Antwort::Ok);
@@ -25,7 +27,13 @@ void Fehler_bei_abspeichern()
             return;
         einmal_gezeigt = true;
     }
-    Fehler_ausgabe(Text_Fehler_bei_abspeichern, QStringLiteral("Problem"));
+    Fehler_ausgabe(Text_Fehler_bei_abspeichern(), QCoreApplication::translate("meldungen", "Problem"));
+}
+
+QString Text_Fehler_bei_abspeichern()
+{
+    return QCoreApplication::translate(
+        "meldungen", "Datenträger ist schreibgeschützt oder Datei wird von einem anderen Programm verwendet.");
 }
 
 Speicherwarnung_einmal::Speicherwarnung_einmal()

@@ -22,5 +22,5 @@ public:
     Speicherwarnung_einmal& operator=(const Speicherwarnung_einmal&) = delete;
 };
 
-inline const QString Text_Fehler_bei_abspeichern =
-    QStringLiteral("Datenträger ist schreibgeschützt oder Datei wird von einem anderen Programm verwendet.");
+// The text of that warning, in the user's language.
+QString Text_Fehler_bei_abspeichern();

@@ -32,11 +32,13 @@ void Einstellungsordner_festlegen()
         Einstellungsordner = exepfad();
         // Without a word the user would not find settings and tone files
         // (about 200 MB) next to the program.
-        Informations_ausgabe(QStringLiteral("Es wurde kein Ordner für eigene Dateien gefunden, in dem das "
-                                            "Programm speichern kann.\rDie Einstellungen und die Wave-Dateien "
-                                            "werden in diesem Ordner gespeichert:\r") +
-                                 QDir::toNativeSeparators(Einstellungsordner),
-                             QStringLiteral("Information"));
+        Informations_ausgabe(
+            QCoreApplication::translate("programmstart",
+                                        "Es wurde kein Ordner für eigene Dateien gefunden, in dem das "
+                                        "Programm speichern kann.\rDie Einstellungen und die Wave-Dateien "
+                                        "werden in diesem Ordner gespeichert:\r%1")
+                .arg(QDir::toNativeSeparators(Einstellungsordner)),
+            QCoreApplication::translate("programmstart", "Information"));
     }
     Grundeinstellungsdatei = Einstellungsordner + QLatin1String(Name_Grundeinstellungsdatei);
 }
@@ -56,14 +58,17 @@ void Programmstart_Daten()
         // does) would wipe the file that could not be read.
         const QString unlesbar = Dateiname1_6_zu_string();
         const QString jetzt = Einstellungen_statt_unlesbarer_Datei();
-        Informations_ausgabe(Text_Datei_nicht_lesbar(unlesbar) +
-                                 (jetzt == unlesbar
-                                      ? QStringLiteral("\r\rAn ihrer Stelle gilt nun eine neue "
-                                                       "Einstellungsdatei mit den Standardwerten:\r")
-                                      : QStringLiteral("\r\rDie Datei bleibt unverändert. Es gilt nun die "
-                                                       "Einstellungsdatei\r")) +
-                                 jetzt,
-                             QStringLiteral("Information"));
+        Informations_ausgabe(
+            Text_Datei_nicht_lesbar(unlesbar) +
+                (jetzt == unlesbar
+                     ? QCoreApplication::translate("programmstart",
+                                                   "\r\rAn ihrer Stelle gilt nun eine neue "
+                                                   "Einstellungsdatei mit den Standardwerten:\r%1")
+                     : QCoreApplication::translate("programmstart",
+                                                   "\r\rDie Datei bleibt unverändert. Es gilt nun die "
+                                                   "Einstellungsdatei\r%1"))
+                    .arg(jetzt),
+            QCoreApplication::translate("programmstart", "Information"));
     }
     Vergleich_Grundeinstellungen_Einstellungen();
 }

@@ -5,6 +5,8 @@
 #include "core/tones/wave_datei.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
+
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -58,7 +60,9 @@ uint64_t Speicherbedarf_Tondateien(bool behalten, bool zunehmend)
 QString Speicherbedarf_text(uint64_t bytes)
 {
     const long double mb = (long double)(bytes) / 1e6L;
-    return QStringLiteral("ca. ") + extendedzustring(0, mb < 100.0L ? 1 : 0, mb) + QStringLiteral(" MB");
+    //: %1 = size in megabytes, e.g. "233" or "10,6"
+    return QCoreApplication::translate("alle_tondateien", "ca. %1 MB")
+        .arg(extendedzustring(0, mb < 100.0L ? 1 : 0, mb));
 }
 
 QString Tondatei_links(const QString& wave_ordner, int zeile)

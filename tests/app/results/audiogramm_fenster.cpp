@@ -169,7 +169,7 @@ private slots:
         const QString eichung = form()->Eichung_Label->text();
         QVERIFY(eichung.contains(QStringLiteral("Linkes Ohr: keine eigene Kalibrierung")));
         QVERIFY(eichung.contains(QStringLiteral("Rechtes Ohr: keine eigene Kalibrierung")));
-        QCOMPARE(form()->Hinweis_Label->text(), Audiogramm_Hinweis_klinisch);
+        QCOMPARE(form()->Hinweis_Label->text(), Audiogramm_Hinweis_klinisch());
         QVERIFY(form()->Hohe_Frequenzen_Label->text().contains(
             QStringLiteral("16000 Hz: links 110 dB, rechts 80 dB")));
         // The rows measured while the room was too loud are named under the chart ...
@@ -307,7 +307,7 @@ private slots:
 
         // A file that cannot be written: the program's save warning.
         speichern(form()->Button2, Ausgabe + QStringLiteral("/fehlt/Audiogramm.csv"));
-        QCOMPARE(dlg_.letzter_text(), Text_Fehler_bei_abspeichern);
+        QCOMPARE(dlg_.letzter_text(), Text_Fehler_bei_abspeichern());
     }
 };
 

@@ -295,7 +295,7 @@ private slots:
         // A folder that does not exist: the save warning.
         dlg_.dateiwahlen.push_back({Ausgabe + QStringLiteral("/fehlt/Schaubild.jpg"), 1});
         g->Speichern1Click();
-        QCOMPARE(dlg_.letzter_text(), Text_Fehler_bei_abspeichern);
+        QCOMPARE(dlg_.letzter_text(), Text_Fehler_bei_abspeichern());
 
         g->grab().save(Ausgabe + QStringLiteral("/Schaubild_Grafik_Fenster.png"));
         // Another window of the program becomes active: the picture window closes,

@@ -317,7 +317,7 @@ private slots:
         speichern(pfad + "/x.xls", 1);
         int warnungen = 0;
         for (const auto& m : dialoge_.meldungen)
-            if (m.text == Text_Fehler_bei_abspeichern && m.titel == QStringLiteral("Problem"))
+            if (m.text == Text_Fehler_bei_abspeichern() && m.titel == QStringLiteral("Problem"))
                 ++warnungen;
         QCOMPARE(warnungen, 3); // the .txt beside the held file is free and gets written
         QVERIFY(QFile::exists(Endung_ersetzen(pfad, ".txt")));

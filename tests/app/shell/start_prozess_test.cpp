@@ -189,7 +189,7 @@ void Start_Prozess_Test::sonderdateienUndGrenzen()
     const Ergebnis e = kind(QStringLiteral("--start"), grenze > 0 ? rlim_t(grenze) : RLIM_INFINITY);
     QVERIFY2(e.normal_beendet, "the start hung or was ended by a signal");
     QCOMPARE(e.code, 0);
-    QCOMPARE(int(e.meldungen.count(Text_Fehler_bei_abspeichern)), speicherwarnungen);
+    QCOMPARE(int(e.meldungen.count(Text_Fehler_bei_abspeichern())), speicherwarnungen);
     if (art == QLatin1String("fifo"))
         QVERIFY(QFileInfo(ordner() + datei).isFile());
     // Tone files that could not be written are not reported as written.

@@ -186,7 +186,7 @@ TEST(Exportdateien, FailedWriteIsReportedAndLeavesTheOldFile)
         EXPECT_FALSE(ok);
         EXPECT_EQ(lesen(pfad), alt);
         ASSERT_EQ(dlg.meldungen.size(), 1u);
-        EXPECT_EQ(dlg.meldungen[0].text, Text_Fehler_bei_abspeichern);
+        EXPECT_EQ(dlg.meldungen[0].text, Text_Fehler_bei_abspeichern());
         EXPECT_EQ(dlg.meldungen[0].titel, QStringLiteral("Problem"));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)

@@ -557,7 +557,7 @@ TEST_F(Laden, SpeichernInUnmoeglicheZiele)
     string_zu_Dateiname1_6(ordner() + QStringLiteral("datei_statt_ordner/neu.qvl"));
     EXPECT_FALSE(Einstellungen_speichern_Festplatte());
     ASSERT_EQ(dlg.meldungen.size(), 1u);
-    EXPECT_EQ(dlg.letzter_text(), Text_Fehler_bei_abspeichern);
+    EXPECT_EQ(dlg.letzter_text(), Text_Fehler_bei_abspeichern());
     EXPECT_EQ(dlg.meldungen.back().titel, QStringLiteral("Problem"));
     EXPECT_EQ(lesen_datei(hoe()), g0) << "the base settings are not saved after a failed settings save";
 
