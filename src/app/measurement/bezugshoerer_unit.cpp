@@ -92,7 +92,7 @@ TBezugshoerer_Form::TBezugshoerer_Form(std::function<void(uint8_t, bool)> oeffne
     spalte->addWidget(Text(QStringLiteral("Der Wert einer Zeile ist der Schalldruckpegel bei ihrer "
                                           "Anfangslautstärke. Gelb: die Hörer weichen um mehr als 10 dB "
                                           "voneinander ab. ") +
-                               Bezugshoerer_Hinweis,
+                               Bezugshoerer_Hinweis(),
                            this));
     auto* unten = new QHBoxLayout;
     Button_Neu = knopf(QStringLiteral("Neu beginnen"), "Button_Neu");
@@ -216,6 +216,6 @@ void TBezugshoerer_Form::Speichern_Click()
         gespeichert_();
     Informations_ausgabe(QStringLiteral("Die Kalibrierung mit Bezugshörer wurde in der Einstellungsdatei "
                                         "gespeichert.\r") +
-                             Bezugshoerer_Hinweis,
+                             Bezugshoerer_Hinweis(),
                          QStringLiteral("Erfolgsmeldung"));
 }
