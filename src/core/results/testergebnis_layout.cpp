@@ -61,9 +61,9 @@ QString Text_Amplitude()
 
 QString Text_Richtung(bool zunehmend)
 {
-    //: Second cell of "- Amplitude zunehmend": the amplitude rises (at most 15 characters).
+    //: Second cells of "- Amplitude zunehmend" (rising) and "- Amplitude abnehmend" (falling), at most 15
+    //: characters each.
     return zunehmend ? QCoreApplication::translate("testergebnis_layout", "zunehmend")
-                     //: Second cell of "- Amplitude abnehmend": the amplitude falls (at most 15 characters).
                      : QCoreApplication::translate("testergebnis_layout", "abnehmend");
 }
 
@@ -179,9 +179,8 @@ QString pulsierend_lang(bool pulsierend)
 
 QString amplitude_lang(bool zunehmend)
 {
-    //: Keep the leading "- ": the audiogram report cuts it off.
+    //: Keep the leading "- " here and in "- Amplitude abnehmend": the audiogram report cuts it off.
     return zunehmend ? QCoreApplication::translate("testergebnis_layout", "- Amplitude zunehmend")
-                     //: Keep the leading "- ": the audiogram report cuts it off.
                      : QCoreApplication::translate("testergebnis_layout", "- Amplitude abnehmend");
 }
 

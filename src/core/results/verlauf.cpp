@@ -784,9 +784,8 @@ QString Ohr_text(bool links)
 
 QString Tonart_text(bool zunehmend, bool pulsierend)
 {
-    //: The tone of a test: its amplitude rises.
+    //: The tone of a test: its amplitude rises ("zunehmend") or falls ("abnehmend").
     QString s = zunehmend ? QCoreApplication::translate("verlauf", "zunehmend")
-                          //: The tone of a test: its amplitude falls.
                           : QCoreApplication::translate("verlauf", "abnehmend");
     if (pulsierend)
         //: Added to "zunehmend" or "abnehmend" for a pulsing tone.
