@@ -204,7 +204,7 @@ QString Eichung_text(const Einstellungstyp& e, bool links)
     const Eichzustand z = Eichzustand_holen(e, links);
     if (z.art != Eichart::Schallpegelmesser || Eichung_unveraendert(e, links))
         return Eichzustand_text(z) +
-               (z.art == Eichart::Bezugshoerer ? QStringLiteral(" – ") + Bezugshoerer_Hinweis : QString());
+               (z.art == Eichart::Bezugshoerer ? QStringLiteral(" – ") + Bezugshoerer_Hinweis() : QString());
     // Units of the level entries: 0 dB, 1 dB(A), 2 dB(C).
     static const char* const Einheiten[] = {"dB", "dB(A)", "dB(C)"};
     QStringList benutzt;

@@ -92,7 +92,7 @@ TBezugshoerer_Form::TBezugshoerer_Form(std::function<void(uint8_t, bool)> oeffne
     spalte->addWidget(Text(tr("Der Wert einer Zeile ist der Schalldruckpegel bei ihrer "
                               "Anfangslautstärke. Gelb: die Hörer weichen um mehr als 10 dB "
                               "voneinander ab. %1")
-                               .arg(Bezugshoerer_Hinweis),
+                               .arg(Bezugshoerer_Hinweis()),
                            this));
     auto* unten = new QHBoxLayout;
     Button_Neu = knopf(tr("Neu beginnen"), "Button_Neu");
@@ -217,6 +217,6 @@ void TBezugshoerer_Form::Speichern_Click()
     //: %1 the note on the calibration with a reference listener
     Informations_ausgabe(
         tr("Die Kalibrierung mit Bezugshörer wurde in der Einstellungsdatei gespeichert.\r%1")
-            .arg(Bezugshoerer_Hinweis),
+            .arg(Bezugshoerer_Hinweis()),
         tr("Erfolgsmeldung"));
 }

@@ -51,7 +51,7 @@ bool TForm2::FalscheDezibeleingabe(QLineEdit* edit)
     if (!edit || Dezibeleingabe_richtig(edit->text()))
         return false;
     eingabemeldung_offen_ = true;
-    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Dezibel_Eingabefehler, tr("Eingabefehler"),
+    dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Dezibel_Eingabefehler(), tr("Eingabefehler"),
                       Antwort::Ok);
     eingabemeldung_offen_ = false;
     edit->setFocus();

@@ -134,7 +134,7 @@ bool TForm6::FalscheZahleneingabe(QLineEdit* edit)
     falsch_ = !Zahleingabe_richtig(edit->text());
     if (falsch_) {
         frage_offen_ = true;
-        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler, tr("Eingabefehler"),
+        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Zahl_Eingabefehler(), tr("Eingabefehler"),
                           Antwort::Ok);
         frage_offen_ = false;
         edit->setFocus();

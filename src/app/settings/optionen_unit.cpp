@@ -196,7 +196,7 @@ bool TForm4::FalscheZahleneingabe2(QLineEdit* edit)
     falsch_ = !Frequenzeingabe_richtig(edit->text());
     if (falsch_) {
         meldung_offen_ = true;
-        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Frequenz_Eingabefehler, tr("Eingabefehler"),
+        dialoge().meldung(Symbol::Information, Knoepfe::Ok, Text_Frequenz_Eingabefehler(), tr("Eingabefehler"),
                           Antwort::Ok);
         meldung_offen_ = false;
         PageControl1->setCurrentWidget(FreqTabSheet);

@@ -1,5 +1,7 @@
 #include "core/results/druckplan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace
@@ -29,7 +31,9 @@ Druckelement linie(int x1, int x2, int y, int stift)
 
 QString seitentext(int p, int n)
 {
-    return QStringLiteral("Seite: %1 von %2").arg(p).arg(n);
+    //: Page number of a printout: %1 this page, %2 the number of pages.
+    return QCoreApplication::translate("druckplan", "Seite: %1 von %2")
+        .arg(QString::number(p), QString::number(n));
 }
 
 // Prints the non-empty cells of one row at the column positions of `format`.

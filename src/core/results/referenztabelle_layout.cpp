@@ -5,21 +5,28 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 Referenztabelle Referenztabelle_Norm()
 {
     Referenztabelle t;
-    t.titel1 = QStringLiteral("Normhör");
-    t.titel2 = QStringLiteral("schwelle");
+    //: Title of the table in two cells, drawn as one word: "Normhör" + "schwelle" (normal hearing threshold).
+    t.titel1 = QCoreApplication::translate("referenztabelle_layout", "Normhör");
+    //: Second half of the title "Normhörschwelle".
+    t.titel2 = QCoreApplication::translate("referenztabelle_layout", "schwelle");
     t.untertitel1 = QStringLiteral("(ISO 226");
     t.untertitel2 = QStringLiteral(":2003)");
-    t.druck_titel = QStringLiteral("Normhörschwelle");
-    t.druck_untertitel = QStringLiteral("(Interpolation aus Daten der ISO 226:2003)");
-    t.fusszeile = QStringLiteral(
+    t.druck_titel = QCoreApplication::translate("referenztabelle_layout", "Normhörschwelle");
+    t.druck_untertitel =
+        QCoreApplication::translate("referenztabelle_layout", "(Interpolation aus Daten der ISO 226:2003)");
+    t.fusszeile = QCoreApplication::translate(
+        "referenztabelle_layout",
         "Die obigen Werte wurden durch Interpolation aus den Daten der ISO 226:2003 gewonnen.");
-    t.speicher_meldung = QStringLiteral("Normhörschwelle kann nicht in Tabellenform ausgegeben werden, "
-                                        "da Arbeitsspeicher zu klein.");
+    t.speicher_meldung = QCoreApplication::translate(
+        "referenztabelle_layout",
+        "Normhörschwelle kann nicht in Tabellenform ausgegeben werden, da Arbeitsspeicher zu klein.");
     t.frequenz = &Tabelle_Frequenz;
     t.pegel = &Tabelle_Hoerschwelle;
     t.erste = Tabelle_Hoerschwelle_erste_Zeile2;
@@ -30,15 +37,18 @@ Referenztabelle Referenztabelle_Norm()
 Referenztabelle Referenztabelle_NulldBA()
 {
     Referenztabelle t;
-    t.titel1 = QStringLiteral("0-dB(A)-");
-    t.titel2 = QStringLiteral("Werte");
+    //: Title of the table in two cells, drawn as one: "0-dB(A)-" + "Werte" (0 dB(A) values).
+    t.titel1 = QCoreApplication::translate("referenztabelle_layout", "0-dB(A)-");
+    //: Second half of the title "0-dB(A)-Werte".
+    t.titel2 = QCoreApplication::translate("referenztabelle_layout", "Werte");
     t.untertitel1 = QStringLiteral("(DIN IEC");
     t.untertitel2 = QStringLiteral(" 651)");
-    t.druck_titel = QStringLiteral("0-dB(A)-Werte");
+    t.druck_titel = QCoreApplication::translate("referenztabelle_layout", "0-dB(A)-Werte");
     t.druck_untertitel = QStringLiteral("(DIN IEC 651)");
     t.fusszeile = QStringLiteral(" ");
-    t.speicher_meldung = QStringLiteral("NulldBAhörschwelle kann nicht in Tabellenform ausgegeben werden, "
-                                        "da Arbeitsspeicher zu klein.");
+    t.speicher_meldung = QCoreApplication::translate(
+        "referenztabelle_layout",
+        "NulldBAhörschwelle kann nicht in Tabellenform ausgegeben werden, da Arbeitsspeicher zu klein.");
     t.frequenz = &Tabelle_Frequenz;
     t.pegel = &Tabelle_Null_dBA;
     t.erste = Tabelle_Null_dBA_erste_Zeile2;
@@ -71,11 +81,15 @@ Gitter Referenz_Bildschirm_Gitter(const Referenztabelle& t)
     g.setzen(3, 1, t.titel2);
     g.setzen(2, 2, t.untertitel1);
     g.setzen(3, 2, t.untertitel2);
-    g.setzen(2, 4, "Frequenz f");
-    g.setzen(3, 4, "Schallpegel (dB)");
-    g.setzen(2, 5, "in Hz");
-    g.setzen(3, 5, "in Abhängigkeit ");
-    g.setzen(3, 6, "von der Frequenz f");
+    // Column headings, one line a row: "Frequenz f in Hz" and "Schallpegel (dB) in
+    // Abhängigkeit von der Frequenz f".
+    g.setzen(2, 4, QCoreApplication::translate("referenztabelle_layout", "Frequenz f"));
+    g.setzen(3, 4, QCoreApplication::translate("referenztabelle_layout", "Schallpegel (dB)"));
+    g.setzen(2, 5, QCoreApplication::translate("referenztabelle_layout", "in Hz"));
+    //: Second line of the column heading "Schallpegel (dB) in Abhängigkeit von der Frequenz f".
+    g.setzen(3, 5, QCoreApplication::translate("referenztabelle_layout", "in Abhängigkeit "));
+    //: Third line of the column heading "Schallpegel (dB) in Abhängigkeit von der Frequenz f".
+    g.setzen(3, 6, QCoreApplication::translate("referenztabelle_layout", "von der Frequenz f"));
     const int letzte = letzter_eintrag(t);
     for (int k = t.erste; k <= letzte; ++k) {
         const int r = k - t.erste + Referenz_erste_Datenzeile;

@@ -6,6 +6,7 @@
 #include "core/shell/kvhilf.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -35,8 +36,31 @@ constexpr int64_t Zeitpunkt_hoechstens_ms = 253402300799999;
 constexpr double Pegel_hoechstens = 1000;
 constexpr int Busy_ms = 1000;
 
-const QString Text_schreibgeschuetzt = QStringLiteral("der Datenträger schreibgeschützt ist");
-const QString Text_fremd = QStringLiteral("die Datei von einem anderen Programm stammt");
+// Why the history cannot be read or written, as the end of the sentence
+// "Der Verlauf kann nicht gelesen werden, weil …" (the window puts the start).
+QString Text_schreibgeschuetzt()
+{
+    //: End of a sentence: "The history cannot be read/written because …"
+    return QCoreApplication::translate("verlauf", "der Datenträger schreibgeschützt ist");
+}
+
+QString Text_fremd()
+{
+    //: End of a sentence: "The history cannot be read because …"
+    return QCoreApplication::translate("verlauf", "die Datei von einem anderen Programm stammt");
+}
+
+QString Text_keine_Datenbank()
+{
+    //: End of a sentence: "The history cannot be read because …"
+    return QCoreApplication::translate("verlauf", "die Datei keine Datenbank ist");
+}
+
+QString Text_nicht_anzulegen()
+{
+    //: End of a sentence: "The history cannot be read because …"
+    return QCoreApplication::translate("verlauf", "die Datei nicht geöffnet oder angelegt werden kann");
+}
 
 int Fehlercode(const QSqlError& e)
 {
@@ -50,23 +74,27 @@ QString Fehler_text(int code, bool beim_schreiben)
 {
     switch (code) {
     case SQLITE_CORRUPT:
-        return QStringLiteral("die Datei beschädigt ist");
+        //: End of a sentence: "The history cannot be read because …"
+        return QCoreApplication::translate("verlauf", "die Datei beschädigt ist");
     case SQLITE_NOTADB:
-        return QStringLiteral("die Datei keine Datenbank ist");
+        return Text_keine_Datenbank();
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("die Datei von einem anderen Programm gesperrt ist");
+        //: End of a sentence: "The history cannot be read because …"
+        return QCoreApplication::translate("verlauf", "die Datei von einem anderen Programm gesperrt ist");
     case SQLITE_READONLY:
-        return Text_schreibgeschuetzt;
+        return Text_schreibgeschuetzt();
     case SQLITE_CANTOPEN:
-        return beim_schreiben ? Text_schreibgeschuetzt
-                              : QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann");
+        return beim_schreiben ? Text_schreibgeschuetzt() : Text_nicht_anzulegen();
     case SQLITE_FULL:
-        return QStringLiteral("der Datenträger voll ist");
+        //: End of a sentence: "The history cannot be read because …"
+        return QCoreApplication::translate("verlauf", "der Datenträger voll ist");
     case SQLITE_IOERR:
-        return QStringLiteral("ein Schreib- oder Lesefehler auftrat");
+        //: End of a sentence: "The history cannot be read because …"
+        return QCoreApplication::translate("verlauf", "ein Schreib- oder Lesefehler auftrat");
     default:
-        return QStringLiteral("die Datenbank den Fehler %1 meldet").arg(code);
+        //: End of a sentence: "The history cannot be read because …"; %1: the database's error number.
+        return QCoreApplication::translate("verlauf", "die Datenbank den Fehler %1 meldet").arg(code);
     }
 }
 
@@ -617,6 +645,24 @@ QString Grenze_text(Tonende t)
     return Grenzzeichen(t);
 }
 
+// The column headings of the CSV file, in the order of its fields.
+const char* const Csv_Spalten[] = {
+    //: Column heading of the history's CSV file: the test's running number.
+    QT_TRANSLATE_NOOP("verlauf", "Nr"),
+    QT_TRANSLATE_NOOP("verlauf", "Datum"),
+    QT_TRANSLATE_NOOP("verlauf", "Uhrzeit"),
+    QT_TRANSLATE_NOOP("verlauf", "Ohr"),
+    QT_TRANSLATE_NOOP("verlauf", "Ton"),
+    QT_TRANSLATE_NOOP("verlauf", "Name"),
+    QT_TRANSLATE_NOOP("verlauf", "Kalibrierung"),
+    QT_TRANSLATE_NOOP("verlauf", "Frequenz in Hz"),
+    QT_TRANSLATE_NOOP("verlauf", "Hörschwelle in dB"),
+    QT_TRANSLATE_NOOP("verlauf", "Hörschwelle in dB(A)"),
+    //: Column heading of the history's CSV file: "≤" or "≥" when the value is only a bound.
+    QT_TRANSLATE_NOOP("verlauf", "Grenze"),
+    QT_TRANSLATE_NOOP("verlauf", "Ruhepegel über der Grenze in dB"),
+};
+
 // A CSV field: control characters dropped; a field that a spreadsheet would
 // take for a formula (its first character after blanks one of = + - @) gets a
 // leading apostrophe; quoted when it holds a separator or a quote.
@@ -639,11 +685,14 @@ QString Eichung_text(int eichung)
 {
     switch (eichung) {
     case Span_nung:
-        return QStringLiteral("Mikrofonspannung");
+        //: Kind of calibration of a test: with the microphone voltage.
+        return QCoreApplication::translate("verlauf", "Mikrofonspannung");
     case Schall_messer:
-        return QStringLiteral("Schallpegelmesser");
+        //: Kind of calibration of a test: with a sound level meter.
+        return QCoreApplication::translate("verlauf", "Schallpegelmesser");
     default:
-        return QStringLiteral("unbekannt");
+        //: Kind of calibration of a test that was stored without it.
+        return QCoreApplication::translate("verlauf", "unbekannt");
     }
 }
 
@@ -655,13 +704,21 @@ QString Eichart_text(const Verlauf_Test& t)
     return Eichzustand_text(Eichzustand{Eichart(t.eichart), t.eichdatum});
 }
 
+QString Text_verschiedene_Kalibrierungen(const Verlauf_Test& a, const Verlauf_Test& b)
+{
+    //: %1, %2: the calibrations of the two tests, e.g. "Schallpegelmesser (12.03.2025)".
+    return QCoreApplication::translate("verlauf",
+                                       "Die Tests beruhen auf verschiedenen Kalibrierungen: %1 und %2.")
+        .arg(Eichart_text(a), Eichart_text(b));
+}
+
 // The calibration of a test; for one stored without its state a sound level
 // calibration still at the values of a new settings file in the words of the
 // audiogram.
 QString Kalibrierung_text(const Verlauf_Test& t, bool grundwerte)
 {
     if (t.eichart == Eichart_unbekannt && t.eichung == Schall_messer && grundwerte)
-        return QStringLiteral("keine eigene Kalibrierung (Grundwerte)");
+        return QCoreApplication::translate("verlauf", "keine eigene Kalibrierung (Grundwerte)");
     return Eichart_text(t);
 }
 
@@ -670,7 +727,7 @@ QString Kalibrierung_feld(const Verlauf_Test& t, bool grundwerte)
 {
     QString s = Kalibrierung_text(t, grundwerte);
     if (t.eichart == int(Eichart::Bezugshoerer))
-        s += QStringLiteral(" – ") + Bezugshoerer_Hinweis;
+        s += QStringLiteral(" – ") + Bezugshoerer_Hinweis();
     return Csv_Feld(s);
 }
 
@@ -721,14 +778,18 @@ int Verlauf_Test::gemessene_Zeilen() const
 
 QString Ohr_text(bool links)
 {
-    return links ? QStringLiteral("Linkes Ohr") : QStringLiteral("Rechtes Ohr");
+    return links ? QCoreApplication::translate("verlauf", "Linkes Ohr")
+                 : QCoreApplication::translate("verlauf", "Rechtes Ohr");
 }
 
 QString Tonart_text(bool zunehmend, bool pulsierend)
 {
-    QString s = zunehmend ? QStringLiteral("zunehmend") : QStringLiteral("abnehmend");
+    //: The tone of a test: its amplitude rises ("zunehmend") or falls ("abnehmend").
+    QString s = zunehmend ? QCoreApplication::translate("verlauf", "zunehmend")
+                          : QCoreApplication::translate("verlauf", "abnehmend");
     if (pulsierend)
-        s += QStringLiteral(", pulsierend");
+        //: Added to "zunehmend" or "abnehmend" for a pulsing tone.
+        s += QCoreApplication::translate("verlauf", ", pulsierend");
     return s;
 }
 
@@ -901,14 +962,15 @@ void Verlauf::oeffnen()
     arbeitspfad_ = pfad_;
     const QFileInfo info(pfad_);
     if (info.exists() && !info.isFile()) {
-        grund_ = QStringLiteral("an ihrer Stelle keine gewöhnliche Datei liegt");
+        //: End of a sentence: "The history cannot be read because …"
+        grund_ = QCoreApplication::translate("verlauf", "an ihrer Stelle keine gewöhnliche Datei liegt");
         zustand_ = Zustand::nicht_lesbar;
         return;
     }
     const bool schreiben = schreibbar();
     if (!info.exists()) {
         if (!schreiben) {
-            grund_ = QStringLiteral("die Datei nicht geöffnet oder angelegt werden kann");
+            grund_ = Text_nicht_anzulegen();
             zustand_ = Zustand::nicht_lesbar;
             return;
         }
@@ -927,11 +989,11 @@ void Verlauf::oeffnen()
         if (f.size() > 0 && f.open(QIODevice::ReadOnly) && f.read(16) != QByteArray("SQLite format 3", 16)) {
             f.close();
             if (!schreiben) {
-                grund_ = QStringLiteral("die Datei keine Datenbank ist");
+                grund_ = Text_keine_Datenbank();
                 zustand_ = Zustand::nicht_lesbar;
                 return;
             }
-            beiseite_legen_und_neu(QStringLiteral("die Datei keine Datenbank ist"));
+            beiseite_legen_und_neu(Text_keine_Datenbank());
             return;
         }
     }
@@ -940,7 +1002,8 @@ void Verlauf::oeffnen()
     if (!schreiben) {
         nur_lesen_ = true;
         if (!Kopie_anlegen()) {
-            grund_ = QStringLiteral("die Datei nicht gelesen werden kann");
+            //: End of a sentence: "The history cannot be read because …"
+            grund_ = QCoreApplication::translate("verlauf", "die Datei nicht gelesen werden kann");
             zustand_ = Zustand::nicht_lesbar;
             return;
         }
@@ -953,7 +1016,7 @@ void Verlauf::oeffnen()
     if (Schema_pruefen_anlegen(fremd)) {
         zustand_ = nur_lesen_ ? Zustand::nicht_schreibbar : Zustand::bereit;
         if (nur_lesen_)
-            grund_ = Text_schreibgeschuetzt;
+            grund_ = Text_schreibgeschuetzt();
         return;
     }
     if (fremd)
@@ -1024,8 +1087,9 @@ bool Verlauf::Journal_beiseite_legen()
     }
     const QString ziel = Beiseite_Name(pfad_) + QStringLiteral("-wal");
     if (!QFile::rename(journal, ziel)) {
-        grund_ = QStringLiteral("das Journal neben der Datei nicht zu ihr gehört und nicht beiseitegelegt "
-                                "werden kann");
+        //: End of a sentence: "The history cannot be read because …"
+        grund_ = QCoreApplication::translate("verlauf", "das Journal neben der Datei nicht zu ihr gehört und "
+                                                        "nicht beiseitegelegt werden kann");
         return false;
     }
     QFile::remove(index);
@@ -1075,12 +1139,14 @@ bool Verlauf::Schema_pruefen_anlegen(bool& fremd)
         if (b.art == Aufbau::fehler)
             return gescheitert(b.code);
         if (b.version > Verlauf_Version) {
-            grund_ = QStringLiteral("die Datei von einer neueren Programmversion stammt");
+            //: End of a sentence: "The history cannot be read because …"
+            grund_ =
+                QCoreApplication::translate("verlauf", "die Datei von einer neueren Programmversion stammt");
             return false;
         }
         if (b.art == Aufbau::fremd) {
             fremd = true;
-            grund_ = Text_fremd;
+            grund_ = Text_fremd();
             return false;
         }
         return true;
@@ -1119,7 +1185,7 @@ bool Verlauf::Schema_pruefen_anlegen(bool& fremd)
             q.exec(QStringLiteral("ROLLBACK"));
             gescheitert(code);
             if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN)
-                grund_ = Text_schreibgeschuetzt;
+                grund_ = Text_schreibgeschuetzt();
             return false;
         }
         nach_dem_Schreiben();
@@ -1192,7 +1258,9 @@ void Verlauf::beiseite_legen_und_neu(const QString& grund)
     // The journal belongs to the damaged file: it goes along under the name
     // SQLite looks for, so that it never meets the new file.
     if (!QFile::rename(pfad_, ziel)) {
-        grund_ = grund + QStringLiteral(" und sie nicht beiseitegelegt werden kann");
+        //: %1: why the file was to be moved aside ("die Datei beschädigt ist"); the whole ends a sentence.
+        grund_ =
+            QCoreApplication::translate("verlauf", "%1 und sie nicht beiseitegelegt werden kann").arg(grund);
         zustand_ = Zustand::nicht_lesbar;
         return;
     }
@@ -1229,11 +1297,13 @@ bool Verlauf::speichern(Verlauf_Test& t)
     if (!lesbar())
         return false;
     if (nur_lesen_) {
-        grund_ = Text_schreibgeschuetzt;
+        grund_ = Text_schreibgeschuetzt();
         return false;
     }
     if (!Test_gueltig(t)) {
-        grund_ = QStringLiteral("der Test Werte enthält, die nicht gespeichert werden können");
+        //: End of a sentence: "The test cannot be stored because …"
+        grund_ = QCoreApplication::translate("verlauf",
+                                             "der Test Werte enthält, die nicht gespeichert werden können");
         return false;
     }
     for (int versuch = 0; versuch < 2; ++versuch) {
@@ -1407,7 +1477,9 @@ std::optional<Verlauf_Test> Verlauf::laden(int64_t id)
                 if (!z.lastError().isValid()) {
                     if (gueltig && t.gemessene_Zeilen() == gemessen)
                         return t;
-                    grund_ = QStringLiteral("der Test Werte enthält, die das Programm nie schreibt");
+                    //: End of a sentence: "The test cannot be read because …"
+                    grund_ = QCoreApplication::translate(
+                        "verlauf", "der Test Werte enthält, die das Programm nie schreibt");
                     return std::nullopt;
                 }
             }
@@ -1442,7 +1514,7 @@ bool Verlauf::loeschen(int64_t id)
     if (!lesbar())
         return false;
     if (nur_lesen_) {
-        grund_ = Text_schreibgeschuetzt;
+        grund_ = Text_schreibgeschuetzt();
         return false;
     }
     int code = 0;
@@ -1476,10 +1548,11 @@ std::optional<QByteArray> Verlauf::csv()
     unlesbar_ = 0;
     if (!lesbar())
         return std::nullopt;
+    QStringList spalten;
+    for (const char* s : Csv_Spalten)
+        spalten << Csv_Feld(QCoreApplication::translate("verlauf", s));
     QByteArray aus =
-        QStringLiteral("\uFEFFNr;Datum;Uhrzeit;Ohr;Ton;Name;Kalibrierung;Frequenz in Hz;"
-                       "Hörschwelle in dB;Hörschwelle in dB(A);Grenze;Ruhepegel über der Grenze in dB\r\n")
-            .toUtf8();
+        (QStringLiteral("\uFEFF") + spalten.join(QLatin1Char(';')) + QStringLiteral("\r\n")).toUtf8();
     // Every row, measured or not: a test is written only when all its values
     // are what the program writes.
     const QByteArray sql =
@@ -1628,59 +1701,70 @@ Verlauf_Vergleich Verlauf_vergleichen(const Verlauf_Test& a, const Verlauf_Test&
         unbestimmt += d.grenze == Verlauf_Grenze::unbestimmt ? 1 : 0;
         v.differenzen.push_back(d);
         if (za.ruhepegel > 0 || zb->ruhepegel > 0)
-            ruhepegel << QString::number(za.frequenz) + QStringLiteral(" Hz (") +
-                             (za.ruhepegel > 0 && zb->ruhepegel > 0 ? QStringLiteral("beide Tests")
-                              : za.ruhepegel > 0                    ? QStringLiteral("Test 1")
-                                                                    : QStringLiteral("Test 2")) +
-                             u')';
+            //: %1: a frequency; which of the two compared tests was measured while the room was too loud.
+            ruhepegel << (za.ruhepegel > 0 && zb->ruhepegel > 0
+                              ? QCoreApplication::translate("verlauf", "%1 Hz (beide Tests)")
+                          : za.ruhepegel > 0 ? QCoreApplication::translate("verlauf", "%1 Hz (Test 1)")
+                                             : QCoreApplication::translate("verlauf", "%1 Hz (Test 2)"))
+                             .arg(QString::number(za.frequenz));
     }
     if (a.links != b.links)
-        v.hinweise.push_back(QStringLiteral("Die beiden Tests betreffen verschiedene Ohren."));
+        v.hinweise.push_back(
+            QCoreApplication::translate("verlauf", "Die beiden Tests betreffen verschiedene Ohren."));
     if (a.zunehmend != b.zunehmend || a.pulsierend != b.pulsierend)
         v.hinweise.push_back(
-            QStringLiteral("Die Tests wurden mit verschiedenen Tönen gemacht: %1 und %2.")
+            //: %1, %2: the tones of the two tests, e.g. "abnehmend, pulsierend".
+            QCoreApplication::translate("verlauf",
+                                        "Die Tests wurden mit verschiedenen Tönen gemacht: %1 und %2.")
                 .arg(Tonart_text(a.zunehmend, a.pulsierend), Tonart_text(b.zunehmend, b.pulsierend)));
     if (a.eichung == Eichung_unbekannt || b.eichung == Eichung_unbekannt)
-        v.hinweise.push_back(QStringLiteral(
-            "Für einen der Tests ist keine Kalibrierung gespeichert; die Kalibrierungen können "
-            "nicht verglichen werden."));
+        v.hinweise.push_back(QCoreApplication::translate(
+            "verlauf", "Für einen der Tests ist keine Kalibrierung gespeichert; die Kalibrierungen können "
+                       "nicht verglichen werden."));
     else if (a.eichung != b.eichung)
-        v.hinweise.push_back(QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: %1 und %2.")
-                                 .arg(Eichart_text(a), Eichart_text(b)));
+        v.hinweise.push_back(Text_verschiedene_Kalibrierungen(a, b));
     else {
         // The same kind of values, but calibrated another way (a sound level
         // meter, by ear, automatically).
         if (a.eichart != Eichart_unbekannt && b.eichart != Eichart_unbekannt && a.eichart != b.eichart)
-            v.hinweise.push_back(
-                QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: %1 und %2.")
-                    .arg(Eichart_text(a), Eichart_text(b)));
+            v.hinweise.push_back(Text_verschiedene_Kalibrierungen(a, b));
         if (kalibrierung_anders > 0)
             v.hinweise.push_back(
-                QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei %1 %2.")
-                    .arg(kalibrierung_anders)
-                    .arg(kalibrierung_anders == 1 ? QStringLiteral("Frequenz")
-                                                  : QStringLiteral("Frequenzen")));
+                (kalibrierung_anders == 1
+                     ? QCoreApplication::translate(
+                           "verlauf", "Die Kalibrierwerte der beiden Tests unterscheiden sich bei "
+                                      "%1 Frequenz.")
+                     : QCoreApplication::translate(
+                           "verlauf", "Die Kalibrierwerte der beiden Tests unterscheiden sich bei "
+                                      "%1 Frequenzen."))
+                    .arg(kalibrierung_anders));
     }
     if (a.eichart == int(Eichart::Bezugshoerer) || b.eichart == int(Eichart::Bezugshoerer))
-        v.hinweise.push_back(Bezugshoerer_Hinweis);
+        v.hinweise.push_back(Bezugshoerer_Hinweis());
     if (frequenzen_anders)
         v.hinweise.push_back(
-            QStringLiteral("Die Testfrequenzen der beiden Tests sind verschieden; verglichen "
-                           "werden nur gleiche Frequenzen."));
+            QCoreApplication::translate("verlauf", "Die Testfrequenzen der beiden Tests sind verschieden; "
+                                                   "verglichen werden nur gleiche Frequenzen."));
     if (grenzen > 0)
-        v.hinweise.push_back(QStringLiteral(
-            "Werte mit ≤ oder ≥ sind Grenzen: der Ton war schon zu Ende, die Schwelle liegt darunter (≤) "
-            "oder darüber (≥); die Differenz ist dann ebenfalls nur eine Grenze."));
+        v.hinweise.push_back(QCoreApplication::translate(
+            "verlauf",
+            "Werte mit ≤ oder ≥ sind Grenzen: der Ton war schon zu Ende, die Schwelle liegt darunter "
+            "(≤) oder darüber (≥); die Differenz ist dann ebenfalls nur eine Grenze."));
     if (unbestimmt > 0)
-        v.hinweise.push_back(
-            QStringLiteral(
-                "Bei %1 %2 sind beide Werte Grenzen in dieselbe Richtung: die Differenz lässt sich "
-                "nicht angeben (–).")
-                .arg(unbestimmt)
-                .arg(unbestimmt == 1 ? QStringLiteral("Frequenz") : QStringLiteral("Frequenzen")));
+        v.hinweise.push_back((unbestimmt == 1
+                                  ? QCoreApplication::translate(
+                                        "verlauf", "Bei %1 Frequenz sind beide Werte Grenzen in dieselbe "
+                                                   "Richtung: die Differenz lässt sich nicht angeben (–).")
+                                  : QCoreApplication::translate(
+                                        "verlauf", "Bei %1 Frequenzen sind beide Werte Grenzen in dieselbe "
+                                                   "Richtung: die Differenz lässt sich nicht angeben (–)."))
+                                 .arg(unbestimmt));
     if (!ruhepegel.isEmpty())
-        v.hinweise.push_back(QStringLiteral("Ruhepegel zu hoch bei ") + ruhepegel.join(QStringLiteral(", ")) +
-                             QStringLiteral(": Hörschwelle möglicherweise zu hoch gemessen."));
+        //: %1: the frequencies, e.g. "1000 Hz (Test 1), 2000 Hz (beide Tests)".
+        v.hinweise.push_back(
+            QCoreApplication::translate(
+                "verlauf", "Ruhepegel zu hoch bei %1: Hörschwelle möglicherweise zu hoch gemessen.")
+                .arg(ruhepegel.join(QStringLiteral(", "))));
     return v;
 }
 

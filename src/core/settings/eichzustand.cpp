@@ -3,6 +3,7 @@
 #include "core/settings/dateien.h"
 #include "core/settings/einstellungen.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstring>
@@ -119,19 +120,31 @@ uint64_t Eich_Pruefsumme(const Einstellungstyp& e, bool links, int schicht)
     return h;
 }
 
+QString Bezugshoerer_Hinweis()
+{
+    return QCoreApplication::translate(
+        "eichzustand", "Einzelne normalhörende Menschen weichen vom Median der ISO 226 um etwa ±5 dB ab: das "
+                       "Ergebnis sagt, wie weit ein Gehör von dem des Bezugshörers entfernt ist, nicht einen "
+                       "absoluten Pegel.");
+}
+
 QString Eichart_name(Eichart a)
 {
     switch (a) {
     case Eichart::Grundwerte:
-        return QStringLiteral("nicht kalibriert (Grundwerte)");
+        return QCoreApplication::translate("eichzustand", "nicht kalibriert (Grundwerte)");
     case Eichart::Schallpegelmesser:
-        return QStringLiteral("Schallpegelmesser");
+        //: Kind of calibration: with a sound level meter.
+        return QCoreApplication::translate("eichzustand", "Schallpegelmesser");
     case Eichart::Mikrofonspannung:
-        return QStringLiteral("Mikrofonspannung");
+        //: Kind of calibration: with the microphone voltage.
+        return QCoreApplication::translate("eichzustand", "Mikrofonspannung");
     case Eichart::automatisch:
-        return QStringLiteral("automatisch");
+        //: Kind of calibration: the automatic calibration.
+        return QCoreApplication::translate("eichzustand", "automatisch");
     case Eichart::Bezugshoerer:
-        return QStringLiteral("Bezugshörer");
+        //: Kind of calibration: by a reference listener.
+        return QCoreApplication::translate("eichzustand", "Bezugshörer");
     }
     return {};
 }
@@ -141,7 +154,8 @@ QString Eichzustand_text(const Eichzustand& z)
     if (z.art == Eichart::Grundwerte)
         return Eichart_name(z.art);
     return Eichart_name(z.art) + QStringLiteral(" (") +
-           (z.datum.isValid() ? z.datum.toString(QStringLiteral("dd.MM.yyyy")) : QStringLiteral("Datum unbekannt")) +
+           (z.datum.isValid() ? z.datum.toString(QStringLiteral("dd.MM.yyyy"))
+                              : QCoreApplication::translate("eichzustand", "Datum unbekannt")) +
            QStringLiteral(")");
 }
 
@@ -179,8 +193,9 @@ bool Eichzustand_merken(const Einstellungstyp& e, bool links, Eichart art, const
 
 QString Eichzustand_zeile(const Einstellungstyp& e)
 {
-    return QStringLiteral("Kalibrierung links: ") + Eichzustand_text(Eichzustand_holen(e, true)) +
-           QStringLiteral(", rechts: ") + Eichzustand_text(Eichzustand_holen(e, false));
+    //: %1, %2: the calibration of the left and the right ear, e.g. "Bezugshörer (12.03.2025)".
+    return QCoreApplication::translate("eichzustand", "Kalibrierung links: %1, rechts: %2")
+        .arg(Eichzustand_text(Eichzustand_holen(e, true)), Eichzustand_text(Eichzustand_holen(e, false)));
 }
 
 bool Keine_eigene_Eichung(const Einstellungstyp& e)

@@ -27,10 +27,8 @@ struct Eichzustand {
 };
 
 inline constexpr const char* Name_Eichzustand_Datei = "Kalibrierungen.txt";
-inline const QString Bezugshoerer_Hinweis =
-    QStringLiteral("Einzelne normalhörende Menschen weichen vom Median der ISO 226 um etwa ±5 dB ab: das "
-                   "Ergebnis sagt, wie weit ein Gehör von dem des Bezugshörers entfernt ist, nicht einen "
-                   "absoluten Pegel.");
+// What a calibration with a reference listener means for the results.
+QString Bezugshoerer_Hinweis();
 
 // "nicht kalibriert (Grundwerte)", "Schallpegelmesser", "Mikrofonspannung", "automatisch", "Bezugshörer".
 QString Eichart_name(Eichart a);

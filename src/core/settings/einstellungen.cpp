@@ -8,6 +8,7 @@
 #include "core/shell/meldungen.h"
 #include "core/tones/alle_tondateien.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -291,8 +292,8 @@ bool Einstellungen_von_Festplatte_holen()
 
 QString Text_Datei_nicht_lesbar(const QString& pfad)
 {
-    return QStringLiteral("Datei \r") + pfad + QStringLiteral("\r") +
-           QStringLiteral("kann nicht geöffnet werden!!!");
+    return QCoreApplication::translate("einstellungen", "Datei \r%1\rkann nicht geöffnet werden!!!")
+        .arg(pfad);
 }
 
 QString Standard_Einstellungsdatei()

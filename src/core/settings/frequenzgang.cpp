@@ -3,6 +3,13 @@
 #include "core/acoustics/physik_hoertest.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
+
+QString Text_Zahl_Eingabefehler()
+{
+    return QCoreApplication::translate("frequenzgang", "Geben Sie eine Zahl ein (z.B. 3,45)");
+}
+
 bool Zahleingabe_richtig(const QString& text)
 {
     double d = 0;

@@ -7,7 +7,8 @@
 
 #include <array>
 
-inline const QString Text_Zahl_Eingabefehler = QStringLiteral("Geben Sie eine Zahl ein (z.B. 3,45)");
+// The message of the "Eingabefehler" box for a text that is no number.
+QString Text_Zahl_Eingabefehler();
 
 // A number with decimal comma or point; any sign, no range.
 bool Zahleingabe_richtig(const QString& text);

@@ -3,7 +3,14 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+
+QString Text_Frequenz_Eingabefehler()
+{
+    return QCoreApplication::translate(
+        "optionen", "Geben Sie eine natürliche Zahl \rim Bereich zwischen 20 und 20000 ein");
+}
 
 bool Frequenzeingabe_richtig(const QString& text)
 {
@@ -45,13 +52,14 @@ QString Text_doppelte_Frequenzen(const std::vector<Doppelte_Frequenz>& doppelte)
         for (int z : d.zeilen)
             zeilen << QStringLiteral("f%1").arg(z, 2, 10, QLatin1Char('0'));
         const QString letzte = zeilen.takeLast();
-        t += QStringLiteral("Die Frequenz %1 Hz steht in den Zeilen %2 und %3.\r")
-                 .arg(d.frequenz)
-                 .arg(zeilen.join(QStringLiteral(", ")), letzte);
+        //: %1: the frequency; %2: the first rows ("f05, f09"); %3: the last row ("f12").
+        t += QCoreApplication::translate("optionen", "Die Frequenz %1 Hz steht in den Zeilen %2 und %3.\r")
+                 .arg(QString::number(d.frequenz), zeilen.join(QStringLiteral(", ")), letzte);
     }
-    return t + QStringLiteral("Eine doppelte Frequenz wird mehrfach gemessen, und ihre Ergebnisse lassen "
-                              "sich in den Tabellen und Schaubildern nicht auseinanderhalten.\r"
-                              "Möchten Sie trotzdem speichern?");
+    return t + QCoreApplication::translate(
+                   "optionen", "Eine doppelte Frequenz wird mehrfach gemessen, und ihre Ergebnisse "
+                               "lassen sich in den Tabellen und Schaubildern nicht "
+                               "auseinanderhalten.\rMöchten Sie trotzdem speichern?");
 }
 
 Optionen_Eingaben Optionen_aus_Einstellungen(const Einstellungstyp& e)

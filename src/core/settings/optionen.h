@@ -11,8 +11,8 @@
 #include <array>
 #include <vector>
 
-inline const QString Text_Frequenz_Eingabefehler =
-    QStringLiteral("Geben Sie eine natürliche Zahl \rim Bereich zwischen 20 und 20000 ein");
+// The message for a frequency text that Frequenzeingabe_richtig refuses.
+QString Text_Frequenz_Eingabefehler();
 
 struct Optionen_Eingaben {
     std::array<QString, Zeilen> frequenzen; // texts of f01..f21

@@ -4,6 +4,26 @@
 #include "core/settings/frequenzgang.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
+
+QString Text_Dezibel_Eingabefehler()
+{
+    return QCoreApplication::translate("pegeleingabe",
+                                       "Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein");
+}
+
+QString Text_Pegel_Eingabefehler()
+{
+    return QCoreApplication::translate("pegeleingabe",
+                                       "Geben Sie eine Zahl im Bereich \r zwischen -20 und 150 ein");
+}
+
+QString Text_Spannung_Eingabefehler()
+{
+    return QCoreApplication::translate("pegeleingabe",
+                                       "Geben Sie eine Zahl größer als 0 \r und höchstens 10000 (mV) ein");
+}
+
 int Kalibrierart(uint8_t modus, Eichungstyp eichung)
 {
     switch (modus) {
@@ -46,11 +66,11 @@ QString Zeileneingabe_Fehlertext(uint8_t modus, const QString& text)
     bool ok = false;
     StringzuDouble(text, d, ok);
     if (!ok)
-        return Text_Zahl_Eingabefehler;
+        return Text_Zahl_Eingabefehler();
     if (modus == 2 && !Eichspannung_gueltig(d))
-        return Text_Spannung_Eingabefehler;
+        return Text_Spannung_Eingabefehler();
     if (modus == 3 && !Eichpegel_gueltig(d))
-        return Text_Pegel_Eingabefehler;
+        return Text_Pegel_Eingabefehler();
     return {};
 }
 

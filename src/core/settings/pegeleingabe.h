@@ -16,13 +16,11 @@
 #include <array>
 #include <cstdint>
 
-inline const QString Text_Dezibel_Eingabefehler =
-    QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen 0 und 120 ein");
-
-inline const QString Text_Pegel_Eingabefehler =
-    QStringLiteral("Geben Sie eine Zahl im Bereich \r zwischen -20 und 150 ein");
-inline const QString Text_Spannung_Eingabefehler =
-    QStringLiteral("Geben Sie eine Zahl größer als 0 \r und höchstens 10000 (mV) ein");
+// The range messages of the level entries: the reference level (0..120),
+// a level per row (-20..150), a microphone voltage in mV (above 0, at most 10000).
+QString Text_Dezibel_Eingabefehler();
+QString Text_Pegel_Eingabefehler();
+QString Text_Spannung_Eingabefehler();
 
 int Kalibrierart(uint8_t modus, Eichungstyp eichung);
 int Lautstaerkegruppe(uint8_t modus);

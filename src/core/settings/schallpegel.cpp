@@ -6,6 +6,8 @@
 #include "core/settings/records_io.h"
 #include "core/shell/kvhilf.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -106,11 +108,14 @@ bool Gewichte_gueltig(const std::vector<long double>& w)
 
 QString Text_ungueltige_Datei(const QString& pfad, const QString& was)
 {
-    return QStringLiteral("Die Datei \r") + pfad + QStringLiteral("\r") +
-           QStringLiteral("enthält keine gültige Kalibrierung des Schallpegelmessers: ") + was +
-           QStringLiteral(" Sie wurde nicht übernommen. Bitte kalibrieren Sie den Schallpegelmesser mit dem "
-                          "Programm \"Quarvel Vidizedazevadadev\" erneut und lesen Sie danach dessen "
-                          "Einstellungsdatei nochmals ein.");
+    //: %1: the file; %2: what is wrong with it, a whole sentence.
+    return QCoreApplication::translate("schallpegel",
+                                       "Die Datei \r%1\renthält keine gültige Kalibrierung des "
+                                       "Schallpegelmessers: %2 Sie wurde nicht übernommen. Bitte kalibrieren "
+                                       "Sie den Schallpegelmesser mit dem Programm \"Quarvel "
+                                       "Vidizedazevadadev\" erneut und lesen Sie danach dessen "
+                                       "Einstellungsdatei nochmals ein.")
+        .arg(pfad, was);
 }
 
 } // namespace
@@ -202,7 +207,8 @@ bool Schallpegelmesser_Grundeinstellungen_von_Festplatte_holen()
     if (!endlich(t.Fenster) || !endlich(t.wpr) || !endlich(t.wpi) || !endlich(t.Frequenzachse) ||
         !std::is_sorted(t.Frequenzachse.begin(), t.Frequenzachse.end())) {
         ablehnung = Text_ungueltige_Datei(
-            pfad, QStringLiteral("Ihre Tabellen der Spektralanalyse enthalten ungültige Werte."));
+            pfad, QCoreApplication::translate(
+                      "schallpegel", "Ihre Tabellen der Spektralanalyse enthalten ungültige Werte."));
         return false;
     }
 
@@ -264,17 +270,18 @@ bool Schallpegel_Einstellungen_von_Festplatte_holen(const QString& pfad)
     if (!f.ok())
         return false;
     const std::pair<const std::vector<long double>*, const char*> gewichte[] = {
-        {&t.W_dB_fast, "dB schnell"},
-        {&t.W_dB_slow, "dB langsam"},
-        {&t.W_dBA_fast, "dB(A) schnell"},
-        {&t.W_dBA_slow, "dB(A) langsam"},
+        {&t.W_dB_fast, QT_TRANSLATE_NOOP("schallpegel", "dB schnell")},
+        {&t.W_dB_slow, QT_TRANSLATE_NOOP("schallpegel", "dB langsam")},
+        {&t.W_dBA_fast, QT_TRANSLATE_NOOP("schallpegel", "dB(A) schnell")},
+        {&t.W_dBA_slow, QT_TRANSLATE_NOOP("schallpegel", "dB(A) langsam")},
     };
     for (const auto& [w, name] : gewichte)
         if (!Gewichte_gueltig(*w)) {
             ablehnung = Text_ungueltige_Datei(
-                pfad, QStringLiteral("Die Gewichtstabelle \"%1\" enthält ungültige oder negative Werte "
-                                     "oder nur Nullen.")
-                          .arg(QString::fromUtf8(name)));
+                pfad,
+                QCoreApplication::translate("schallpegel", "Die Gewichtstabelle \"%1\" enthält "
+                                                           "ungültige oder negative Werte oder nur Nullen.")
+                    .arg(QCoreApplication::translate("schallpegel", name)));
             return false;
         }
 

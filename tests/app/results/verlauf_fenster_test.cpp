@@ -205,7 +205,7 @@ void Verlauf_Fenster_Test::zweiTestsSpeichernUndVergleichen()
              QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: Schallpegelmesser (Datum "
                             "unbekannt) und Bezugshörer (01.12.2026).\n"
                             "Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz.\n") +
-                 Bezugshoerer_Hinweis);
+                 Bezugshoerer_Hinweis());
     QVERIFY2(f->Legende->text().contains(QStringLiteral("Test 1: ")) &&
                  f->Legende->text().contains(QStringLiteral(", Schallpegelmesser (Datum unbekannt)</span>")) &&
                  f->Legende->text().contains(QStringLiteral(", Bezugshörer (01.12.2026)</span>")),

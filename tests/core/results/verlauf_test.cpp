@@ -253,7 +253,7 @@ TEST_F(VerlaufTest, EichzustandDesOhrsWirdMitJedemTestGespeichert)
     for (size_t i = 0; i < std::size(faelle); ++i) {
         QString wort = faelle[i].worte;
         if (faelle[i].art == Eichart::Bezugshoerer)
-            wort += QStringLiteral(" – ") + Bezugshoerer_Hinweis;
+            wort += QStringLiteral(" – ") + Bezugshoerer_Hinweis();
         EXPECT_EQ(zeilen[int(i) + 3].section(u';', 6, 6), wort);
     }
     // The comparison names two kinds of the same values and what a reference
@@ -264,7 +264,7 @@ TEST_F(VerlaufTest, EichzustandDesOhrsWirdMitJedemTestGespeichert)
                   QStringLiteral("Die Tests beruhen auf verschiedenen Kalibrierungen: "
                                  "Schallpegelmesser (14.02.2026) und Bezugshörer (14.02.2026)."),
                   QStringLiteral("Die Kalibrierwerte der beiden Tests unterscheiden sich bei 1 Frequenz."),
-                  Bezugshoerer_Hinweis}));
+                  Bezugshoerer_Hinweis()}));
 }
 
 TEST_F(VerlaufTest, BeschaedigteOderFremdeDateiWirdBeiseitegelegt)
