@@ -31,8 +31,9 @@ for kontext in ET.parse(sys.argv[1]).getroot().iter('context'):
     for m in kontext.iter('message'):
         anzahl += 1
         t = m.find('translation')
-        if t is None or t.get('type') == 'unfinished' or not (t.text or '').strip():
-            fehlt.append(f'{name}: {m.findtext("source")!r}')
+        # Line breaks are <byte value="xd"/> elements: the text is all parts.
+        if t is None or t.get('type') == 'unfinished' or not (''.join(t.itertext()).strip() or len(t)):
+            fehlt.append(f'{name}: {"".join(m.find("source").itertext())!r}')
 for f in fehlt:
     print('untranslated:', f)
 print(f'{anzahl} texts, {len(fehlt)} untranslated')
