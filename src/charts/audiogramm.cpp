@@ -8,6 +8,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -27,7 +28,7 @@ const std::array<QString, 8> Frequenz_Beschriftungen{"125", "250", "500", "1k", 
 
 QString Zahl(double x, int nachkomma)
 {
-    return extendedzustring(0, nachkomma, x);
+    return Zahltext(0, nachkomma, x);
 }
 
 // Sets a font of `pixel` pixels on the painter, scaled.
@@ -229,7 +230,7 @@ Audiogramm_Daten Audiogramm_Daten_holen(const QString& name)
     }
     d.name = name;
     const QDateTime jetzt = QDateTime::currentDateTime();
-    d.datum = jetzt.date().toString(QStringLiteral("dd.MM.yyyy"));
+    d.datum = Datum_text(jetzt.date());
     d.uhrzeit = jetzt.time().toString(QStringLiteral("HH:mm:ss"));
     d.pulsierend = Einstellungen.pulsierend != 0;
     d.zunehmend = Einstellungen.zunehmend != 0;

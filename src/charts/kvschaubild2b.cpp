@@ -1,6 +1,7 @@
 #include "charts/kvschaubild2b.h"
 
 #include "core/shell/kvhilf.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -42,7 +43,7 @@ bool brauchbarer_Schritt(long double s)
 
 QString Beschriftung(long double wert, int nachkomma)
 {
-    return extendedzustring(0, nachkomma, wert);
+    return Zahltext(0, nachkomma, wert);
 }
 
 void Schrift_setzen(QPainter& p, int hoehe)
@@ -595,7 +596,7 @@ QString Fadenkreuz_text(long double wert, long double w)
     long double m = 0;
     int e = 0;
     Zerlege_in_Mantisse_Exponent(w, m, e);
-    return Rundenzustring(0, e + 1, wert);
+    return Zahl_anzeigen(Rundenzustring(0, e + 1, wert));
 }
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
+#include "core/shell/sprache.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -18,7 +19,7 @@ namespace
 
 QString Zahl(double x)
 {
-    return extendedzustring(1, 1, x).trimmed();
+    return Zahltext(1, 1, x).trimmed();
 }
 
 QLabel* Text(const QString& t, QWidget* eltern)

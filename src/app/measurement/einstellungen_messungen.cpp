@@ -19,6 +19,7 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/prioritaet.h"
 #include "platform/audio/abspieler.h"
+#include "core/shell/sprache.h"
 
 #include <QCloseEvent>
 
@@ -74,10 +75,10 @@ void TForm2::Einstellungen_in_Form2_schreiben()
     const int e = ohr_index();
     if (Form2_Modus >= 1) {
         for (int i = 1; i <= Zeilen; ++i)
-            Edit[size_t(i)]->setText(Spannung_string(Einstellungen, s, e, i).text());
+            Edit[size_t(i)]->setText(Zahl_anzeigen(Spannung_string(Einstellungen, s, e, i).text()));
         if (Form2_Modus == 2)
-            Edit[22]->setText(links() ? Einstellungen.db_1000Hz_l_string.text()
-                                      : Einstellungen.db_1000Hz_r_string.text());
+            Edit[22]->setText(Zahl_anzeigen(links() ? Einstellungen.db_1000Hz_l_string.text()
+                                                    : Einstellungen.db_1000Hz_r_string.text()));
         // A stored unit other than dB, dB(A) or dB(C) (the level taken as it
         // stands) leaves the box empty; it stays stored unless the user picks
         // a unit (Einstellungen_uebernehmen).
@@ -92,7 +93,7 @@ void TForm2::Einstellungen_in_Form2_schreiben()
             const size_t k = size_t(Druck_index(links(), i));
             const long double L = Pa_in_dB(Hoertest_Druck[k]);
             if (L > -100.0L)
-                Edit[size_t(i)]->setText(Mit_Grenzzeichen(extendedzustring(12, 1, L), Hoertest_nach_Tonende[k]));
+                Edit[size_t(i)]->setText(Mit_Grenzzeichen(Zahltext(12, 1, L), Hoertest_nach_Tonende[k]));
         }
     }
     for (int i = 1; i <= Zeilen; ++i)

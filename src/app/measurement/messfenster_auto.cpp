@@ -13,6 +13,7 @@
 #include "core/shell/meldungen.h"
 #include "core/shell/prioritaet.h"
 #include "core/shell/uhr.h"
+#include "core/shell/sprache.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -168,7 +169,7 @@ void TForm2::Ausgabe_dBA_auto(int zeile, double pegel, bool ungenau, bool dBA)
 {
     if (zeile < 1 || zeile > Zeilen)
         return;
-    Edit[size_t(zeile)]->setText(extendedzustring(4, 1, pegel));
+    Edit[size_t(zeile)]->setText(Zahltext(4, 1, pegel));
     Edit_farbe(zeile, ungenau ? farbe(0x00FFFF) : farbe(0xC0DCC0), Qt::black);
     ComboBox[size_t(zeile)]->setCurrentIndex(dBA ? 1 : 0);
 }

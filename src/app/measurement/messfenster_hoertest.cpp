@@ -12,6 +12,7 @@
 #include "core/shell/meldungen.h"
 #include "core/tones/kvwave.h"
 #include "platform/audio/abspieler.h"
+#include "core/shell/sprache.h"
 
 #include <QApplication>
 
@@ -281,7 +282,7 @@ void TForm2::Druck_ausgeben(bool l, int zeile)
     Edit_farbe(zeile, farbe(Farben_Messung[ohr][zeile]), Qt::white);
     const size_t i = size_t(Druck_index(l, zeile));
     Edit[size_t(zeile)]->setText(
-        Mit_Grenzzeichen(extendedzustring(12, 1, Pa_in_dB(Hoertest_Druck[i])), Hoertest_nach_Tonende[i]));
+        Mit_Grenzzeichen(Zahltext(12, 1, Pa_in_dB(Hoertest_Druck[i])), Hoertest_nach_Tonende[i]));
 }
 
 void TForm2::Hoertest_Form2AbbrechenClick()

@@ -13,6 +13,7 @@
 #include "core/shell/uhr.h"
 #include "platform/audio/abspieler.h"
 #include "platform/audio/aufnehmer.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -61,7 +62,7 @@ int ohr(bool links)
 
 QString zahl(double x)
 {
-    return extendedzustring(1, 1, x).trimmed();
+    return Zahltext(1, 1, x).trimmed();
 }
 
 QString Band_text(int b)

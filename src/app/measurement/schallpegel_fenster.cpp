@@ -5,6 +5,7 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 #include "platform/audio/aufnehmer.h"
+#include "core/shell/sprache.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -60,7 +61,7 @@ QString Pegeltext(double L, const char* einheit)
 {
     if (L <= -150)
         return QStringLiteral("– ") + QString::fromUtf8(einheit);
-    return extendedzustring(5, 1, L).trimmed() + QStringLiteral(" ") + QString::fromUtf8(einheit);
+    return Zahltext(5, 1, L).trimmed() + QStringLiteral(" ") + QString::fromUtf8(einheit);
 }
 
 bool Kalibrierung_vorhanden()

@@ -11,6 +11,7 @@
 #include "core/shell/dialoge.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -47,11 +48,6 @@ void Ersetzt_melden(const Verlauf& v)
                        "beiseitegelegt; ein neuer Verlauf wurde begonnen.")
                        .arg(v.grund(), v.verschoben_nach()),
                    QCoreApplication::translate("verlauf_unit", "Problem"));
-}
-
-QString Zeitpunkt_text(const QDateTime& t)
-{
-    return t.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
 // Tests with values the program never writes are left out of the list and

@@ -7,6 +7,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/settings/frequenzgang.h"
 #include "core/shell/dialoge.h"
+#include "core/shell/sprache.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -112,7 +113,7 @@ void TForm6::Einstellungen_in_Form6_schreiben()
 {
     StatusBar1Panel0->setText(tr("Geben Sie den Frequenzgang des verwendeten Mikrofons ein"));
     for (int i = 1; i <= Zeilen; ++i) {
-        Edit[size_t(i)]->setText(Einstellungen.Frequenzgang_string[size_t(i - 1)].text());
+        Edit[size_t(i)]->setText(Zahl_anzeigen(Einstellungen.Frequenzgang_string[size_t(i - 1)].text()));
         StaticText[size_t(i)]->setText(Einstellungen.Frequenzen_string[size_t(i - 1)].text() +
                                        QStringLiteral(" Hz"));
     }

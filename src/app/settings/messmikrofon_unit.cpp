@@ -6,6 +6,7 @@
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
 #include "platform/audio/aufnehmer.h"
+#include "core/shell/sprache.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,7 +36,7 @@ QPointer<TMessmikrofon_Form> fenster;
 
 QString Zahl(double x, int stellen)
 {
-    return extendedzustring(1, stellen, x).trimmed();
+    return Zahltext(1, stellen, x).trimmed();
 }
 
 } // namespace

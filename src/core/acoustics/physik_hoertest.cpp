@@ -5,6 +5,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 #include "core/tones/kvwave.h"
+#include "core/shell/sprache.h"
 
 #include <cmath>
 
@@ -192,7 +193,7 @@ QString Anfangspegel_text(double druck, long double f)
         if (!std::isfinite(L))
             L = dB_Untergrenze;
     }
-    return extendedzustring(4, 1, L);
+    return Zahltext(4, 1, L);
 }
 
 double Eine_Messung_in_Anfangslautstaerke(int i, bool links, const uint32_t (&volumes)[22],
@@ -290,8 +291,8 @@ Dezibel_Ergebnis Hoertest_Dezibel_berechnen(const std::array<double, 43>& druck,
             const long double LA = Pa_in_dBA(p, frequenzen[i - 1]);
             e.dB_werte[j] = Auf_eine_Stelle(L);
             e.dBA_werte[j] = Auf_eine_Stelle(LA);
-            e.dB_texte[j] = extendedzustring(breite, 1, L);
-            e.dBA_texte[j] = extendedzustring(breite, 1, LA);
+            e.dB_texte[j] = Zahltext(breite, 1, L);
+            e.dBA_texte[j] = Zahltext(breite, 1, LA);
             gemessen[i] = true;
         }
     }
@@ -300,14 +301,14 @@ Dezibel_Ergebnis Hoertest_Dezibel_berechnen(const std::array<double, 43>& druck,
         if (f <= Hoerschwelle_hoechste_Frequenz) {
             const long double norm = Hoerschwelle_Funktion(f);
             e.norm_werte[i] = Auf_eine_Stelle(norm);
-            e.norm_texte[i] = extendedzustring(breite, 1, norm);
+            e.norm_texte[i] = Zahltext(breite, 1, norm);
         } else {
             e.norm_werte[i] = 0.0;
             e.norm_texte[i] = Leerzeichen(10);
         }
         const long double null = Null_dBA(f);
         e.null_werte[i] = Auf_eine_Stelle(null);
-        e.null_texte[i] = extendedzustring(breite, 1, null);
+        e.null_texte[i] = Zahltext(breite, 1, null);
     }
     return e;
 }

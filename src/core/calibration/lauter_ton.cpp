@@ -2,6 +2,7 @@
 
 #include "core/acoustics/physik_hoertest.h"
 #include "core/shell/kvhilf.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 
@@ -84,8 +85,7 @@ std::optional<Lautester_Start> Lautester_Anfangspegel(const Einstellungstyp& e)
 
 QString Lauter_Ton_Frage(const Laut_Entscheidung& d)
 {
-    QString zahl = QString::number(d.pegel_dBA ? *d.pegel_dBA : d.anstieg_dB, 'f', 1);
-    PunktzuKomma(zahl);
+    const QString zahl = Zahltext(0, 1, d.pegel_dBA ? *d.pegel_dBA : d.anstieg_dB);
     const QString wert = d.pegel_dBA ? zahl + QStringLiteral(" dB(A)") : QStringLiteral("+") + zahl + QStringLiteral(" dB");
     //: %1 = the level, e.g. "103,5 dB(A)", or the rise, e.g. "+46,0 dB"
     return QCoreApplication::translate("lauter_ton",

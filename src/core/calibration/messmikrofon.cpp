@@ -6,6 +6,7 @@
 #include "core/settings/dateien.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -383,6 +384,6 @@ QString Mikrofon_Kalibrierung_Beschreibung(const Mikrofon_Kalibrierung& k)
     const QDate d = QDate::fromString(k.Datum, Qt::ISODate);
     //: %1 = calibration file name (or "ohne Kalibrierdatei"), %2 = sensitivity, %3 = date of the calibration
     return QCoreApplication::translate("messmikrofon", "Messmikrofon: %1, %2 dBFS bei 94 dB SPL, vom %3")
-        .arg(datei, extendedzustring(1, 1, k.Empfindlichkeit_dBFS).trimmed(),
-             d.toString(QStringLiteral("dd.MM.yyyy")));
+        .arg(datei, Zahltext(1, 1, k.Empfindlichkeit_dBFS).trimmed(),
+             Datum_text(d));
 }

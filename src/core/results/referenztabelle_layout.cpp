@@ -4,6 +4,7 @@
 #include "core/results/textdatei.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 
@@ -94,7 +95,7 @@ Gitter Referenz_Bildschirm_Gitter(const Referenztabelle& t)
     for (int k = t.erste; k <= letzte; ++k) {
         const int r = k - t.erste + Referenz_erste_Datenzeile;
         g.setzen(2, r, QString::number((*t.frequenz)[size_t(k)]));
-        g.setzen(3, r, extendedzustring(8, 1, (*t.pegel)[size_t(k)]));
+        g.setzen(3, r, Zahltext(8, 1, (*t.pegel)[size_t(k)]));
     }
     Ideale_Zellenbreiten(g, 1, 2, 0, 7, 0, 8);
     g.breite_setzen(1, 40);

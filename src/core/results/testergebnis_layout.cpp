@@ -6,6 +6,7 @@
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
 #include "core/shell/meldungen.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -192,10 +193,9 @@ Testergebnis_Angaben Testergebnis_Angaben_holen(bool schmal, const QString& name
     a.tonende = Hoertest_nach_Tonende;
     a.pulsierend = Einstellungen.pulsierend != 0;
     a.zunehmend = Einstellungen.zunehmend != 0;
-    // German short formats whatever the system language, like every other
-    // text of the program: "09.12.2026", "14:05:33".
+    // The interface language's short date ("09.12.2026", "12/9/2026") and "14:05:33".
     const QDateTime jetzt = QDateTime::currentDateTime();
-    a.datum = jetzt.date().toString(QStringLiteral("dd.MM.yyyy"));
+    a.datum = Datum_text(jetzt.date());
     a.uhrzeit = jetzt.time().toString(QStringLiteral("HH:mm:ss"));
     a.name = name;
     for (const bool links : {true, false}) {
@@ -301,8 +301,8 @@ Blatt Ergebnisse_Excel_Blatt(const Testergebnis_Angaben& a)
                 // A bound is no number to compute with: text with the mark
                 // the spreadsheet's character set can hold.
                 const QString zeichen = Grenzzeichen(a.tonende[i]) == QStringLiteral("≤") ? "<= " : ">= ";
-                b.push_back(Blattzelle::Text(2, r, zeichen + extendedzustring(0, 1, a.werte.dBA_werte[i])));
-                b.push_back(Blattzelle::Text(3, r, zeichen + extendedzustring(0, 1, a.werte.dB_werte[i])));
+                b.push_back(Blattzelle::Text(2, r, zeichen + Zahltext(0, 1, a.werte.dBA_werte[i])));
+                b.push_back(Blattzelle::Text(3, r, zeichen + Zahltext(0, 1, a.werte.dB_werte[i])));
             } else if (gemessen) {
                 b.push_back(Blattzelle::Zahl(2, r, a.werte.dBA_werte[i]));
                 b.push_back(Blattzelle::Zahl(3, r, a.werte.dB_werte[i]));

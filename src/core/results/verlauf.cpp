@@ -4,6 +4,7 @@
 #include "core/settings/eichzustand.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/kvhilf.h"
+#include "core/shell/sprache.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -611,7 +612,7 @@ const char* const Zeilen_spalten =
 
 QString Zahl(double x)
 {
-    return extendedzustring(1, 1, x);
+    return Zahltext(1, 1, x);
 }
 
 // The text of Zahl(x) appended as UTF-8, without its allocations: the CSV
@@ -626,8 +627,9 @@ void Zahl_anhaengen(QByteArray& a, double x)
     }
     // A value that rounds to zero has no sign ("0,0", not "-0,0").
     const bool null = std::none_of(p, p + n, [](char c) { return c >= '1' && c <= '9'; });
+    const char dezimalzeichen = Oberflaechensprache() == Sprache::Englisch ? '.' : ',';
     for (int i = null && p[0] == '-' ? 1 : 0; i < n; ++i)
-        a += p[i] == '.' ? ',' : p[i];
+        a += p[i] == '.' ? dezimalzeichen : p[i];
 }
 
 // The SQLite connection under a Qt one.
@@ -1586,7 +1588,7 @@ std::optional<QByteArray> Verlauf::csv()
             return;
         ++nr;
         const QByteArray kopf =
-            (QString::number(nr) + QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("dd.MM.yyyy")) +
+            (QString::number(nr) + QLatin1Char(';') + Datum_text(t.zeitpunkt.date()) +
              QLatin1Char(';') + t.zeitpunkt.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(';') +
              Ohr_text(t.links) + QLatin1Char(';') + Tonart_text(t.zunehmend, t.pulsierend) +
              QLatin1Char(';') + Csv_Feld(t.name) + QLatin1Char(';') + Kalibrierung_feld(t, grundwerte) +

@@ -2,6 +2,7 @@
 
 #include "core/settings/dateien.h"
 #include "core/settings/einstellungen.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -154,7 +155,7 @@ QString Eichzustand_text(const Eichzustand& z)
     if (z.art == Eichart::Grundwerte)
         return Eichart_name(z.art);
     return Eichart_name(z.art) + QStringLiteral(" (") +
-           (z.datum.isValid() ? z.datum.toString(QStringLiteral("dd.MM.yyyy"))
+           (z.datum.isValid() ? Datum_text(z.datum)
                               : QCoreApplication::translate("eichzustand", "Datum unbekannt")) +
            QStringLiteral(")");
 }

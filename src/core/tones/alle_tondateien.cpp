@@ -4,6 +4,7 @@
 #include "core/tones/tonrechner.h"
 #include "core/tones/wave_datei.h"
 #include "core/shell/kvhilf.h"
+#include "core/shell/sprache.h"
 
 #include <QCoreApplication>
 
@@ -62,7 +63,7 @@ QString Speicherbedarf_text(uint64_t bytes)
     const long double mb = (long double)(bytes) / 1e6L;
     //: %1 = size in megabytes, e.g. "233" or "10,6"
     return QCoreApplication::translate("alle_tondateien", "ca. %1 MB")
-        .arg(extendedzustring(0, mb < 100.0L ? 1 : 0, mb));
+        .arg(Zahltext(0, mb < 100.0L ? 1 : 0, mb));
 }
 
 QString Tondatei_links(const QString& wave_ordner, int zeile)
