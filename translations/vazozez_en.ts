@@ -383,11 +383,11 @@
     </message>
     <message>
         <source>Pulsierender Ton (Amplitudenmodulation mit 4 Hz), </source>
-        <translation>Pulsed tone (amplitude modulation at 4 Hz), </translation>
+        <translation>Pulsing tone (amplitude modulation at 4 Hz), </translation>
     </message>
     <message>
         <source>Nicht pulsierend, </source>
-        <translation>Not pulsed, </translation>
+        <translation>Not pulsing, </translation>
     </message>
     <message>
         <source>Amplitude exponentiell zunehmend</source>
