@@ -16,6 +16,7 @@
 #include "app/frisches_heim.h"
 #include "app/shell/programm.h"
 #include "app/shell/unit1.h"
+#include "app/programm_starten.h"
 #include "core/acoustics/kv_fft.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/calibration/auto_kalibrierung.h"
@@ -210,10 +211,7 @@ void Automatische_Kalibrierung_Test::initTestCase()
 {
     heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    Einstellungen_zuruecksetzen();
-    programm_ = std::make_unique<Programm>(&player_, &dlg_, &aufnehmer_);
-    programm_->starten();
-    QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+    QVERIFY(Programm_starten(programm_, &player_, &dlg_, &aufnehmer_));
     uhr_setzen(&aufnehmer_);
 
     // White background noise that reads 30 dB through the meter's weights.

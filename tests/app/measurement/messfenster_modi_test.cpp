@@ -9,6 +9,7 @@
 #include "app/frisches_heim.h"
 #include "app/shell/programm.h"
 #include "app/shell/unit1.h"
+#include "app/programm_starten.h"
 #include "core/results/hoertest_druck.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/dialoge.h"
@@ -112,10 +113,7 @@ void Messfenster_Modi_Test::initTestCase()
 {
     heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    Einstellungen_zuruecksetzen();
-    programm_ = std::make_unique<Programm>(&player_, &dlg_, &aufnehmer_);
-    programm_->starten();
-    QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+    QVERIFY(Programm_starten(programm_, &player_, &dlg_, &aufnehmer_));
 
     // Calibration values that tell the kinds and ears apart.
     for (int ohr = 0; ohr < 2; ++ohr)

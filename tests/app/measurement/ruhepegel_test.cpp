@@ -12,6 +12,7 @@
 #include "app/shell/programm.h"
 #include "app/shell/unit1.h"
 #include "app/tones/alle_wave.h"
+#include "app/programm_starten.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/calibration/messmikrofon.h"
 #include "core/results/testergebnis_layout.h"
@@ -85,10 +86,7 @@ void Ruhepegel_Test::initTestCase()
 {
     heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    Einstellungen_zuruecksetzen();
-    programm_ = std::make_unique<Programm>(&player_, &dlg_, &aufnehmer_);
-    programm_->starten();
-    QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+    QVERIFY(Programm_starten(programm_, &player_, &dlg_, &aufnehmer_));
     uhr_setzen(&aufnehmer_);
     // Moderate start volumes: no loud-tone question.
     for (int i = 1; i <= Zeilen; ++i) {

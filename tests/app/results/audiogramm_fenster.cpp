@@ -11,6 +11,7 @@
 #include "app/tabellen_pruefung.h"
 #include "app/shell/unit1.h"
 #include "app/results/zeichenflaeche.h"
+#include "app/programm_starten.h"
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/settings/einstellungen.h"
 #include "core/shell/meldungen.h"
@@ -109,10 +110,7 @@ private slots:
     {
         QDir().mkpath(Ausgabe);
         heim_ = std::make_unique<Frisches_Heim>();
-        Einstellungen_zuruecksetzen();
-        programm_ = std::make_unique<Programm>(&player_, &dlg_);
-        programm_->starten();
-        QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+        QVERIFY(Programm_starten(programm_, &player_, &dlg_));
         QVERIFY(form());
     }
     void cleanupTestCase()

@@ -10,6 +10,7 @@
 #include "app/results/schaubild_unit.h"
 #include "app/shell/unit1.h"
 #include "app/results/zeichenflaeche.h"
+#include "app/programm_starten.h"
 #include "core/acoustics/kvhoerschwelle.h"
 #include "core/results/hoertest_druck.h"
 #include "core/settings/einstellungen.h"
@@ -99,10 +100,7 @@ private slots:
     {
         QDir().mkpath(Ausgabe);
         heim_ = std::make_unique<Frisches_Heim>();
-        Einstellungen_zuruecksetzen();
-        programm_ = std::make_unique<Programm>(&player_, &dlg_);
-        programm_->starten();
-        QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+        QVERIFY(Programm_starten(programm_, &player_, &dlg_));
         QVERIFY(form() && Oszi_Grafik);
     }
     void cleanupTestCase()

@@ -14,6 +14,7 @@
 #include "app/results/audiogramm_unit.h"
 #include "app/results/testergebnis_unit.h"
 #include "app/results/verlauf_unit.h"
+#include "app/programm_starten.h"
 #include "core/results/testergebnis_layout.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/results/hoertest_druck.h"
@@ -88,10 +89,7 @@ void Verlauf_Fenster_Test::initTestCase()
 {
     heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    Einstellungen_zuruecksetzen();
-    programm_ = std::make_unique<Programm>(&player_, &dlg_);
-    programm_->starten();
-    QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+    QVERIFY(Programm_starten(programm_, &player_, &dlg_));
     // A manual calibration in dB for every row of the left ear.
     Einstellungen.Eichung = Schall_messer;
     for (int i = 1; i <= 21; ++i) {

@@ -15,6 +15,7 @@
 #include "app/shell/programm.h"
 #include "app/shell/unit1.h"
 #include "app/tones/alle_wave.h"
+#include "app/programm_starten.h"
 #include "core/acoustics/physik_hoertest.h"
 #include "core/calibration/auto_kalibrierung.h"
 #include "core/calibration/messmikrofon.h"
@@ -120,10 +121,7 @@ void Messmikrofon_Test::initTestCase()
 {
     heim_ = std::make_unique<Frisches_Heim>();
     QVERIFY(heim_->isValid());
-    Einstellungen_zuruecksetzen();
-    programm_ = std::make_unique<Programm>(&player_, &dlg_, &aufnehmer_);
-    programm_->starten();
-    QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
+    QVERIFY(Programm_starten(programm_, &player_, &dlg_, &aufnehmer_));
     uhr_setzen(&aufnehmer_);
     // White background that reads 30 dB.
     double summe = 0;

@@ -13,6 +13,7 @@
 #include "app/shell/fenster.h"
 #include "app/shell/programm.h"
 #include "app/shell/unit1.h"
+#include "app/programm_starten.h"
 #include "app/tabellen_pruefung.h"
 #include "app/tones/alle_wave.h"
 #include "core/settings/einstellungen.h"
@@ -130,13 +131,10 @@ void Sprachen_Reise_Test::reise()
 
     programm_.reset();
     qputenv("LANG", lang.toLatin1());
-    Einstellungen_zuruecksetzen();
     dlg_.leeren();
-    programm_ = std::make_unique<Programm>(&player_, &dlg_);
-    programm_->starten();
+    QVERIFY(Programm_starten(programm_, &player_, &dlg_));
     TForm1* haupt = programm_->hauptfenster();
     QVERIFY(haupt->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(Wave_erzeugen == nullptr, 60000);
     QTRY_VERIFY(haupt->isEnabled());
 
     QStringList titel;
