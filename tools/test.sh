@@ -43,4 +43,16 @@ if ! server_erreichbar; then
   fi
 fi
 
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout 900
+if ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout 900; then
+  exit 0
+fi
+# The tests on the real sound server measure levels and timing in real time on
+# a shared machine, where a stall of the whole machine can spoil one run.
+# Those, and only those, get one more run: a fault of the program fails twice.
+# Any other failing test fails the run at once.
+audio=$(ctest --test-dir "$BUILD_DIR" -N -L audio | sed -n 's/^ *Test *#[0-9]*: //p')
+while IFS= read -r zeile; do
+  grep -qxF "${zeile#*:}" <<<"$audio" || exit 1
+done <"$BUILD_DIR/Testing/Temporary/LastTestsFailed.log"
+echo "only tests on the real sound server failed: running them once more" >&2
+ctest --test-dir "$BUILD_DIR" --output-on-failure --rerun-failed --timeout 900
